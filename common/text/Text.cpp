@@ -1,0 +1,162 @@
+// Line splitting, number parsing and name markup shared by every text reader.
+#include "common/text/Text.h"
+
+#include <cctype>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <locale>
+
+namespace lavix::text {
+
+char detectDelimiter(std::string_view line) {
+  int tabs = 0, commas = 0, blanks = 0;
+  for (char c : line) {
+    if (c == '\t') ++tabs;
+    else if (c == ',') ++commas;
+    else if (c == ' ') ++blanks;
+  }
+  if (commas > tabs && commas > blanks) return ',';
+  if (tabs == 0 && blanks > commas) return ' ';
+  return '\t';
+}
+
+int tokenizeLine(std::string_view line, char& delimiter, std::vector<std::string>& fields) {
+  if (delimiter == 0) delimiter = detectDelimiter(line);
+  fields.clear();
+  if (line.empty()) return 0;
+  std::size_t start = 0;
+  while (start < line.size()) {
+    std::size_t end = line.find(delimiter, start);
+    if (end == std::string_view::npos) {
+      fields.emplace_back(line.substr(start));
+      break;
+    }
+    fields.emplace_back(line.substr(start, end - start));
+    start = end + 1;
+  }
+  if (!fields.empty() && equalsIgnoreCase(fields.back(), "END")) fields.pop_back();
+  return static_cast<int>(fields.size());
+}
+
+char systemDecimalSeparator() {
+  try {
+    const std::locale user("");
+    return std::use_facet<std::numpunct<char>>(user).decimal_point();
+  } catch (const std::exception&) {
+    return '.';
+  }
+}
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Parses sign, digits, one decimal point and an exponent; the whole text must be used.
+bool parsePlainNumber(std::string_view s, double& value) {
+  if (s.empty()) return false;
+  bool negative = false;
+  if (s.front() == '+' || s.front() == '-') {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  std::size_t i = 0, digits = 0;
+  while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+  }
+  if (digits == 0) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    std::size_t j = i + 1;
+    if (j < s.size() && (s[j] == '+' || s[j] == '-')) ++j;
+    std::size_t expDigits = 0;
+    while (j < s.size() && std::isdigit(static_cast<unsigned char>(s[j]))) ++j, ++expDigits;
+    if (expDigits == 0) return false;
+    i = j;
+  }
+  if (i != s.size()) return false;
+  std::string text(s);
+  // from_chars does not take a bare leading "." or a trailing "."; pad them.
+  if (text.front() == '.') text.insert(text.begin(), '0');
+  std::size_t dot = text.find('.');
+  if (dot != std::string::npos && (dot + 1 == text.size() || !std::isdigit(static_cast<unsigned char>(text[dot + 1]))))
+    text.insert(dot + 1, "0");
+  double parsed = 0;
+  auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
+  if (result.ec == std::errc::result_out_of_range) {
+    // Underflow reads as 0 like any tiny value; overflow is refused.
+    bool tiny = text.find("e-") != std::string::npos || text.find("E-") != std::string::npos;
+    if (!tiny) return false;
+    parsed = 0;
+  } else if (result.ec != std::errc() || result.ptr != text.data() + text.size()) {
+    return false;
+  }
+  value = negative ? -parsed : parsed;
+  return true;
+}
+
+}  // namespace
+
+bool tryParseNumber(std::string_view text, char decimalSeparator, double& value) {
+  std::size_t first = 0, last = text.size();
+  while (first < last && isBlank(text[first])) ++first;
+  while (last > first && isBlank(text[last - 1])) --last;
+  std::string s(text.substr(first, last - first));
+  if (s.empty()) return false;
+  if (decimalSeparator != '.') {
+    if (s.find(decimalSeparator) == std::string::npos) {
+      // Already "." notation: nothing to translate.
+    } else {
+      if (s.find('.') != std::string::npos) return false;  // grouping marks are not read
+      s[s.find(decimalSeparator)] = '.';
+      if (s.find(decimalSeparator) != std::string::npos) return false;
+    }
+  }
+  double parsed = 0;
+  if (!parsePlainNumber(s, parsed)) return false;
+  if (!std::isfinite(parsed) || std::fabs(parsed) > FLT_MAX) return false;
+  value = parsed;
+  return true;
+}
+
+float parseNumber(std::string_view text, char decimalSeparator) {
+  double value = 0;
+  if (!tryParseNumber(text, decimalSeparator, value)) return 0.0f;
+  return static_cast<float>(value);
+}
+
+std::string stripMarkup(std::string_view name) {
+  std::string out;
+  out.reserve(name.size());
+  for (char c : name) {
+    if (c == '[' || c == ']' || c == '{' || c == '}' || c == ',' || c == ' ') continue;
+    out.push_back(c);
+  }
+  return out;
+}
+
+std::string toUpper(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return out;
+}
+
+std::string normaliseName(std::string_view name) { return toUpper(stripMarkup(name)); }
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+      return false;
+  return true;
+}
+
+std::string trim(std::string_view text) {
+  std::size_t first = 0, last = text.size();
+  while (first < last && std::isspace(static_cast<unsigned char>(text[first]))) ++first;
+  while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1]))) --last;
+  return std::string(text.substr(first, last - first));
+}
+
+}  // namespace lavix::text
