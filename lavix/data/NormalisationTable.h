@@ -5,8 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "common/text/TextFile.h"
-
 namespace lavix::data {
 
 inline constexpr int maxNormalisationEntries = 70;
@@ -20,9 +18,5 @@ struct NormalisationTable {
   // Returns true when found.
   bool find(const std::string& name, float& found) const;
 };
-
-// Reads a .nrm.txt file: a title line, then "element TAB value" lines (at most 70 used).
-bool readNormalisationTable(const std::string& path, NormalisationTable& table, text::FileError& error,
-                            char decimalSeparator = '.');
 
 }  // namespace lavix::data

@@ -6,8 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "common/text/TextFile.h"
-
 namespace lavix::data {
 
 inline constexpr int standardCount = 17;
@@ -27,10 +25,5 @@ struct StandardTable {
   // 1..17 for a name equal (after stripMarkup and upper-casing) to a standard name; else 0.
   int indexOfName(const std::string& name) const;
 };
-
-// Reads lavix.data.txt; false and `error` filled when it cannot be read. A short or
-// malformed file leaves the missing entries empty or 0.
-bool readStandardTable(const std::string& path, StandardTable& table, text::FileError& error,
-                       char decimalSeparator = '.');
 
 }  // namespace lavix::data
