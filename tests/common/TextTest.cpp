@@ -1,0 +1,174 @@
+// Unit tests of the line splitter, number parsing, name markup and text files.
+#include "common/text/Text.h"
+#include "common/text/TextFile.h"
+
+#include "tests/support/TempProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace lavix::text {
+namespace {
+
+struct TokenCase {
+  const char* line;
+  char expectedDelimiter;
+  std::vector<std::string> fields;
+};
+
+class Tokenize : public ::testing::TestWithParam<TokenCase> {};
+
+TEST_P(Tokenize, DetectsDelimiterAndSplits) {
+  const TokenCase& c = GetParam();
+  char delimiter = 0;
+  std::vector<std::string> fields{"stale"};
+  int count = tokenizeLine(c.line, delimiter, fields);
+  EXPECT_EQ(delimiter, c.expectedDelimiter);
+  EXPECT_EQ(fields, c.fields);
+  EXPECT_EQ(count, static_cast<int>(c.fields.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, Tokenize,
+    ::testing::Values(
+        TokenCase{"SAMPLE\tJCODE\tSiO2", '\t', {"SAMPLE", "JCODE", "SiO2"}},
+        // One TAB wins over more blanks and commas unless commas outnumber both.
+        TokenCase{"a b c\td", '\t', {"a b c", "d"}},
+        TokenCase{"a,b,c\td e", ',', {"a", "b", "c\td e"}},
+        TokenCase{"1,5 2,5 3,5 4", '\t', {"1,5 2,5 3,5 4"}},
+        TokenCase{"1,5 2,5 3 4", ' ', {"1,5", "2,5", "3", "4"}},
+        TokenCase{"x,y,z", ',', {"x", "y", "z"}},
+        TokenCase{"a  b", ' ', {"a", "", "b"}},
+        TokenCase{"a\t\tb", '\t', {"a", "", "b"}},
+        TokenCase{"a\tb\t", '\t', {"a", "b"}},
+        TokenCase{"a\tb\t\t", '\t', {"a", "b", ""}},
+        TokenCase{"a,b,end", ',', {"a", "b"}},
+        TokenCase{"a\tEnd\t", '\t', {"a"}},
+        TokenCase{"ENDING\tx", '\t', {"ENDING", "x"}},
+        TokenCase{"END", '\t', {}},
+        TokenCase{"", '\t', {}}));
+
+TEST(TokenizeTest, GivenDelimiterIsKept) {
+  char delimiter = ',';
+  std::vector<std::string> fields;
+  EXPECT_EQ(tokenizeLine("a\tb,c", delimiter, fields), 2);
+  EXPECT_EQ(delimiter, ',');
+  EXPECT_EQ(fields, (std::vector<std::string>{"a\tb", "c"}));
+}
+
+struct NumberCase {
+  const char* text;
+  char separator;
+  bool ok;
+  float value;
+};
+
+class ParseNumber : public ::testing::TestWithParam<NumberCase> {};
+
+TEST_P(ParseNumber, Reads) {
+  const NumberCase& c = GetParam();
+  double parsed = -999;
+  EXPECT_EQ(tryParseNumber(c.text, c.separator, parsed), c.ok) << "\"" << c.text << "\"";
+  EXPECT_EQ(parseNumber(c.text, c.separator), c.value) << "\"" << c.text << "\"";
+  if (c.ok) {
+    EXPECT_EQ(static_cast<float>(parsed), c.value);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParseNumber,
+    ::testing::Values(NumberCase{"", '.', false, 0}, NumberCase{"   ", '.', false, 0},
+                      NumberCase{"abc", '.', false, 0}, NumberCase{"<5", '.', false, 0},
+                      NumberCase{"5a", '.', false, 0}, NumberCase{"1e39", '.', false, 0},
+                      NumberCase{"-1e39", '.', false, 0}, NumberCase{"1e400", '.', false, 0},
+                      NumberCase{"1.5", '.', true, 1.5f}, NumberCase{"1.5", ',', true, 1.5f},
+                      NumberCase{"1,5", ',', true, 1.5f}, NumberCase{"1,5", '.', false, 0},
+                      NumberCase{"1.234,5", ',', false, 0}, NumberCase{".5", '.', true, 0.5f},
+                      NumberCase{"5.", '.', true, 5.0f}, NumberCase{"-.5", '.', true, -0.5f},
+                      NumberCase{"-3e2", '.', true, -300.0f}, NumberCase{"+2E-1", '.', true, 0.2f},
+                      NumberCase{" 42 ", '.', true, 42.0f}, NumberCase{"\t7\t", '.', true, 7.0f},
+                      NumberCase{"1e-400", '.', true, 0.0f}, NumberCase{"3e", '.', false, 0},
+                      NumberCase{".", '.', false, 0}, NumberCase{"-", '.', false, 0},
+                      NumberCase{"1 2", '.', false, 0}, NumberCase{"inf", '.', false, 0},
+                      NumberCase{"nan", '.', false, 0}, NumberCase{"0x10", '.', false, 0},
+                      NumberCase{"0.1", '.', true, 0.1f}, NumberCase{"3.4e38", '.', true, 3.4e38f}));
+
+TEST(ParseNumberTest, ResultIsSinglePrecision) {
+  float value = parseNumber("0.123456789");
+  EXPECT_EQ(value, 0.123456789f);
+  EXPECT_NE(static_cast<double>(value), 0.123456789);
+}
+
+TEST(NameTest, MarkupAndCaseDoNotMatter) {
+  EXPECT_EQ(stripMarkup("Fe[2]O[3]"), "Fe2O3");
+  EXPECT_EQ(stripMarkup("km{3}, x"), "km3x");
+  EXPECT_EQ(normaliseName("Fe[2]O[3]"), "FE2O3");
+  EXPECT_EQ(normaliseName("FE2O3"), "FE2O3");
+  EXPECT_EQ(normaliseName("fe2 o3"), "FE2O3");
+  EXPECT_TRUE(equalsIgnoreCase("End", "END"));
+  EXPECT_FALSE(equalsIgnoreCase("EN", "END"));
+}
+
+struct LinesCase {
+  const char* content;
+  std::vector<std::string> lines;
+};
+
+class SplitLines : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(SplitLines, Splits) { EXPECT_EQ(splitLines(GetParam().content), GetParam().lines); }
+
+INSTANTIATE_TEST_SUITE_P(Endings, SplitLines,
+                         ::testing::Values(LinesCase{"a\r\nb\r\n", {"a", "b"}}, LinesCase{"a\nb\n", {"a", "b"}},
+                                           LinesCase{"a\rb\r", {"a", "b"}}, LinesCase{"a\r\nb", {"a", "b"}},
+                                           LinesCase{"a\n\r\nb", {"a", "", "b"}},
+                                           LinesCase{"a\r\rb", {"a", "", "b"}}, LinesCase{"", {}},
+                                           LinesCase{"\r\n", {""}}));
+
+TEST(TextFileTest, WritesAtomicallyWithCrLf) {
+  lavix::testing::TempFolder folder;
+  const std::string path = folder.path() + "/out.txt";
+  FileError error;
+  ASSERT_TRUE(writeFileAtomically(path, "old", error));
+  ASSERT_TRUE(writeFileAtomically(path, joinLinesCrLf({"a", "b"}), error));
+  EXPECT_EQ(lavix::testing::readWholeFile(path), "a\r\nb\r\n");
+  std::vector<std::string> lines;
+  ASSERT_TRUE(readLines(path, lines, error));
+  EXPECT_EQ(lines, (std::vector<std::string>{"a", "b"}));
+  // Only the target remains: no temporary file beside it.
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++files;
+  EXPECT_EQ(files, 1);
+}
+
+TEST(TextFileTest, WriteToMissingFolderLeavesNoFile) {
+  lavix::testing::TempFolder folder;
+  const std::string path = folder.path() + "/missing/out.txt";
+  FileError error;
+  EXPECT_FALSE(writeFileAtomically(path, "data", error));
+  EXPECT_EQ(error.number, 76);
+  EXPECT_EQ(error.text, "Path not found");
+  EXPECT_FALSE(std::filesystem::exists(folder.path() + "/missing"));
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(TextFileTest, ReadingMissingFileReportsIt) {
+  lavix::testing::TempFolder folder;
+  std::string content = "kept";
+  FileError error;
+  EXPECT_FALSE(readFile(folder.path() + "/none.txt", content, error));
+  EXPECT_EQ(error.number, 53);
+  EXPECT_EQ(error.text, "File not found");
+  EXPECT_EQ(content, "kept");
+  EXPECT_FALSE(readFile(folder.path() + "/no/none.txt", content, error));
+  EXPECT_EQ(error.text, "Path not found");
+  EXPECT_FALSE(readFile(folder.path(), content, error));
+  EXPECT_EQ(error.text, "Path/File access error");
+}
+
+}  // namespace
+}  // namespace lavix::text
