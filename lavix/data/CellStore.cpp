@@ -1,0 +1,144 @@
+// The text cells of the data matrix, packed per row so that a full matrix costs about its text.
+#include "lavix/data/CellStore.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace lavix::data {
+
+namespace {
+
+// Most cells are short numbers: a one-byte length covers them.
+void appendLength(std::vector<char>& out, std::size_t length) {
+  do {
+    unsigned char byte = length & 0x7f;
+    length >>= 7;
+    if (length != 0) byte |= 0x80;
+    out.push_back(static_cast<char>(byte));
+  } while (length != 0);
+}
+
+std::size_t readLength(const char* p, std::size_t& headerBytes) {
+  std::size_t length = 0;
+  int shift = 0;
+  headerBytes = 0;
+  while (true) {
+    unsigned char byte = static_cast<unsigned char>(p[headerBytes++]);
+    length |= static_cast<std::size_t>(byte & 0x7f) << shift;
+    if ((byte & 0x80) == 0) break;
+    shift += 7;
+  }
+  return length;
+}
+
+std::size_t encodedSize(std::size_t length) {
+  std::size_t bytes = 1;
+  while (length >= 0x80) length >>= 7, ++bytes;
+  return bytes;
+}
+
+constexpr std::size_t maxArena = std::numeric_limits<std::uint32_t>::max() - 16;
+constexpr std::size_t minGarbageToCompact = 256;
+
+}  // namespace
+
+void CellStore::allocate(int rows, int columns) {
+  rows_.clear();
+  rows_.shrink_to_fit();
+  rows_.resize(rows > 0 ? static_cast<std::size_t>(rows) : 0);
+  columns_ = columns > 0 ? columns : 0;
+}
+
+std::size_t CellStore::recordSize(const Row& row, std::uint32_t at) {
+  std::size_t header = 0;
+  std::size_t length = readLength(row.text.data() + (at - 1), header);
+  return header + length;
+}
+
+std::string_view CellStore::get(int row, int column) const {
+  if (!inRange(row, column)) return {};
+  const Row& r = rows_[static_cast<std::size_t>(row)];
+  if (static_cast<std::size_t>(column) >= r.at.size()) return {};
+  std::uint32_t at = r.at[static_cast<std::size_t>(column)];
+  if (at == 0) return {};
+  std::size_t header = 0;
+  const char* p = r.text.data() + (at - 1);
+  std::size_t length = readLength(p, header);
+  return {p + header, length};
+}
+
+bool CellStore::set(int row, int column, std::string_view text) {
+  if (!inRange(row, column)) return false;
+  Row& r = rows_[static_cast<std::size_t>(row)];
+  const auto c = static_cast<std::size_t>(column);
+  std::uint32_t old = c < r.at.size() ? r.at[c] : 0;
+
+  if (text.empty()) {
+    if (old == 0) return true;
+    r.garbage += recordSize(r, old);
+    r.at[c] = 0;
+  } else {
+    std::size_t header = encodedSize(text.size());
+    if (old != 0) {
+      std::size_t oldHeader = 0;
+      std::size_t oldLength = readLength(r.text.data() + (old - 1), oldHeader);
+      if (oldLength == text.size()) {  // same size: rewrite in place
+        std::copy(text.begin(), text.end(), r.text.begin() + (old - 1 + oldHeader));
+        return true;
+      }
+    }
+    if (text.size() > maxArena || r.text.size() + header + text.size() > maxArena) return false;
+    if (c >= r.at.size()) r.at.resize(c + 1, 0);
+    if (old != 0) r.garbage += recordSize(r, old);
+    r.at[c] = static_cast<std::uint32_t>(r.text.size() + 1);
+    appendLength(r.text, text.size());
+    r.text.insert(r.text.end(), text.begin(), text.end());
+  }
+  if (r.garbage >= minGarbageToCompact && r.garbage > r.text.size() - r.garbage) compact(r);
+  return true;
+}
+
+void CellStore::compact(Row& row) {
+  std::vector<char> packed;
+  packed.reserve(row.text.size() - row.garbage);
+  for (auto& at : row.at) {
+    if (at == 0) continue;
+    std::size_t size = recordSize(row, at);
+    std::uint32_t moved = static_cast<std::uint32_t>(packed.size() + 1);
+    packed.insert(packed.end(), row.text.begin() + (at - 1), row.text.begin() + (at - 1 + size));
+    at = moved;
+  }
+  row.text = std::move(packed);
+  row.garbage = 0;
+  if (row.text.empty()) {
+    row.at.clear();
+    row.at.shrink_to_fit();
+  }
+}
+
+void CellStore::clear() {
+  for (Row& r : rows_) r = Row{};
+}
+
+void CellStore::clearRow(int row) {
+  if (row < 0 || row >= rows()) return;
+  rows_[static_cast<std::size_t>(row)] = Row{};
+}
+
+void CellStore::reserveRow(int row, int columns, std::size_t bytes) {
+  if (row < 0 || row >= rows()) return;
+  Row& r = rows_[static_cast<std::size_t>(row)];
+  if (columns > columns_) columns = columns_;
+  if (columns > 0 && r.at.size() < static_cast<std::size_t>(columns)) {
+    r.at.reserve(static_cast<std::size_t>(columns));
+  }
+  if (bytes <= maxArena) r.text.reserve(r.text.size() + bytes);
+}
+
+std::size_t CellStore::heapBytes() const {
+  std::size_t bytes = rows_.capacity() * sizeof(Row);
+  for (const Row& r : rows_) bytes += r.text.capacity() + r.at.capacity() * sizeof(std::uint32_t);
+  return bytes;
+}
+
+}  // namespace lavix::data

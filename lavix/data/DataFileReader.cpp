@@ -1,0 +1,428 @@
+// The rock data file reader: header classification, replace and merge loads, the
+// clipboard table, and the preparation that derives per-row and per-column values.
+#include "lavix/data/DataFileReader.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+
+#include "common/format/NumberFormat.h"
+#include "common/text/Text.h"
+#include "common/text/TextFile.h"
+
+namespace lavix::data {
+
+namespace {
+
+// Lines ended by CR LF, LF or a lone CR, as views into the text (files are read whole).
+std::vector<std::string_view> lineViews(std::string_view content) {
+  std::vector<std::string_view> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < content.size(); ++i) {
+    const char c = content[i];
+    if (c == '\n' || c == '\r') {
+      lines.push_back(content.substr(start, i - start));
+      if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+  }
+  if (start < content.size()) lines.push_back(content.substr(start));
+  return lines;
+}
+
+enum class Role : std::uint8_t { Data, Sample, Jcode, Kcode, Lcode, Dummy };
+
+// What the header line says about the fields of every data line.
+struct HeaderPlan {
+  std::vector<std::string> fields;  // header texts, field i at index i - 1
+  std::vector<Role> role;
+  int sampleField = 0, jcodeField = 0, kcodeField = 0, lcodeField = 0;  // 1-based, 0 = none
+  std::string sampleTitle;
+  std::vector<int> dataFields;  // 1-based positions of the data fields, in order
+  std::vector<int> target;      // per field: matrix column (merge: mapped column or 0)
+};
+
+HeaderPlan classifyHeader(std::vector<std::string> fields, bool clipboard) {
+  HeaderPlan plan;
+  plan.fields = std::move(fields);
+  plan.role.assign(plan.fields.size(), Role::Data);
+  bool jSeen = false, kSeen = false, lSeen = false;
+  for (std::size_t i = 0; i < plan.fields.size(); ++i) {
+    const int position = static_cast<int>(i) + 1;
+    const std::string name = text::normaliseName(plan.fields[i]);
+    Role& role = plan.role[i];
+    if (name.find("SAMP") != std::string::npos || name.find("S$") != std::string::npos) {
+      role = Role::Sample;
+      plan.sampleField = position;
+      plan.sampleTitle = clipboard && name.find("S$") != std::string::npos ? "Sample" : plan.fields[i];
+    } else if ((name == "JCODE" && !jSeen) || name == "JINT") {
+      jSeen = jSeen || name == "JCODE";
+      role = Role::Jcode;
+      plan.jcodeField = position;
+    } else if ((name == "KCODE" && !kSeen) || name == "KINT") {
+      kSeen = kSeen || name == "KCODE";
+      role = Role::Kcode;
+      plan.kcodeField = position;
+    } else if ((name == "LCODE" && !lSeen) || name == "LINT") {
+      lSeen = lSeen || name == "LCODE";
+      role = Role::Lcode;
+      plan.lcodeField = position;
+    } else if (name == "DUM") {
+      role = Role::Dummy;
+    } else {
+      plan.dataFields.push_back(position);
+    }
+  }
+  return plan;
+}
+
+// Replace: data field c goes to column c. Merge: each column takes the first data field
+// of the same normalised name; everything else goes to column 0, never shown or saved.
+void planTargets(HeaderPlan& plan, const DataStore& store, bool merge) {
+  plan.target.assign(plan.fields.size(), 0);
+  if (!merge) {
+    for (std::size_t c = 0; c < plan.dataFields.size(); ++c)
+      plan.target[static_cast<std::size_t>(plan.dataFields[c] - 1)] = static_cast<int>(c) + 1;
+    return;
+  }
+  std::vector<std::string> normalised(plan.fields.size());
+  for (std::size_t i = 0; i < plan.fields.size(); ++i) normalised[i] = text::normaliseName(plan.fields[i]);
+  std::vector<bool> used(plan.fields.size(), false);
+  for (int column = 1; column <= store.columnCount; ++column) {
+    const std::string wanted = text::normaliseName(store.columnName[static_cast<std::size_t>(column)]);
+    for (int position : plan.dataFields) {
+      const auto i = static_cast<std::size_t>(position - 1);
+      if (!used[i] && normalised[i] == wanted) {
+        plan.target[i] = column;
+        used[i] = true;
+        break;
+      }
+    }
+  }
+}
+
+void tell(ReadContext& context, const std::string& text) { ui::say(context.prompts, text); }
+
+// The widest line the reader takes: the field array holds maxRows + 1 entries and the
+// matrix maxColumns + 13 columns.
+int fieldLimit(const DataStore& store) { return std::min<int>(store.maxRows, store.matrixColumns() - 1); }
+
+// Checks a header before anything in memory changes; a message and false when it is refused.
+bool headerFits(ReadContext& context, const HeaderPlan& plan, bool merge) {
+  const DataStore& store = context.store;
+  const int headerArray = store.maxColumns + 10;
+  const auto fieldCount = static_cast<int>(plan.fields.size());
+  if (fieldCount > fieldLimit(store) || fieldCount > headerArray ||
+      (!merge && static_cast<int>(plan.dataFields.size()) > store.maxColumns)) {
+    tell(context, readerText::subscriptOutOfRange);
+    return false;
+  }
+  return true;
+}
+
+// Replace: the old data set goes completely, so no stale text survives the load.
+void commitHeader(DataStore& store, const HeaderPlan& plan, const StandardTable& standards, bool merge) {
+  store.sampleTitle = plan.sampleTitle;
+  if (merge) return;
+  store.clearCells();
+  std::fill(store.sampleName.begin(), store.sampleName.end(), std::string{});
+  std::fill(store.jcode.begin(), store.jcode.end(), 0);
+  std::fill(store.kcode.begin(), store.kcode.end(), 0);
+  std::fill(store.lcode.begin(), store.lcode.end(), 0);
+  std::fill(store.columnName.begin(), store.columnName.end(), std::string{});
+  store.rowCount = 0;
+  store.stdColumn.fill(0);
+  int column = 0;
+  for (int position : plan.dataFields) {
+    ++column;
+    const std::string& name = plan.fields[static_cast<std::size_t>(position - 1)];
+    const int k = standards.indexOfName(name);
+    if (k > 0) {
+      store.columnName[static_cast<std::size_t>(column)] = standards.stdName[static_cast<std::size_t>(k)];
+      store.stdColumn[static_cast<std::size_t>(k)] = static_cast<int16_t>(column);
+    } else {
+      store.columnName[static_cast<std::size_t>(column)] = name;
+    }
+  }
+  store.columnCount = store.fileColumnCount = static_cast<int16_t>(column);
+}
+
+std::string_view fieldAt(const std::vector<std::string>& fields, int position) {
+  if (position < 1 || position > static_cast<int>(fields.size())) return {};
+  return fields[static_cast<std::size_t>(position - 1)];
+}
+
+// A code field: parseNumber rounded to the nearest (even on ties) 16-bit integer.
+bool readCode(const std::vector<std::string>& fields, int position, char decimalSeparator, int16_t& code) {
+  const double rounded = std::nearbyint(static_cast<double>(text::parseNumber(fieldAt(fields, position), decimalSeparator)));
+  if (rounded < -32768.0 || rounded > 32767.0) return false;
+  code = static_cast<int16_t>(rounded);
+  return true;
+}
+
+// Stores the data lines from row `firstRow` on. Returns false when an error stopped it.
+bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<std::string_view>& lines,
+              std::size_t firstLine, int firstRow, bool merge, bool reportBlankLines, const ReadFilter* filter) {
+  DataStore& store = context.store;
+  const int limit = fieldLimit(store);
+  const auto headerCount = static_cast<int>(plan.fields.size());
+  std::vector<std::string> fields;
+  int row = firstRow;
+  for (std::size_t l = firstLine; l < lines.size(); ++l) {
+    const std::string_view line = lines[l];
+    if (line.empty()) {
+      if (reportBlankLines) tell(context, readerText::blankLine);
+      continue;
+    }
+    char tab = '\t';
+    const int count = text::tokenizeLine(line, tab, fields);
+    if (count > limit) {
+      tell(context, readerText::subscriptOutOfRange);
+      return false;
+    }
+    int16_t j = 0, k = 0, lc = 0;
+    if (!readCode(fields, plan.kcodeField, store.decimalSeparator, k) ||
+        !readCode(fields, plan.jcodeField, store.decimalSeparator, j) ||
+        !readCode(fields, plan.lcodeField, store.decimalSeparator, lc)) {
+      tell(context, readerText::overflow);
+      return false;
+    }
+    if (filter && filter->active() && !filter->acceptRow({j, k, lc, &fields}, store.decimalSeparator)) continue;
+    if (row > store.maxRows) {
+      tell(context, readerText::subscriptOutOfRange);
+      return false;
+    }
+    const auto r = static_cast<std::size_t>(row);
+    store.clearRowCells(row);
+    store.reserveRowCells(row, merge ? store.columnCount + 1 : static_cast<int>(plan.dataFields.size()) + 1,
+                          line.size() + static_cast<std::size_t>(count) + 8);
+    store.sampleName[r] = std::string(fieldAt(fields, plan.sampleField));
+    store.jcode[r] = j;
+    store.kcode[r] = k;
+    store.lcode[r] = lc;
+    const int stored = std::min(count, headerCount);
+    for (int position = 1; position <= stored; ++position) {
+      const auto i = static_cast<std::size_t>(position - 1);
+      if (!merge && plan.role[i] != Role::Data) continue;
+      store.setCell(row, plan.target[i], fields[i]);
+    }
+    store.rowCount = static_cast<int16_t>(row);
+    ++row;
+  }
+  return true;
+}
+
+std::string lastPathComponent(const std::string& path) {
+  const std::size_t slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+FilterSource filterSource(const HeaderPlan& plan, const std::vector<std::string_view>& lines, std::size_t firstLine,
+                          char decimalSeparator) {
+  FilterSource source;
+  for (int position : plan.dataFields) {
+    source.columnNames.push_back(plan.fields[static_cast<std::size_t>(position - 1)]);
+    source.columnFields.push_back(position);
+  }
+  source.jcodeField = plan.jcodeField;
+  source.kcodeField = plan.kcodeField;
+  source.lcodeField = plan.lcodeField;
+  source.dataLines.assign(lines.begin() + static_cast<std::ptrdiff_t>(firstLine), lines.end());
+  source.decimalSeparator = decimalSeparator;
+  return source;
+}
+
+}  // namespace
+
+std::string dataTitle(const DataStore& store, bool merged) {
+  const std::string name = merged ? std::string("merged files ") : lastPathComponent(store.currentFile);
+  return "Lavix " + name + "   " + format::shortestText(store.rowCount) + " rows by " +
+         format::shortestText(store.columnCount) + " columns";
+}
+
+ReadResult readDataFile(ReadContext& context, std::string_view mode) {
+  DataStore& store = context.store;
+  const bool merge = mode == "A";
+  // The filter lasts for this read only, however the read ends.
+  struct FilterEnd {
+    ReadContext& context;
+    ~FilterEnd() {
+      context.filter.clear();
+      context.store.filterActive = false;
+    }
+  } filterEnd{context};
+  context.filter.clear();
+
+  const bool filterArmed =
+      context.readFilterOn && ui::askYesNo(context.prompts, readFilterQuestion, readFilterTitle);
+
+  std::string content;
+  text::FileError error;
+  if (!text::readFile(store.currentFile, content, error)) {
+    tell(context, error.text + "\n" + readerText::openValidFile);
+    store.currentFile = "default";
+    return {ReadOutcome::OpenFailed, {}};
+  }
+  const std::vector<std::string_view> lines = lineViews(content);
+
+  std::size_t headerLine = 0;
+  while (headerLine < lines.size() && lines[headerLine].empty()) ++headerLine;
+  if (headerLine == lines.size()) {
+    tell(context, readerText::noHeader);
+    return {ReadOutcome::Refused, {}};
+  }
+  const std::string_view header = lines[headerLine];
+  if (text::toUpper(header).find("FMT") != std::string::npos) {
+    tell(context, readerText::oldFormat);
+    return {ReadOutcome::Refused, {}};
+  }
+  char delimiter = 0;
+  std::vector<std::string> headerFields;
+  text::tokenizeLine(header, delimiter, headerFields);
+  if (delimiter == ',') {
+    tell(context, readerText::oldFormat);
+    return {ReadOutcome::Refused, {}};
+  }
+  if (delimiter == ' ') {
+    tell(context, readerText::spaceDelimited);
+    return {ReadOutcome::Refused, {}};
+  }
+  if (headerFields.empty()) {
+    tell(context, readerText::noHeader);
+    return {ReadOutcome::Refused, {}};
+  }
+  HeaderPlan plan = classifyHeader(std::move(headerFields), false);
+  if (!headerFits(context, plan, merge)) return {ReadOutcome::Refused, {}};
+  planTargets(plan, store, merge);
+
+  if (filterArmed) {
+    context.filter.setupReadFilter(context.exchange, context.prompts,
+                                   filterSource(plan, lines, headerLine + 1, store.decimalSeparator));
+    store.filterActive = context.filter.active();
+  }
+
+  store.mergeMode = merge;
+  commitHeader(store, plan, context.standards, merge);
+  const int firstRow = merge ? store.rowCount + 1 : 1;
+  const bool complete =
+      readRows(context, plan, lines, headerLine + 1, firstRow, merge, true, &context.filter);
+
+  ReadResult result{complete ? ReadOutcome::Read : ReadOutcome::Stopped, dataTitle(store, merge)};
+  prepareDataset(store, context.standards, context.normalisation, mode, context.symbolCount);
+  return result;
+}
+
+ReadResult readClipboard(ReadContext& context, ui::ClipboardPort& clipboard) {
+  DataStore& store = context.store;
+  const std::optional<std::string> content = clipboard.text();
+  if (!content || content->empty()) {
+    tell(context, readerText::clipboardEmpty);
+    return {ReadOutcome::Refused, {}};
+  }
+  // Spreadsheets end their rows with CR LF, other programs with LF: both end a row.
+  const std::vector<std::string_view> lines = lineViews(*content);
+  std::vector<std::string> headerFields;
+  if (!lines.empty()) {
+    char tab = '\t';
+    text::tokenizeLine(lines.front(), tab, headerFields);
+  }
+  HeaderPlan plan = classifyHeader(std::move(headerFields), true);
+  if (plan.dataFields.size() < 2) {
+    tell(context, readerText::clipboardIncorrect);
+    return {ReadOutcome::Refused, {}};
+  }
+  if (!headerFits(context, plan, false)) return {ReadOutcome::Refused, {}};
+  planTargets(plan, store, false);
+
+  store.mergeMode = false;
+  commitHeader(store, plan, context.standards, false);
+  const bool complete = readRows(context, plan, lines, 1, 1, false, false, nullptr);
+  store.currentFile = "clipboard";
+  ReadResult result{complete ? ReadOutcome::Read : ReadOutcome::Stopped, dataTitle(store, false)};
+  prepareDataset(store, context.standards, context.normalisation, "", context.symbolCount);
+  return result;
+}
+
+void prepareDataset(DataStore& store, const StandardTable& standards, const NormalisationTable& normalisation,
+                    std::string_view mode, int16_t symbolCount) {
+  store.mergeMode = mode == "A";
+  const auto columns = static_cast<std::size_t>(std::max<int>(store.columnCount, 0));
+  auto nameOf = [&](int column) -> const std::string& { return store.columnName[static_cast<std::size_t>(column)]; };
+
+  // Iron: the standard indexes whose columns are named FEO and FE2O3.
+  store.feoStd = store.fe2o3Std = 0;
+  for (int k = 1; k <= 11; ++k) {
+    const int column = store.stdColumn[static_cast<std::size_t>(k)];
+    if (column <= 0 || column >= static_cast<int>(store.columnName.size())) continue;
+    const std::string name = text::normaliseName(nameOf(column));
+    if (name == "FEO") store.feoStd = static_cast<int16_t>(k);
+    if (name == "FE2O3") store.fe2o3Std = static_cast<int16_t>(k);
+  }
+
+  std::fill(store.stdIndexOfColumn.begin(), store.stdIndexOfColumn.end(), 0);
+  for (int k = 1; k <= 16; ++k) {
+    const int column = store.stdColumn[static_cast<std::size_t>(k)];
+    if (column > 0 && column <= store.columnCount && column < static_cast<int>(store.stdIndexOfColumn.size()))
+      store.stdIndexOfColumn[static_cast<std::size_t>(column)] = static_cast<int16_t>(k);
+  }
+
+  // Major-element total over the first 13 standard oxides, Fe2O3 as FeO (x 0.8998).
+  for (int row = 1; row <= store.rowCount; ++row) {
+    const auto r = static_cast<std::size_t>(row);
+    const int16_t kc = store.kcode[r];
+    store.symbolOf[r] = kc == -99 ? kc : (std::abs(static_cast<int>(kc)) > symbolCount ? 0 : kc);
+    float total = 0;
+    for (int k = 1; k <= 13; ++k) {
+      const int column = store.stdColumn[static_cast<std::size_t>(k)];
+      if (column <= 0) continue;
+      float v = store.value(row, column);
+      if (text::normaliseName(standards.stdName[static_cast<std::size_t>(k)]) == "FE2O3") v *= 0.8998f;
+      total += v;
+    }
+    store.totalFactor[r] = total > 0 ? 100.0f / total : 1.0f;
+  }
+
+  auto plusMinus = [](std::string name) {
+    if (auto p = name.find('+'); p != std::string::npos) name[p] = 'P';
+    if (auto m = name.find('-'); m != std::string::npos) name[m] = 'M';
+    return text::normaliseName(name);
+  };
+  if (!store.mergeMode && !standards.displayName.empty()) {
+    std::vector<std::string> displayKeys;
+    for (const auto& d : standards.displayName) displayKeys.push_back(plusMinus(d));
+    for (std::size_t c = 1; c <= columns && c < store.columnName.size(); ++c) {
+      const std::string key = plusMinus(store.columnName[c]);
+      for (std::size_t d = 0; d < displayKeys.size(); ++d)
+        if (!displayKeys[d].empty() && displayKeys[d] == key) store.columnName[c] = standards.displayName[d];
+    }
+  }
+
+  store.isotope = {};
+  const std::pair<const char*, int16_t IsotopeColumns::*> isotopeNames[] = {
+      {"206PB/204PB", &IsotopeColumns::pb206Pb204}, {"207PB/204PB", &IsotopeColumns::pb207Pb204},
+      {"208PB/204PB", &IsotopeColumns::pb208Pb204}, {"87SR/86SR", &IsotopeColumns::sr87Sr86},
+      {"143ND/144ND", &IsotopeColumns::nd143Nd144}, {"176HF/177HF", &IsotopeColumns::hf176Hf177},
+      {"187OS/186OS", &IsotopeColumns::os187Os186}, {"SR", &IsotopeColumns::sr},
+      {"ND", &IsotopeColumns::nd},                  {"HF", &IsotopeColumns::hf},
+      {"OS", &IsotopeColumns::os},                  {"PB", &IsotopeColumns::pb}};
+  for (std::size_t c = 1; c <= columns && c < store.columnName.size(); ++c) {
+    const std::string name = text::normaliseName(store.columnName[c]);
+    for (const auto& [isotopeName, member] : isotopeNames)
+      if (name == isotopeName) store.isotope.*member = static_cast<int16_t>(c);
+
+    float found = 1;
+    bool have = false;
+    const int k = standards.indexOfName(store.columnName[c]);
+    if (k > 0 && text::normaliseName(standards.stdName[static_cast<std::size_t>(k)]).find('O') != std::string::npos)
+      have = normalisation.find(standards.stdElement[static_cast<std::size_t>(k)], found);
+    else
+      have = normalisation.find(text::stripMarkup(store.columnName[c]), found);
+    if (c < store.normValue.size()) store.normValue[c] = have ? found : 1.0f;
+  }
+
+  store.fileColumnCount = store.columnCount;
+  store.mergeMode = false;
+}
+
+}  // namespace lavix::data

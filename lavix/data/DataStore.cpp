@@ -1,0 +1,49 @@
+// The data matrix of lavix and the per-row and per-column values derived from it.
+#include "lavix/data/DataStore.h"
+
+#include <algorithm>
+
+#include "common/text/Text.h"
+
+namespace lavix::data {
+
+void DataStore::allocate(int16_t rows, int16_t columns) {
+  const int r = std::clamp<int>(rows, 1, maxRowCapacity);
+  const int c = std::clamp<int>(columns, 1, maxColumnCapacity);
+  maxRows = static_cast<int16_t>(r);
+  maxColumns = static_cast<int16_t>(c);
+  rowCount = columnCount = fileColumnCount = 0;
+
+  const auto rowEntries = static_cast<std::size_t>(r) + 1;
+  const auto nameEntries = static_cast<std::size_t>(c) + spareColumnNames + 1;
+  columnName.assign(nameEntries, {});
+  sampleName.assign(rowEntries, {});
+  jcode.assign(rowEntries, 0);
+  kcode.assign(rowEntries, 0);
+  lcode.assign(rowEntries, 0);
+  symbolOf.assign(rowEntries + 1000, 0);
+  totalFactor.assign(rowEntries, 1.0f);
+  normValue.assign(nameEntries, 1.0f);
+  stdColumn.fill(0);
+  stdIndexOfColumn.assign(nameEntries, 0);
+  feoStd = fe2o3Std = 0;
+  isotope = {};
+  sampleTitle.clear();
+  mergeMode = false;
+  filterActive = false;
+  cells_.allocate(r + 1, c + spareColumns + 1);
+}
+
+float DataStore::value(int row, int column) const { return text::parseNumber(cell(row, column), decimalSeparator); }
+
+std::size_t DataStore::arrayBytes() const {
+  std::size_t bytes = 0;
+  for (const auto& s : columnName) bytes += sizeof(s) + (s.capacity() > 15 ? s.capacity() : 0);
+  for (const auto& s : sampleName) bytes += sizeof(s) + (s.capacity() > 15 ? s.capacity() : 0);
+  bytes += (jcode.capacity() + kcode.capacity() + lcode.capacity() + symbolOf.capacity() +
+            stdIndexOfColumn.capacity()) * sizeof(int16_t);
+  bytes += (totalFactor.capacity() + normValue.capacity()) * sizeof(float);
+  return bytes;
+}
+
+}  // namespace lavix::data

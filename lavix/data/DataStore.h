@@ -1,0 +1,96 @@
+// The data matrix of lavix and the per-row and per-column values derived from it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lavix/data/CellStore.h"
+#include "lavix/data/StandardTable.h"
+
+namespace lavix::data {
+
+// Largest capacities a 16-bit count allows; columns keep room for the 15 extra names.
+inline constexpr int maxRowCapacity = 32767;
+inline constexpr int maxColumnCapacity = 32767 - 15;
+// Spare matrix columns beyond maxColumns for appended and working columns.
+inline constexpr int spareColumns = 12;
+// Extra column names beyond maxColumns.
+inline constexpr int spareColumnNames = 15;
+
+// Column indexes of the isotope ratios and of the element concentrations they pair with;
+// 0 when the data set has no such column.
+struct IsotopeColumns {
+  int16_t pb206Pb204 = 0;  // "206PB/204PB"
+  int16_t pb207Pb204 = 0;  // "207PB/204PB"
+  int16_t pb208Pb204 = 0;  // "208PB/204PB"
+  int16_t sr87Sr86 = 0;    // "87SR/86SR"
+  int16_t nd143Nd144 = 0;  // "143ND/144ND"
+  int16_t hf176Hf177 = 0;  // "176HF/177HF"
+  int16_t os187Os186 = 0;  // "187OS/186OS"
+  int16_t sr = 0;          // "SR"
+  int16_t nd = 0;          // "ND"
+  int16_t hf = 0;          // "HF"
+  int16_t os = 0;          // "OS"
+  int16_t pb = 0;          // "PB"
+};
+
+// All arrays are indexed from 0; rows are 1..rowCount, columns 1..columnCount.
+class DataStore {
+ public:
+  int16_t maxRows = 0;
+  int16_t maxColumns = 0;
+
+  int16_t rowCount = 0;
+  int16_t columnCount = 0;
+  int16_t fileColumnCount = 0;  // columnCount right after the last load
+
+  std::vector<std::string> columnName;  // 0..maxColumns+15, display form with markup
+  std::vector<std::string> sampleName;  // 0..maxRows
+  std::vector<int16_t> jcode, kcode, lcode;  // 0..maxRows
+  std::vector<int16_t> symbolOf;             // 0..maxRows+1000
+  std::vector<float> totalFactor;            // 0..maxRows: 100 / major-element total, or 1
+  std::vector<float> normValue;              // per column (0..maxColumns+15), 1 when none
+
+  std::array<int16_t, standardCount + 1> stdColumn{};  // 1..17: column of each standard oxide
+  std::vector<int16_t> stdIndexOfColumn;                // per column: standard index 1..16, or 0
+  int16_t feoStd = 0;
+  int16_t fe2o3Std = 0;
+  IsotopeColumns isotope;
+
+  std::string sampleTitle;  // header text of the sample field of the last file read
+  std::string currentFile;
+  bool mergeMode = false;
+  bool filterActive = false;
+  char decimalSeparator = '.';  // the locale's, for every numeric read of a cell
+
+  // Empties everything and sets the capacities (rows 1..32767, columns 1..32752; values
+  // outside are brought inside). currentFile and decimalSeparator are kept.
+  void allocate(int16_t rows, int16_t columns);
+
+  // Matrix columns: 0..maxColumns+12.
+  int matrixColumns() const { return cells_.columns(); }
+
+  // "" for an empty cell or one outside the matrix.
+  std::string_view cell(int row, int column) const { return cells_.get(row, column); }
+  // False when the cell is outside the matrix (nothing is stored then).
+  bool setCell(int row, int column, std::string_view text) { return cells_.set(row, column, text); }
+  // parseNumber of the cell.
+  float value(int row, int column) const;
+
+  void clearCells() { cells_.clear(); }
+  void clearRowCells(int row) { cells_.clearRow(row); }
+  void reserveRowCells(int row, int columns, std::size_t bytes) { cells_.reserveRow(row, columns, bytes); }
+
+  // Heap bytes held by the cells and by the fixed arrays.
+  std::size_t cellBytes() const { return cells_.heapBytes(); }
+  std::size_t arrayBytes() const;
+
+ private:
+  CellStore cells_;
+};
+
+}  // namespace lavix::data
