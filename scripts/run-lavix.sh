@@ -11,4 +11,4 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$bin/lavix" "$example"
 fi
 echo "No display found: running the headless batch demo (examples/demo.lvb) instead."
-exec "$bin/lavix" --batch "$here/examples/demo.lvb"
+exec "$bin/lavix" --batch "$here/examples/demo.lvb" "$example"

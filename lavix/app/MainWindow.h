@@ -52,6 +52,9 @@ class MainWindow : public ui::FormModel {
   void mReset();
   void mExit();
 
+  // `lavix FILE`: FILE is opened at start as Open would.
+  void openAtStart(const std::string& path);
+
  private:
   void buildCommands();
   void buildMenus();

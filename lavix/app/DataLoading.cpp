@@ -1,0 +1,47 @@
+// Loading data files into the session: the reader plus the window-side steps after it.
+#include "lavix/app/DataLoading.h"
+
+#include "lavix/app/Session.h"
+#include "lavix/data/DataFileReader.h"
+
+namespace lavix::app {
+
+namespace {
+
+data::ReadContext readContext(Session& s) {
+  return data::ReadContext{s.data,          s.exchange,       s.prompts,
+                           s.standard,      s.normalisation,  s.readFilter,
+                           s.preferences.readFilterOn != 0, static_cast<int16_t>(s.symbols.symbolCount)};
+}
+
+void afterLoad(Session& s, const data::ReadResult& result) {
+  if (!result.dataChanged()) return;
+  // Every load ends identify mode and brings the main window's buttons back to idle.
+  s.window.identifyMode = false;
+  s.window.title = result.title;
+  s.prompts.showTitle(result.title);
+}
+
+}  // namespace
+
+void readCurrentFile(Session& s, const std::string& mode) {
+  data::ReadContext context = readContext(s);
+  afterLoad(s, data::readDataFile(context, mode));
+}
+
+bool readClipboardTable(Session& s) {
+  data::ReadContext context = readContext(s);
+  data::ReadResult result = data::readClipboard(context, s.clipboard);
+  afterLoad(s, result);
+  return result.dataChanged();
+}
+
+void openDataFile(Session& s, const std::string& path) {
+  s.data.currentFile = path;
+  readCurrentFile(s, "");
+  // The list shifts down one place whatever the read gave; entry 5 drops out.
+  for (int entry = 5; entry > 1; --entry) s.recent.setCaption(entry, s.recent.caption(entry - 1));
+  s.recent.setCaption(1, path);
+}
+
+}  // namespace lavix::app

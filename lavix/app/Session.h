@@ -1,0 +1,62 @@
+// Everything one running lavix holds, grouped by subsystem; commands take what they need.
+#pragma once
+
+#include <string>
+
+#include "common/ui/Prompts.h"
+#include "lavix/app/PageLayout.h"
+#include "lavix/app/Preferences.h"
+#include "lavix/app/RecentFiles.h"
+#include "lavix/data/DataStore.h"
+#include "lavix/data/DialogExchange.h"
+#include "lavix/data/NormalisationTable.h"
+#include "lavix/data/ReadFilter.h"
+#include "lavix/data/StandardTable.h"
+#include "lavix/diagram/SymbolTable.h"
+
+namespace lavix::app {
+
+// Main-window state that is not owned by a subsystem library yet.
+struct WindowState {
+  std::string title = "Lavix";
+  std::string status;
+  bool identifyMode = false;
+  bool zerosIn = false;
+  bool buttonRowVisible = false;
+  std::string diagramKind;      // "XY", "TRI", "HIST", "SPI"; empty until a diagram is chosen
+  int16_t yLabelOrientation = 1;  // 1 vertical, -1 horizontal
+};
+
+class Session {
+ public:
+  Session(ui::PromptPort& prompts, ui::ClipboardPort& clipboard, std::string baseFolder, char decimalSeparator);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // Path of a configuration file below the program folder's Controls folder.
+  std::string controlsPath(const std::string& name) const { return baseFolder + "Controls/" + name; }
+
+  ui::PromptPort& prompts;
+  ui::ClipboardPort& clipboard;
+
+  // Configuration (read at start-up).
+  std::string baseFolder;  // always ends with "/"
+  std::string dataFolder;
+  char decimalSeparator;
+  Preferences preferences;
+  data::StandardTable standard;
+  PageLayout page;
+  RecentFiles recent;
+  data::NormalisationTable normalisation;
+  diagram::SymbolTable symbols;
+  float feRatio = 0;  // the Fe-ratio term of the preferences
+
+  // Data store and the dialogs that exchange through it.
+  data::DataStore data;
+  data::DialogExchange exchange;
+  data::ReadFilter readFilter;
+
+  WindowState window;
+};
+
+}  // namespace lavix::app

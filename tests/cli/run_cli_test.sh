@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs one batch script against a fresh copy of the program folder and checks the result.
+# usage: run_cli_test.sh PROGRAM PROGRAMFOLDER SCRIPT EXPECTED_EXIT [--rm PATH]... [TEXT ...] [! TEXT ...]
+# The script is copied into the temporary program folder, so its relative paths name files
+# there ("Data Files/..."); --rm removes a file of the copy first. Each TEXT must appear in the transcript; each "! TEXT" must not.
+set -u
+program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+cp -r "$folder"/. "$work"/
+cp "$script" "$work/script.lvb"
+[ -d "$(dirname "$script")/files" ] && cp -r "$(dirname "$script")/files" "$work/files"
+while [ "${1:-}" = "--rm" ]; do rm -rf "$work/$2"; shift 2; done
+output="$("$program" --base "$work" --batch "$work/script.lvb" 2>&1)"
+status=$?
+echo "$output"
+failed=0
+if [ "$status" -ne "$expected" ]; then
+  echo "FAIL: exit code $status, expected $expected"; failed=1
+fi
+negate=0
+for text in "$@"; do
+  if [ "$text" = "!" ]; then negate=1; continue; fi
+  if [ $negate -eq 0 ] && ! grep -qF -- "$text" <<<"$output"; then
+    echo "FAIL: transcript lacks: $text"; failed=1
+  fi
+  if [ $negate -eq 1 ] && grep -qF -- "$text" <<<"$output"; then
+    echo "FAIL: transcript has: $text"; failed=1
+  fi
+  negate=0
+done
+exit $failed

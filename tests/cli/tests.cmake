@@ -1,0 +1,27 @@
+# lavix_cli_test(NAME SCRIPT EXIT_CODE [--rm PATH] TEXT... [! TEXT])
+lavix_cli_test(open_example open_example.lvb 0
+  "title: Lavix atacazo-ninahuilca.txt   109 rows by 34 columns"
+  "SAMPLE	Kcode	SiO[2]	TiO[2]"
+  "ATAC-4	1	57.28	0.67")
+lavix_cli_test(merge merge.lvb 0
+  "title: Lavix merged files    111 rows by 34 columns"
+  "X-2	3	51	")
+lavix_cli_test(refusals refusals.lvb 0
+  "message: Use translate.exe to convert this old file to a usable format"
+  "message: A space delimited file is not readable by Lavix"
+  "File not found\\nOpen a valid file"
+  "mLastFile1	default")
+lavix_cli_test(stops stops.lvb 0
+  "message: blank line found in file"
+  "message: Overflow Error# 6"
+  "title: Lavix stops.txt   2 rows by 2 columns")
+lavix_cli_test(missing_page missing_page.lvb 0 --rm Controls/page.txt
+  "message: Find a path\\file for page.txt |*.txt|"
+  "file: open page.txt |*.txt|")
+lavix_cli_test(unknown_control script_errors.lvb 2 "error:")
+lavix_cli_test(unanswered unanswered.lvb 3 "error:")
+lavix_cli_test(unused_answer unused_answer.lvb 3 "error:")
+lavix_cli_test(reset reset.lvb 0
+  "title: Lavix atacazo-ninahuilca.txt   109 rows by 34 columns"
+  "message: The data matrix has 32767 analyses (rows) and 200 elements (columns) .  Redimensioning removes all existing rock or mineral data. Do you wish to proceed?"
+  "numbers: Reset data matrix | # of rows (analyses) = 32767 | # of columns (elements) = 200")

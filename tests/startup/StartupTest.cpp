@@ -1,0 +1,120 @@
+// Start-up and shut-down of lavix over temporary program folders.
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "tests/startup/SessionFixture.h"
+
+namespace lavix::testing {
+namespace {
+
+constexpr const char* setDefaultDirectory =
+    "message: Set the default directory for your data files by clicking Preferences and then saving any changes";
+
+TEST(Startup, ShippedFolderStartsWithTheDataFolderHint) {
+  SessionFixture f;
+  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+  EXPECT_TRUE(f.shown(setDefaultDirectory));
+  EXPECT_FALSE(f.shown("Find a path"));
+  EXPECT_FALSE(f.prompts.failed());
+  const app::Session& s = *f.session;
+  EXPECT_EQ(s.dataFolder, f.folder.path() + "/Data Files");
+  EXPECT_EQ(s.data.maxRows, 32767);
+  EXPECT_EQ(s.data.maxColumns, 200);
+  EXPECT_EQ(s.data.rowCount, 0);
+  EXPECT_EQ(s.standard.stdName[1], "SiO2");
+  EXPECT_EQ(s.standard.stdName[14], "H2O");
+  EXPECT_GT(s.symbols.symbolCount, 23);
+  EXPECT_GT(s.page.positionCount, 2);
+  float la = 0;
+  EXPECT_TRUE(s.normalisation.find("LA", la));
+  EXPECT_FLOAT_EQ(la, 0.237f);
+  EXPECT_NEAR(s.feRatio, 0.4355f, 5e-5f);
+  EXPECT_EQ(f.window->title(), "Lavix");
+  EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(f.folder.path() + "/Data Files"));
+}
+
+TEST(Startup, DataFolderDefaultInAnyCaseGivesTheHint) {
+  SessionFixture f;
+  f.folder.write("Controls/lxpref.ini",
+                 "900\r\n0\r\n1\r\n\"default\"\r\n\"DEFAULT\"\r\n\"DEFAULT\"\r\n500\r\n60\r\n10\r\n0\r\n0\r\n"
+                 "\"DejaVu Sans\"\r\n.025\r\n-1\r\n0\r\n0\r\n1100\r\n-9\r\n");
+  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+  EXPECT_TRUE(f.shown(setDefaultDirectory));
+  EXPECT_EQ(f.session->data.maxRows, 500);
+  EXPECT_EQ(f.session->preferences.histRegLabelsOn, 1);  // 18 lines: labels on
+  EXPECT_EQ(f.session->window.yLabelOrientation, -1);
+  EXPECT_TRUE(f.window->isChecked("menuHorizY"));
+  EXPECT_FALSE(f.window->isChecked("menuVerticalY"));
+}
+
+TEST(Startup, AnUnusableDataFolderFallsBackToTheHomeFolder) {
+  SessionFixture f;
+  f.folder.write("Controls/lxpref.ini",
+                 "900\r\n0\r\n1\r\n\"/no/such/folder\"\r\n\"DEFAULT\"\r\n\"DEFAULT\"\r\n500\r\n60\r\n10\r\n0\r\n0\r\n"
+                 "\"DejaVu Sans\"\r\n.025\r\n1\r\n0\r\n0\r\n1200\r\n-8\r\n1\r\n");
+  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+  EXPECT_TRUE(f.shown("message: Press the Preferences button (next window), find a valid path to your data "
+                      "files, then press Save Preferences."));
+  EXPECT_FALSE(f.shown(setDefaultDirectory));
+  EXPECT_NE(f.session->dataFolder, "/no/such/folder");
+}
+
+struct MissingFile {
+  const char* name;
+  const char* filter;
+};
+
+class StartupRecovery : public ::testing::TestWithParam<MissingFile> {};
+
+TEST_P(StartupRecovery, AMissingFileIsAskedForAndTheChosenOneIsRead) {
+  SessionFixture f;
+  const std::string name = GetParam().name;
+  std::filesystem::rename(f.folder.controls(name), f.folder.path() + "/elsewhere-" + name);
+  ASSERT_EQ(f.start({"elsewhere-" + name}), app::StartupOutcome::Ready);
+  EXPECT_TRUE(f.shown(std::string("message: Find a path\\file for ") + GetParam().filter));
+  EXPECT_TRUE(f.shown(std::string("file: open ") + GetParam().filter));
+  EXPECT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
+  EXPECT_EQ(f.session->standard.stdName[1], "SiO2");
+  EXPECT_GT(f.session->page.positionCount, 2);
+}
+
+TEST_P(StartupRecovery, ACancelledDialogStartsWithDefaults) {
+  SessionFixture f;
+  std::filesystem::remove(f.folder.controls(GetParam().name));
+  EXPECT_EQ(f.start({"[cancel]"}), app::StartupOutcome::Ready);
+  EXPECT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
+  EXPECT_GT(f.session->data.maxRows, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(ConfigurationFiles, StartupRecovery,
+                         ::testing::Values(MissingFile{"lavix.data.txt", "lavix.data.txt|*.txt|"},
+                                           MissingFile{"lxpref.ini", "lxpref.ini |*.ini|"},
+                                           MissingFile{"filenames.ini", "filenames.ini |*.ini|"},
+                                           MissingFile{"default.sym", "Symbols (*.sym)|*.sym|"},
+                                           MissingFile{"page.txt", "page.txt |*.txt|"},
+                                           MissingFile{"default.nrm.txt", "norm. files (*.nrm.txt|*.txt|"}));
+
+TEST(Startup, ShutDownWritesTheRecentFiles) {
+  SessionFixture f;
+  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+  f.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
+  f.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
+  app::shutDown(*f.session);
+  std::string written = readWholeFile(f.folder.controls("filenames.ini"));
+  std::string path = f.folder.path() + "/Data Files/atacazo-ninahuilca.txt";
+  EXPECT_EQ(written.substr(0, 2 * (path.size() + 2)), path + "\r\n" + path + "\r\n");
+}
+
+TEST(Startup, TwoSessionsDoNotShareState) {
+  SessionFixture first, second;
+  ASSERT_EQ(first.start(), app::StartupOutcome::Ready);
+  ASSERT_EQ(second.start(), app::StartupOutcome::Ready);
+  first.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
+  EXPECT_EQ(first.session->data.rowCount, 109);
+  EXPECT_EQ(second.session->data.rowCount, 0);
+  EXPECT_EQ(second.window->title(), "Lavix");
+}
+
+}  // namespace
+}  // namespace lavix::testing
