@@ -1,0 +1,97 @@
+// Fuzzes the rock data file reader: any bytes as a file (replace and merge) and as clipboard text.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+#include "lavix/data/DataFileReader.h"
+#include "lavix/data/DataFileWriter.h"
+
+namespace {
+
+using namespace lavix;
+
+// Answers every prompt at once; the first input byte steers the read filter's choices.
+class AutoPrompts : public ui::PromptPort {
+ public:
+  explicit AutoPrompts(unsigned steer) : steer_(steer) {}
+  ui::MessageResult message(const ui::MessageRequest& r) override {
+    return r.buttons == ui::MessageButtons::YesNo ? ui::MessageResult::Yes : ui::MessageResult::Ok;
+  }
+  std::optional<std::string> input(const ui::InputRequest& r) override { return r.preset; }
+  std::optional<std::vector<std::string>> numbers(const ui::NumbersRequest& r) override {
+    if (steer_ & 0x80) return std::nullopt;
+    return r.presets;
+  }
+  int buttons(const ui::ButtonsRequest&) override { return 1; }
+  ui::ListResult pickList(const ui::ListRequest& r) override {
+    const int n = static_cast<int>(r.items.size());
+    return {r.items, n == 0 ? 0 : static_cast<int>((steer_ >> 1) % static_cast<unsigned>(n + 1))};
+  }
+  std::optional<std::string> openFile(const ui::FileRequest&) override { return std::nullopt; }
+  std::optional<std::string> saveFile(const ui::FileRequest&) override { return std::nullopt; }
+  std::optional<ui::Rgb> colour(const std::string&, ui::Rgb) override { return std::nullopt; }
+  std::optional<ui::FontChoice> font(const std::string&, const ui::FontChoice&) override { return std::nullopt; }
+  void runModal(ui::FormModel&) override {}
+  void showTitle(const std::string&) override {}
+  void showStatus(const std::string&) override {}
+
+ private:
+  unsigned steer_;
+};
+
+class FixedClipboard : public ui::ClipboardPort {
+ public:
+  explicit FixedClipboard(std::string text) : text_(std::move(text)) {}
+  std::optional<std::string> text() override { return text_; }
+  void setText(const std::string& text) override { text_ = text; }
+
+ private:
+  std::string text_;
+};
+
+std::string tempPath() { return "/tmp/fuzz_data_file_reader_" + std::to_string(getpid()) + ".txt"; }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const unsigned steer = size > 0 ? data[0] : 0;
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  const std::string path = tempPath();
+  {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  }
+
+  data::StandardTable standards;
+  const char* names[] = {"SiO2", "TiO2", "Al2O3", "Fe2O3", "FeO", "MnO", "MgO", "CaO", "Na2O",
+                         "K2O", "P2O5", "H2O+", "H2O-", "CO2", "LOI", "Cr2O3", "NiO"};
+  for (int k = 1; k <= data::standardCount; ++k) standards.stdName[k] = names[k - 1];
+  standards.stdElement[1] = "Si";
+  standards.displayName = {"H[2]O{+}", "H[2]O{-}", "Fe[2]O[3]", "87Sr/86Sr"};
+  data::NormalisationTable normalisation;
+  normalisation.element = {"Si", "Rb", "Sr"};
+  normalisation.value = {1.0f, 0.5f, 20.0f};
+
+  data::DataStore store;
+  store.allocate(200, 40);
+  data::DialogExchange exchange;
+  exchange.allocate(store.maxRows);
+  data::ReadFilter filter;
+  AutoPrompts prompts(steer);
+  data::ReadContext context{store, exchange, prompts, standards, normalisation, filter, (steer & 1) != 0, 51};
+
+  store.currentFile = path;
+  data::readDataFile(context, "");
+  store.currentFile = path;
+  data::readDataFile(context, "A");
+  (void)data::dataFileLines(store);
+
+  FixedClipboard clipboard(bytes);
+  data::readClipboard(context, clipboard);
+  (void)data::dataFileLines(store);
+  std::remove(path.c_str());
+  return 0;
+}
