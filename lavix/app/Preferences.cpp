@@ -1,0 +1,125 @@
+// The preferences file Controls/lxpref.ini: 19 values, one per line, and the Fe-ratio term.
+#include "lavix/app/Preferences.h"
+
+#include <cmath>
+#include <vector>
+
+#include "common/format/NumberFormat.h"
+#include "common/text/Text.h"
+
+namespace lavix::app {
+
+namespace {
+
+constexpr int lineCount = 19;
+
+// A line's value as a text: the part between the first and the last double quote when the
+// line is quoted, else the trimmed line.
+std::string textValue(const std::string& line) {
+  std::string trimmed = text::trim(line);
+  if (trimmed.size() >= 2 && trimmed.front() == '"') {
+    std::size_t close = trimmed.find_last_of('"');
+    if (close > 0) return trimmed.substr(1, close - 1);
+  }
+  if (trimmed.size() == 1 && trimmed.front() == '"') return "";
+  return trimmed;
+}
+
+bool numberValue(const std::string& line, double& value) {
+  return text::tryParseNumber(textValue(line), '.', value) && std::isfinite(value);
+}
+
+void readInt16(const std::string& line, int16_t& target, long low = -32768, long high = 32767) {
+  double value = 0;
+  if (!numberValue(line, value)) return;
+  if (value < -2147483648.0 || value > 2147483647.0) {
+    target = static_cast<int16_t>(value < 0 ? low : high);
+    return;
+  }
+  long rounded = std::lround(value);
+  if (rounded < low) rounded = low;
+  if (rounded > high) rounded = high;
+  target = static_cast<int16_t>(rounded);
+}
+
+void readFloat(const std::string& line, float& target) {
+  double value = 0;
+  if (numberValue(line, value)) target = static_cast<float>(value);
+}
+
+void readText(const std::string& line, std::string& target) {
+  std::string value = textValue(line);
+  if (!value.empty()) target = std::move(value);
+}
+
+std::string quoted(const std::string& value) { return "\"" + value + "\""; }
+
+template <typename T>
+std::string number(T value) {
+  return format::shortestText(value);
+}
+
+std::string plainFloat(float value) {
+  std::string written = format::generalFormat(value);
+  if (!written.empty() && written.front() == ' ') written.erase(0, 1);
+  return written.empty() ? "0" : written;
+}
+
+}  // namespace
+
+bool readPreferences(const std::string& path, Preferences& preferences, text::FileError& error) {
+  std::vector<std::string> lines;
+  if (!text::readLines(path, lines, error)) return false;
+  lines.resize(lineCount);  // absent lines read as empty: their defaults stay
+
+  Preferences read;
+  readInt16(lines[0], read.printerYAxisAngle);
+  readInt16(lines[1], read.readFilterOn);
+  readFloat(lines[2], read.windowScale);
+  if (!(read.windowScale > 0.0f)) read.windowScale = 1.0f;
+  readText(lines[3], read.dataFolder);
+  readText(lines[4], read.symbolFile);
+  readText(lines[5], read.normalisationFile);
+  readInt16(lines[6], read.maxRows, 1, 32767);
+  readInt16(lines[7], read.maxColumns, 1, 32767);
+  readInt16(lines[8], read.labelFontSize, 1, 32767);
+  readInt16(lines[9], read.labelFontBold);
+  readInt16(lines[10], read.labelFontItalic);
+  readText(lines[11], read.labelFontName);
+  readFloat(lines[12], read.tickHeight);
+  readInt16(lines[13], read.yLabelOrientation);
+  readInt16(lines[14], read.largeXTickEvery, 0, 32767);
+  readInt16(lines[15], read.largeYTickEvery, 0, 32767);
+  readFloat(lines[16], read.feRatioTemperature);
+  if (!(read.feRatioTemperature > -273.0f)) read.feRatioTemperature = Preferences{}.feRatioTemperature;
+  readFloat(lines[17], read.feRatioLogFO2);
+  readInt16(lines[18], read.histRegLabelsOn);
+
+  preferences = std::move(read);
+  return true;
+}
+
+std::string preferencesText(const Preferences& p) {
+  const std::vector<std::string> lines = {
+      number(p.printerYAxisAngle), number(p.readFilterOn),  plainFloat(p.windowScale),
+      quoted(p.dataFolder),        quoted(p.symbolFile),    quoted(p.normalisationFile),
+      number(p.maxRows),           number(p.maxColumns),    number(p.labelFontSize),
+      number(p.labelFontBold),     number(p.labelFontItalic), quoted(p.labelFontName),
+      plainFloat(p.tickHeight),    number(p.yLabelOrientation), number(p.largeXTickEvery),
+      number(p.largeYTickEvery),   plainFloat(p.feRatioTemperature), plainFloat(p.feRatioLogFO2),
+      number(p.histRegLabelsOn)};
+  return text::joinLinesCrLf(lines);
+}
+
+bool writePreferences(const std::string& path, const Preferences& preferences, text::FileError& error) {
+  return text::writeFileAtomically(path, preferencesText(preferences), error);
+}
+
+float feRatioTerm(float tempC, float logFO2) {
+  const float kelvin = tempC + 273.0f;
+  if (!(kelvin > 0.0f)) return 0.0f;
+  const float term = 13184.7f / kelvin + logFO2 * 2.303f * 0.218f - 4.499f;
+  return std::isfinite(term) ? term : 0.0f;
+}
+
+}  // namespace lavix::app

@@ -1,0 +1,51 @@
+// The preferences file Controls/lxpref.ini: 19 values, one per line, and the Fe-ratio term.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/text/TextFile.h"
+
+namespace lavix::app {
+
+// The values of lxpref.ini in file order; the defaults are those of the shipped file.
+struct Preferences {
+  int16_t printerYAxisAngle = 900;        // 1: tenths of a degree, 900 or 2700
+  int16_t readFilterOn = 0;               // 2: 1 asks for a read filter at every read
+  float windowScale = 1.0f;               // 3: main window size factor
+  std::string dataFolder = "DEFAULT";     // 4: "DEFAULT" (any case): none chosen
+  std::string symbolFile = "DEFAULT";     // 5: "DEFAULT": Controls/default.sym
+  std::string normalisationFile = "DEFAULT";  // 6: "DEFAULT": Controls/default.nrm.txt
+  int16_t maxRows = 32767;                // 7: 1..32767
+  int16_t maxColumns = 200;               // 8: 1..32767
+  int16_t labelFontSize = 10;             // 9: points
+  int16_t labelFontBold = 0;              // 10
+  int16_t labelFontItalic = 0;            // 11
+  std::string labelFontName = "DejaVu Sans";  // 12
+  float tickHeight = 0.025f;              // 13: fraction of the axis length
+  int16_t yLabelOrientation = 1;          // 14: 1 vertical, -1 horizontal
+  int16_t largeXTickEvery = 0;            // 15: every n-th tick is large, 0 none
+  int16_t largeYTickEvery = 0;            // 16
+  float feRatioTemperature = 1200.0f;     // 17: degrees Celsius
+  float feRatioLogFO2 = -8.0f;            // 18: log10 fO2 (bar)
+  int16_t histRegLabelsOn = 1;            // 19: histogram and regression captions
+};
+
+// Reads lxpref.ini. Texts may be quoted; numbers are plain decimal notation with a period.
+// A value that is missing or cannot be read keeps its default (so a file of 18 lines has
+// the labels on); the matrix sizes are clamped to 1..32767. False, with `error` filled and
+// `preferences` unchanged, only when the file cannot be read at all.
+bool readPreferences(const std::string& path, Preferences& preferences, text::FileError& error);
+
+// The 19 lines as written: texts in double quotes, numbers in the general format without
+// the leading blank (".025", "-8").
+std::string preferencesText(const Preferences& preferences);
+
+// Writes lxpref.ini atomically with CR LF line ends.
+bool writePreferences(const std::string& path, const Preferences& preferences, text::FileError& error);
+
+// 13184.7 / (T + 273) + log fO2 × 2.303 × 0.218 − 4.499 in single precision (the non-compositional
+// part of Sack et al. 1980, T in °C). A temperature at or below −273 °C gives 0.
+float feRatioTerm(float tempC, float logFO2);
+
+}  // namespace lavix::app
