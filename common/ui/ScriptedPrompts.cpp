@@ -276,13 +276,9 @@ std::optional<std::string> ScriptedPrompts::fileDialog(const char* mode, const F
     fail(3, "the file dialog needs a path or [cancel]");
     return std::nullopt;
   }
-  std::string path = resolvePath(given);
-  // The dialog itself refuses a file that is not there when the caller needs one.
-  if (request.mustExist && !text::fileExists(path)) {
-    fail(3, "file not found: " + path);
-    return std::nullopt;
-  }
-  return path;
+  // A file that is not there goes to the program as typed, so scripts can check how the
+  // program reports it (a window's dialog would not let it through).
+  return resolvePath(given);
 }
 
 std::optional<std::string> ScriptedPrompts::openFile(const FileRequest& request) {
