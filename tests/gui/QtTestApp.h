@@ -1,4 +1,4 @@
-// One offscreen QApplication shared by the tests of a GUI test executable.
+// Helpers of the GUI tests; the offscreen QApplication itself is made by GuiTestMain.cpp.
 #pragma once
 
 #include <QApplication>
@@ -9,14 +9,8 @@
 
 namespace lavix::testing {
 
-inline QApplication& qtApp() {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static int argc = 1;
-  static char name[] = "lavix_gui_test";
-  static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
-}
+// The running application (GuiTestMain.cpp creates it before any test runs).
+inline QApplication& qtApp() { return *static_cast<QApplication*>(QCoreApplication::instance()); }
 
 // Runs `act` on the next modal dialog that opens (polling the event loop), so that a test
 // can answer a prompt that the code under test runs with exec().

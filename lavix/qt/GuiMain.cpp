@@ -1,0 +1,68 @@
+// Wires the session, the Qt ports and the main window view together.
+#include "lavix/qt/GuiMain.h"
+
+#include <QApplication>
+#include <QImage>
+
+#include <memory>
+
+#include "common/text/Text.h"
+#include "lavix/app/MainWindow.h"
+#include "lavix/app/Session.h"
+#include "lavix/app/Startup.h"
+#include "lavix/qt/MainWindowView.h"
+#include "qtui/QtClipboard.h"
+#include "qtui/QtPrompts.h"
+
+namespace lavix::qt {
+
+int runGui(int argc, char** argv, const std::string& baseFolder, const std::optional<std::string>& file) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Lavix"));
+
+  qtui::QtPrompts prompts;
+  qtui::QtClipboard clipboard;
+  app::Session session(prompts, clipboard, baseFolder, text::systemDecimalSeparator());
+  app::MainWindow window(session);
+
+  // Start-up may ask for missing configuration files before any window shows.
+  if (app::startUp(session) == app::StartupOutcome::Fatal) return 1;
+
+  MainWindowView view(window);
+  view.connectPrompts(prompts);
+  view.applyScreenSize(view.screen(), session.preferences.windowScale);
+  view.show();
+  if (file) window.openAtStart(*file);
+  view.refresh();
+
+  const int code = application.exec();
+  app::shutDown(session);
+  return code;
+}
+
+bool saveScreenshot(app::MainWindow& window, const std::string& path, std::string& error) {
+  // QApplication keeps references to argc and argv: they outlive it here.
+  int argc = 1;
+  char name[] = "lavix";
+  char* argv[] = {name, nullptr};
+  std::unique_ptr<QApplication> ownApplication;
+  if (!QApplication::instance()) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ownApplication = std::make_unique<QApplication>(argc, argv);
+  }
+  const QImage image = [&window] {
+    MainWindowView view(window);
+    return renderOffscreen(view);
+  }();
+  if (image.isNull()) {
+    error = "the main window could not be rendered";
+    return false;
+  }
+  if (!image.save(QString::fromStdString(path), "PNG")) {
+    error = "cannot write " + path;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace lavix::qt

@@ -1,0 +1,205 @@
+// The main window view: builds itself from the model and mirrors it after every event.
+#include "lavix/qt/MainWindowView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <exception>
+
+#include "lavix/app/MainWindow.h"
+#include "lavix/qt/PictureWidget.h"
+#include "lavix/qt/WindowGeometry.h"
+#include "qtui/QtPrompts.h"
+
+namespace lavix::qt {
+
+namespace {
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+}  // namespace
+
+MainWindowView::MainWindowView(app::MainWindow& model, QWidget* parent) : QMainWindow(parent), model_(model) {
+  setObjectName(QStringLiteral("lavix"));
+
+  auto* central = new QWidget;
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  buttonRow_ = new QWidget;
+  buttonRow_->setObjectName(QStringLiteral("buttonRow"));
+  buttonLayout_ = new QHBoxLayout(buttonRow_);
+  buttonLayout_->setContentsMargins(4, 2, 4, 2);
+  buttonLayout_->addStretch();
+  picture_ = new PictureWidget;
+  layout->addWidget(buttonRow_);
+  layout->addWidget(picture_, 1);
+  setCentralWidget(central);
+
+  status_ = new QLabel;
+  status_->setObjectName(QStringLiteral("labStatus"));
+  status_->setTextFormat(Qt::PlainText);
+  statusBar()->addWidget(status_, 1);
+
+  buildMenus();
+  resize(1024, 700);
+  model_.setChangeListener([this] { refresh(); });
+  refresh();
+}
+
+MainWindowView::~MainWindowView() { model_.setChangeListener({}); }
+
+void MainWindowView::connectPrompts(qtui::QtPrompts& prompts) {
+  prompts.setParent(this);
+  QPointer<MainWindowView> self(this);
+  prompts.setTitleHandler([self](const std::string& title) {
+    if (self) self->setWindowTitle(qs(title));
+  });
+  prompts.setStatusHandler([self](const std::string& text) {
+    if (self) self->status_->setText(qs(text));
+  });
+}
+
+void MainWindowView::applyScreenSize(const QScreen* screen, float windowScale) {
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  const WindowSize size = mainWindowSize(available.width(), available.height(), windowScale);
+  resize(size.width, size.height);
+}
+
+QAction* MainWindowView::addCommandAction(const std::string& command, QWidget* owner) {
+  auto* action = new QAction(qs(model_.caption(command)), this);
+  action->setObjectName(qs(command));
+  connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+  owner->addAction(action);
+  actions_.emplace_back(command, action);
+  return action;
+}
+
+void MainWindowView::buildMenus() {
+  for (const app::Menu& menu : model_.menus()) {
+    // A header without entries that names a command is itself clickable, as in the menu bar.
+    if (menu.entries.empty()) {
+      if (model_.commands().find(menu.name)) addCommandAction(menu.name, menuBar());
+      continue;
+    }
+    QMenu* qmenu = menuBar()->addMenu(qs(menu.caption));
+    qmenu->setObjectName(qs(menu.name));
+    for (const app::MenuEntry& entry : menu.entries) {
+      if (entry.command.empty())
+        qmenu->addSeparator();
+      else
+        addCommandAction(entry.command, qmenu);
+    }
+  }
+}
+
+void MainWindowView::rebuildButtons(const std::vector<std::string>& commands) {
+  for (auto& [name, button] : buttons_) delete button;
+  buttons_.clear();
+  int at = 0;
+  for (const std::string& command : commands) {
+    auto* button = new QPushButton(qs(model_.caption(command)));
+    button->setObjectName(qs(command));
+    button->setFocusPolicy(Qt::TabFocus);
+    connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
+    buttonLayout_->insertWidget(at++, button);
+    buttons_.emplace_back(command, button);
+  }
+  buttonCommands_ = commands;
+}
+
+void MainWindowView::refresh() {
+  for (auto& [command, action] : actions_) {
+    action->setText(qs(model_.caption(command)));
+    action->setEnabled(model_.isEnabled(command));
+    action->setVisible(model_.isVisible(command));
+    // Only checked items show a mark, as in the system's menus.
+    const bool checked = model_.isChecked(command);
+    action->setCheckable(checked);
+    action->setChecked(checked);
+  }
+  for (auto& menuAction : menuBar()->actions()) {
+    QMenu* menu = menuAction->menu();
+    if (!menu) continue;
+    const std::string name = menu->objectName().toStdString();
+    if (model_.commands().find(name)) {
+      menuAction->setEnabled(model_.isEnabled(name));
+      menuAction->setVisible(model_.isVisible(name));
+    }
+  }
+
+  const std::vector<std::string> commands = model_.buttonCommands();
+  if (commands != buttonCommands_) rebuildButtons(commands);
+  for (auto& [command, button] : buttons_) {
+    button->setText(qs(model_.caption(command)));
+    button->setEnabled(model_.isEnabled(command));
+    button->setVisible(model_.isVisible(command));
+  }
+  buttonRow_->setVisible(model_.buttonRowVisible() && !buttons_.empty());
+
+  setWindowTitle(qs(model_.title()));
+  status_->setText(qs(model_.statusText()));
+
+  if (model_.exitRequested() && !closing_) {
+    closing_ = true;
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+  }
+}
+
+void MainWindowView::runCommand(const std::string& command) {
+  try {
+    model_.click(command, "");
+  } catch (const std::exception& failure) {
+    // The cores report their failures themselves; what escapes is a fault, shown and survived.
+    QMessageBox::critical(this, QStringLiteral("Lavix"), QString::fromStdString(failure.what()));
+  }
+  refresh();
+}
+
+QAction* MainWindowView::action(const std::string& command) const {
+  for (const auto& [name, action] : actions_)
+    if (name == command) return action;
+  return nullptr;
+}
+
+QPushButton* MainWindowView::button(const std::string& command) const {
+  for (const auto& [name, button] : buttons_)
+    if (name == command) return button;
+  return nullptr;
+}
+
+void MainWindowView::closeEvent(QCloseEvent* event) {
+  // Closing by the title bar is the Exit command; the model may still keep the window open.
+  if (!model_.exitRequested() && model_.commands().find("mExit")) {
+    closing_ = true;
+    runCommand("mExit");
+    if (!model_.exitRequested()) {
+      closing_ = false;
+      event->ignore();
+      return;
+    }
+  }
+  closing_ = true;
+  event->accept();
+}
+
+QImage renderOffscreen(MainWindowView& view, QSize size) {
+  const bool wasVisible = view.isVisible();
+  if (!wasVisible) view.setAttribute(Qt::WA_DontShowOnScreen, true);
+  view.resize(size);
+  view.show();
+  QImage image = view.grab().toImage();
+  if (!wasVisible) view.hide();
+  return image;
+}
+
+}  // namespace lavix::qt

@@ -1,0 +1,206 @@
+// The main window view built from the real model: menus, forwarding, mirroring, screenshots.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "lavix/app/MainWindow.h"
+#include "lavix/app/Session.h"
+#include "lavix/qt/GuiMain.h"
+#include "lavix/qt/MainWindowView.h"
+#include "lavix/qt/PictureWidget.h"
+#include "lavix/qt/WindowGeometry.h"
+#include "qtui/QtPrompts.h"
+#include "tests/gui/QtTestApp.h"
+#include "tests/support/TempProgramFolder.h"
+
+namespace lavix::qt {
+namespace {
+
+using testing::qtApp;
+
+// Records the file requests and answers them with a cancel.
+class RecordingPrompts : public ui::PromptPort {
+ public:
+  ui::MessageResult message(const ui::MessageRequest&) override { return ui::MessageResult::Ok; }
+  std::optional<std::string> input(const ui::InputRequest&) override { return std::nullopt; }
+  std::optional<std::vector<std::string>> numbers(const ui::NumbersRequest&) override { return std::nullopt; }
+  int buttons(const ui::ButtonsRequest& request) override { return static_cast<int>(request.choices.size()); }
+  ui::ListResult pickList(const ui::ListRequest& request) override { return {request.items, 0}; }
+  std::optional<std::string> openFile(const ui::FileRequest& request) override {
+    opened.push_back(request);
+    return std::nullopt;
+  }
+  std::optional<std::string> saveFile(const ui::FileRequest&) override { return std::nullopt; }
+  std::optional<ui::Rgb> colour(const std::string&, ui::Rgb) override { return std::nullopt; }
+  std::optional<ui::FontChoice> font(const std::string&, const ui::FontChoice&) override { return std::nullopt; }
+  void runModal(ui::FormModel&) override {}
+  void showTitle(const std::string&) override {}
+  void showStatus(const std::string&) override {}
+
+  std::vector<ui::FileRequest> opened;
+};
+
+class NoClipboard : public ui::ClipboardPort {
+ public:
+  std::optional<std::string> text() override { return std::nullopt; }
+  void setText(const std::string&) override {}
+};
+
+class MainWindowViewTest : public ::testing::Test {
+ protected:
+  MainWindowViewTest() { qtApp(); }
+
+  lavix::testing::TempFolder folder;
+  RecordingPrompts prompts;
+  NoClipboard clipboard;
+  app::Session session{prompts, clipboard, folder.path(), '.'};
+  app::MainWindow model{session};
+};
+
+TEST_F(MainWindowViewTest, MenusMirrorTheModel) {
+  MainWindowView view(model);
+  QMenu* file = view.menuBar()->findChild<QMenu*>("mfile");
+  ASSERT_NE(file, nullptr);
+  EXPECT_EQ(file->title(), QString("&File"));
+  for (const app::Menu& menu : model.menus()) {
+    QMenu* shown = view.menuBar()->findChild<QMenu*>(QString::fromStdString(menu.name));
+    ASSERT_NE(shown, nullptr) << menu.name;
+    EXPECT_EQ(shown->title(), QString::fromStdString(menu.caption));
+    for (const app::MenuEntry& entry : menu.entries) {
+      if (entry.command.empty()) continue;
+      QAction* action = view.action(entry.command);
+      ASSERT_NE(action, nullptr) << entry.command;
+      EXPECT_EQ(action->text(), QString::fromStdString(model.caption(entry.command))) << entry.command;
+      EXPECT_EQ(action->isEnabled(), model.isEnabled(entry.command)) << entry.command;
+      EXPECT_EQ(action->isVisible(), model.isVisible(entry.command)) << entry.command;
+      EXPECT_EQ(action->isChecked(), model.isChecked(entry.command)) << entry.command;
+    }
+  }
+  EXPECT_EQ(view.action("mOpen")->text(), QString("&Open"));
+}
+
+TEST_F(MainWindowViewTest, OpenRunsTheModelsOpenCommand) {
+  MainWindowView view(model);
+  view.action("mOpen")->trigger();
+  ASSERT_EQ(prompts.opened.size(), 1u);
+  EXPECT_EQ(prompts.opened[0].filter,
+            "Rock data (.roc; .txt)|*.roc;*.txt|Mineral data (*.min)|*.min|All Files (*.*)|*.*|");
+  EXPECT_TRUE(prompts.opened[0].mustExist);
+}
+
+TEST_F(MainWindowViewTest, RecentFileEntriesFollowTheirCaptions) {
+  MainWindowView view(model);
+  EXPECT_FALSE(view.action("mLastFile1")->isVisible());
+  session.recent.setCaption(1, "/data/rocks.txt");
+  view.action("mOpen")->trigger();  // any event refreshes the view
+  EXPECT_TRUE(view.action("mLastFile1")->isVisible());
+  EXPECT_EQ(view.action("mLastFile1")->text(), QString("/data/rocks.txt"));
+  EXPECT_FALSE(view.action("mLastFile2")->isVisible());
+}
+
+TEST_F(MainWindowViewTest, TitleStatusAndCheckMarksFollowTheModelAfterEveryEvent) {
+  MainWindowView view(model);
+  EXPECT_EQ(view.windowTitle(), QString("Lavix"));
+  session.window.title = "Lavix rocks.txt   3 rows by 4 columns";
+  session.window.status = " sample A";
+  session.window.yLabelOrientation = -1;
+  model.click("mOpen", "");  // the model's change listener refreshes the view
+  EXPECT_EQ(view.windowTitle(), QString("Lavix rocks.txt   3 rows by 4 columns"));
+  ASSERT_NE(view.findChild<QLabel*>("labStatus"), nullptr);
+  EXPECT_EQ(view.statusLabel()->text(), QString(" sample A"));
+  EXPECT_TRUE(view.action("menuHorizY")->isChecked());
+  EXPECT_FALSE(view.action("menuVerticalY")->isChecked());
+  EXPECT_FALSE(view.action("menuVerticalY")->isCheckable()) << "unchecked items show no mark";
+}
+
+TEST_F(MainWindowViewTest, PromptTitleAndStatusShowAtOnce) {
+  MainWindowView view(model);
+  qtui::QtPrompts qtPrompts;
+  view.connectPrompts(qtPrompts);
+  EXPECT_EQ(qtPrompts.parent(), &view);
+  qtPrompts.showTitle("Lavix Clipboard   2 rows by 3 columns");
+  qtPrompts.showStatus(" 12");
+  EXPECT_EQ(view.windowTitle(), QString("Lavix Clipboard   2 rows by 3 columns"));
+  EXPECT_EQ(view.statusLabel()->text(), QString(" 12"));
+}
+
+TEST_F(MainWindowViewTest, PictureBoxIsAWhitePage) {
+  MainWindowView view(model);
+  auto* picture = view.findChild<PictureWidget*>("lxpic");
+  ASSERT_EQ(picture, view.picture());
+  const QImage image = renderOffscreen(view);
+  EXPECT_EQ(image.size(), QSize(1024, 700) * image.devicePixelRatio());
+  const QPoint centre = picture->mapTo(&view, picture->rect().center());
+  EXPECT_EQ(QColor(image.pixel(centre)), QColor(Qt::white));
+}
+
+TEST_F(MainWindowViewTest, ButtonRowIsHiddenWhileTheModelHidesIt) {
+  MainWindowView view(model);
+  view.show();
+  EXPECT_FALSE(view.buttonRow()->isVisible());
+}
+
+TEST_F(MainWindowViewTest, ExitClosesTheWindowAndTheTitleBarAsksTheModel) {
+  {
+    MainWindowView view(model);
+    view.show();
+    view.action("mExit")->trigger();
+    EXPECT_TRUE(model.exitRequested());
+    QTRY_VERIFY_WITH_TIMEOUT(!view.isVisible(), 2000);
+    EXPECT_FALSE(view.isVisible());
+  }
+  app::MainWindow second(session);
+  MainWindowView view(second);
+  view.show();
+  EXPECT_TRUE(view.close());
+  EXPECT_TRUE(second.exitRequested());
+}
+
+TEST_F(MainWindowViewTest, ScreenshotWritesAPngAndReportsAnUnwritablePath) {
+  std::string error;
+  const std::string path = folder.path() + "/shot.png";
+  ASSERT_TRUE(saveScreenshot(model, path, error)) << error;
+  QImage written(QString::fromStdString(path));
+  EXPECT_EQ(written.size(), QSize(1024, 700));
+  EXPECT_FALSE(saveScreenshot(model, folder.path() + "/missing/shot.png", error));
+  EXPECT_EQ(error, "cannot write " + folder.path() + "/missing/shot.png");
+}
+
+// ---- window geometry ----
+
+TEST(WindowGeometry, BaseIsTheWidthOrForWideScreensTheHeightOverThreeQuarters) {
+  struct Case {
+    int width, height, base;
+  };
+  for (const Case& c : {Case{1920, 1080, 1440}, Case{1024, 768, 1024}, Case{640, 480, 640}, Case{1280, 1024, 1280},
+                        Case{2560, 1080, 1440}})
+    EXPECT_EQ(screenBase(c.width, c.height), c.base) << c.width << "x" << c.height;
+}
+
+TEST(WindowGeometry, MainWindowIsScaledAndStaysOnTheScreen) {
+  EXPECT_EQ(mainWindowSize(1920, 1080, 1.0f).width, 1152);
+  EXPECT_EQ(mainWindowSize(1920, 1080, 1.0f).height, 864);
+  EXPECT_EQ(mainWindowSize(1024, 768, 0.5f).width, 410);
+  const WindowSize big = mainWindowSize(1024, 768, 3.0f);
+  EXPECT_EQ(big.width, 1024);
+  EXPECT_EQ(big.height, 768);
+  const WindowSize tiny = mainWindowSize(1024, 768, 0.01f);
+  EXPECT_EQ(tiny.width, 320);
+  EXPECT_EQ(tiny.height, 240);
+  EXPECT_EQ(mainWindowSize(1024, 768, 0.0f).width, mainWindowSize(1024, 768, 1.0f).width) << "bad scale counts as 1";
+}
+
+TEST(WindowGeometry, DialogScaleIsOneOnASixHundredFortyPixelScreenAtNinetySixPixelsPerInch) {
+  EXPECT_FLOAT_EQ(dialogScale(1.0f, 640, 96.0), 1.0f);
+  EXPECT_FLOAT_EQ(dialogScale(1.0f, 1440, 96.0), 2.25f);
+  EXPECT_FLOAT_EQ(dialogScale(2.0f, 640, 192.0), 1.0f);
+}
+
+}  // namespace
+}  // namespace lavix::qt
