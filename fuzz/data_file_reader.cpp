@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <string>
 #include <unistd.h>
 
 #include "lavix/data/DataFileReader.h"
+#include "lavix/data/CellStore.h"
 #include "lavix/data/DataFileWriter.h"
 
 namespace {
@@ -52,6 +54,38 @@ class FixedClipboard : public ui::ClipboardPort {
   std::string text_;
 };
 
+// The same bytes as writes into a small cell store, checked against a plain map.
+void exerciseCellStore(const std::uint8_t* data, std::size_t size) {
+  data::CellStore cells;
+  cells.allocate(4, 8);
+  std::map<std::pair<int, int>, std::string> expected;
+  std::size_t i = 0;
+  while (i + 3 <= size) {
+    const int row = data[i] % 5 - (data[i] == 255 ? 2 : 0), column = data[i + 1] % 9;
+    std::size_t length = data[i + 2];
+    if (length > 200) length = (length - 200) * 1500;  // long texts push rows past 64 KB
+    i += 3;
+    if (data[i - 3] == 254) {
+      cells.clearRow(row);
+      for (int c = 0; c < 8; ++c) expected.erase({row, c});
+      continue;
+    }
+    std::string text(length, static_cast<char>('a' + (i % 26)));
+    const bool inside = row >= 0 && row < 4 && column < 8;
+    if (cells.set(row, column, text) != inside) __builtin_trap();
+    if (inside) {
+      if (text.empty()) expected.erase({row, column});
+      else expected[{row, column}] = text;
+    }
+  }
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 8; ++c) {
+      auto found = expected.find({r, c});
+      if (cells.get(r, c) != (found == expected.end() ? std::string_view() : std::string_view(found->second)))
+        __builtin_trap();
+    }
+}
+
 std::string tempPath() { return "/tmp/fuzz_data_file_reader_" + std::to_string(getpid()) + ".txt"; }
 
 }  // namespace
@@ -93,5 +127,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   data::readClipboard(context, clipboard);
   (void)data::dataFileLines(store);
   std::remove(path.c_str());
+  exerciseCellStore(data, size);
   return 0;
 }

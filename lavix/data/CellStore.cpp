@@ -42,6 +42,23 @@ constexpr std::size_t minGarbageToCompact = 256;
 
 }  // namespace
 
+void CellStore::Row::widen() {
+  wide.assign(narrow.begin(), narrow.end());
+  narrow.clear();
+  narrow.shrink_to_fit();
+  isWide = true;
+}
+
+void CellStore::Row::setAt(std::size_t column, std::uint32_t position) {
+  if (!isWide && position > 0xffff) widen();
+  if (column >= slots()) {
+    if (isWide) wide.resize(column + 1, 0);
+    else narrow.resize(column + 1, 0);
+  }
+  if (isWide) wide[column] = position;
+  else narrow[column] = static_cast<std::uint16_t>(position);
+}
+
 void CellStore::allocate(int rows, int columns) {
   rows_.clear();
   rows_.shrink_to_fit();
@@ -58,8 +75,7 @@ std::size_t CellStore::recordSize(const Row& row, std::uint32_t at) {
 std::string_view CellStore::get(int row, int column) const {
   if (!inRange(row, column)) return {};
   const Row& r = rows_[static_cast<std::size_t>(row)];
-  if (static_cast<std::size_t>(column) >= r.at.size()) return {};
-  std::uint32_t at = r.at[static_cast<std::size_t>(column)];
+  const std::uint32_t at = r.at(static_cast<std::size_t>(column));
   if (at == 0) return {};
   std::size_t header = 0;
   const char* p = r.text.data() + (at - 1);
@@ -71,12 +87,12 @@ bool CellStore::set(int row, int column, std::string_view text) {
   if (!inRange(row, column)) return false;
   Row& r = rows_[static_cast<std::size_t>(row)];
   const auto c = static_cast<std::size_t>(column);
-  std::uint32_t old = c < r.at.size() ? r.at[c] : 0;
+  const std::uint32_t old = r.at(c);
 
   if (text.empty()) {
     if (old == 0) return true;
     r.garbage += recordSize(r, old);
-    r.at[c] = 0;
+    r.setAt(c, 0);
   } else {
     std::size_t header = encodedSize(text.size());
     if (old != 0) {
@@ -88,9 +104,8 @@ bool CellStore::set(int row, int column, std::string_view text) {
       }
     }
     if (text.size() > maxArena || r.text.size() + header + text.size() > maxArena) return false;
-    if (c >= r.at.size()) r.at.resize(c + 1, 0);
     if (old != 0) r.garbage += recordSize(r, old);
-    r.at[c] = static_cast<std::uint32_t>(r.text.size() + 1);
+    r.setAt(c, static_cast<std::uint32_t>(r.text.size() + 1));
     appendLength(r.text, text.size());
     r.text.insert(r.text.end(), text.begin(), text.end());
   }
@@ -99,21 +114,26 @@ bool CellStore::set(int row, int column, std::string_view text) {
 }
 
 void CellStore::compact(Row& row) {
-  std::vector<char> packed;
-  packed.reserve(row.text.size() - row.garbage);
-  for (auto& at : row.at) {
-    if (at == 0) continue;
-    std::size_t size = recordSize(row, at);
-    std::uint32_t moved = static_cast<std::uint32_t>(packed.size() + 1);
-    packed.insert(packed.end(), row.text.begin() + (at - 1), row.text.begin() + (at - 1 + size));
-    at = moved;
+  Row packed;
+  packed.text.reserve(row.text.size() - row.garbage);
+  const std::size_t slots = row.slots();
+  std::size_t used = 0;
+  for (std::size_t c = 0; c < slots; ++c)
+    if (row.at(c) != 0) used = c + 1;
+  if (row.text.size() - row.garbage >= 0xffff) packed.widen();
+  if (packed.isWide) packed.wide.reserve(used);
+  else packed.narrow.reserve(used);
+  for (std::size_t c = 0; c < used; ++c) {
+    const std::uint32_t at = row.at(c);
+    if (at == 0) {
+      packed.setAt(c, 0);
+      continue;
+    }
+    const std::size_t size = recordSize(row, at);
+    packed.setAt(c, static_cast<std::uint32_t>(packed.text.size() + 1));
+    packed.text.insert(packed.text.end(), row.text.begin() + (at - 1), row.text.begin() + (at - 1 + size));
   }
-  row.text = std::move(packed);
-  row.garbage = 0;
-  if (row.text.empty()) {
-    row.at.clear();
-    row.at.shrink_to_fit();
-  }
+  row = std::move(packed);
 }
 
 void CellStore::clear() {
@@ -129,15 +149,18 @@ void CellStore::reserveRow(int row, int columns, std::size_t bytes) {
   if (row < 0 || row >= rows()) return;
   Row& r = rows_[static_cast<std::size_t>(row)];
   if (columns > columns_) columns = columns_;
-  if (columns > 0 && r.at.size() < static_cast<std::size_t>(columns)) {
-    r.at.reserve(static_cast<std::size_t>(columns));
-  }
   if (bytes <= maxArena) r.text.reserve(r.text.size() + bytes);
+  if (r.text.capacity() >= 0xffff && !r.isWide) r.widen();
+  if (columns > 0) {
+    if (r.isWide) r.wide.reserve(static_cast<std::size_t>(columns));
+    else r.narrow.reserve(static_cast<std::size_t>(columns));
+  }
 }
 
 std::size_t CellStore::heapBytes() const {
   std::size_t bytes = rows_.capacity() * sizeof(Row);
-  for (const Row& r : rows_) bytes += r.text.capacity() + r.at.capacity() * sizeof(std::uint32_t);
+  for (const Row& r : rows_)
+    bytes += r.text.capacity() + r.narrow.capacity() * sizeof(std::uint16_t) + r.wide.capacity() * sizeof(std::uint32_t);
   return bytes;
 }
 

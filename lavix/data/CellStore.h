@@ -34,10 +34,22 @@ class CellStore {
   std::size_t heapBytes() const;
 
  private:
+  // Rows of ordinary width keep their record positions in 16 bits (half the index
+  // memory of a full matrix); a row whose text passes 64 KB switches to 32 bits.
   struct Row {
-    std::vector<char> text;          // records: varint length, then the characters
-    std::vector<std::uint32_t> at;   // per column: 1 + record position, 0 for empty
-    std::size_t garbage = 0;         // bytes of overwritten records still in `text`
+    std::vector<char> text;              // records: varint length, then the characters
+    std::vector<std::uint16_t> narrow;   // per column: 1 + record position, 0 for empty
+    std::vector<std::uint32_t> wide;     // used instead of `narrow` once `isWide`
+    bool isWide = false;
+    std::size_t garbage = 0;             // bytes of overwritten records still in `text`
+
+    std::size_t slots() const { return isWide ? wide.size() : narrow.size(); }
+    std::uint32_t at(std::size_t column) const {
+      if (column >= slots()) return 0;
+      return isWide ? wide[column] : narrow[column];
+    }
+    void setAt(std::size_t column, std::uint32_t position);
+    void widen();
   };
 
   bool inRange(int row, int column) const {

@@ -194,14 +194,23 @@ bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<st
       return false;
     }
     const auto r = static_cast<std::size_t>(row);
+    const int stored = std::min(count, headerCount);
+    // Sized exactly, so a row written once holds no spare capacity (one length byte per
+    // short cell, up to five for a long one).
+    std::size_t bytes = 0;
+    int lastColumn = 0;
+    for (int position = 1; position <= stored; ++position) {
+      const auto i = static_cast<std::size_t>(position - 1);
+      if ((!merge && plan.role[i] != Role::Data) || fields[i].empty()) continue;
+      bytes += fields[i].size() + (fields[i].size() < 128 ? 1 : 5);
+      lastColumn = std::max(lastColumn, plan.target[i]);
+    }
     store.clearRowCells(row);
-    store.reserveRowCells(row, merge ? store.columnCount + 1 : static_cast<int>(plan.dataFields.size()) + 1,
-                          line.size() + static_cast<std::size_t>(count) + 8);
+    store.reserveRowCells(row, lastColumn + 1, bytes);
     store.sampleName[r] = std::string(fieldAt(fields, plan.sampleField));
     store.jcode[r] = j;
     store.kcode[r] = k;
     store.lcode[r] = lc;
-    const int stored = std::min(count, headerCount);
     for (int position = 1; position <= stored; ++position) {
       const auto i = static_cast<std::size_t>(position - 1);
       if (!merge && plan.role[i] != Role::Data) continue;
