@@ -51,7 +51,7 @@ void CellStore::Row::widen() {
 
 void CellStore::Row::setAt(std::size_t column, std::uint32_t position) {
   if (!isWide && position > 0xffff) widen();
-  if (column >= slots()) {
+  if (column >= slotCount()) {
     if (isWide) wide.resize(column + 1, 0);
     else narrow.resize(column + 1, 0);
   }
@@ -116,9 +116,9 @@ bool CellStore::set(int row, int column, std::string_view text) {
 void CellStore::compact(Row& row) {
   Row packed;
   packed.text.reserve(row.text.size() - row.garbage);
-  const std::size_t slots = row.slots();
+  const std::size_t slotTotal = row.slotCount();
   std::size_t used = 0;
-  for (std::size_t c = 0; c < slots; ++c)
+  for (std::size_t c = 0; c < slotTotal; ++c)
     if (row.at(c) != 0) used = c + 1;
   if (row.text.size() - row.garbage >= 0xffff) packed.widen();
   if (packed.isWide) packed.wide.reserve(used);

@@ -43,9 +43,9 @@ class CellStore {
     bool isWide = false;
     std::size_t garbage = 0;             // bytes of overwritten records still in `text`
 
-    std::size_t slots() const { return isWide ? wide.size() : narrow.size(); }
+    std::size_t slotCount() const { return isWide ? wide.size() : narrow.size(); }
     std::uint32_t at(std::size_t column) const {
-      if (column >= slots()) return 0;
+      if (column >= slotCount()) return 0;
       return isWide ? wide[column] : narrow[column];
     }
     void setAt(std::size_t column, std::uint32_t position);

@@ -377,7 +377,8 @@ void prepareDataset(DataStore& store, const StandardTable& standards, const Norm
   }
 
   // Major-element total over the first 13 standard oxides, Fe2O3 as FeO (x 0.8998).
-  for (int row = 1; row <= store.rowCount; ++row) {
+  const int rows = std::min<int>(store.rowCount, static_cast<int>(store.totalFactor.size()) - 1);
+  for (int row = 1; row <= rows; ++row) {
     const auto r = static_cast<std::size_t>(row);
     const int16_t kc = store.kcode[r];
     store.symbolOf[r] = kc == -99 ? kc : (std::abs(static_cast<int>(kc)) > symbolCount ? 0 : kc);
