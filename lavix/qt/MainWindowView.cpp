@@ -1,6 +1,8 @@
 // The main window view: builds itself from the model and mirrors it after every event.
 #include "lavix/qt/MainWindowView.h"
 
+#include <QPainter>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -197,8 +199,21 @@ QImage renderOffscreen(MainWindowView& view, QSize size) {
   if (!wasVisible) view.setAttribute(Qt::WA_DontShowOnScreen, true);
   view.resize(size);
   view.show();
-  QImage image = view.grab().toImage();
+  const QImage window = view.grab().toImage();
   if (!wasVisible) view.hide();
+  // Offscreen there is no window manager to draw the caption, so draw it: the title is
+  // part of what the window shows (file name and size of the data set).
+  const int captionHeight = 28;
+  QImage image(window.width(), window.height() + captionHeight, QImage::Format_ARGB32);
+  image.fill(QColor(0x3c, 0x3f, 0x41));
+  QPainter painter(&image);
+  painter.drawImage(0, captionHeight, window);
+  painter.setPen(Qt::white);
+  QFont font = view.font();
+  font.setBold(true);
+  painter.setFont(font);
+  painter.drawText(QRect(10, 0, window.width() - 20, captionHeight), Qt::AlignVCenter | Qt::AlignLeft,
+                   view.windowTitle());
   return image;
 }
 
