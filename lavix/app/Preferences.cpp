@@ -82,7 +82,9 @@ bool readPreferences(const std::string& path, Preferences& preferences, text::Fi
   readText(lines[5], read.normalisationFile);
   readInt16(lines[6], read.maxRows, 1, 32767);
   readInt16(lines[7], read.maxColumns, 1, 32767);
-  readInt16(lines[8], read.labelFontSize, 1, 32767);
+  int16_t fontSize = 0;
+  readInt16(lines[8], fontSize, 0, 32767);
+  if (fontSize > 0) read.labelFontSize = fontSize;
   readInt16(lines[9], read.labelFontBold);
   readInt16(lines[10], read.labelFontItalic);
   readText(lines[11], read.labelFontName);

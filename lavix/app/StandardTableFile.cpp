@@ -20,7 +20,7 @@ constexpr int requiredFields[8] = {data::standardCount, data::standardCount, dat
 
 int16_t toInt16(float value) {
   if (!std::isfinite(value)) return 0;
-  return static_cast<int16_t>(std::clamp(std::lround(value), -32768L, 32767L));
+  return static_cast<int16_t>(std::lround(std::clamp(value, -32768.0f, 32767.0f)));
 }
 
 std::string fileName(const std::string& path) {

@@ -78,7 +78,7 @@ TEST(Preferences, UnreadableOrMissingValuesKeepDefaultsAndSizesAreClamped) {
   EXPECT_FLOAT_EQ(p.windowScale, 1.0f);
   EXPECT_EQ(p.maxRows, 32767);
   EXPECT_EQ(p.maxColumns, 1);
-  EXPECT_EQ(p.labelFontSize, 1);
+  EXPECT_EQ(p.labelFontSize, 10);
   EXPECT_FLOAT_EQ(p.tickHeight, 0.025f);
   EXPECT_FLOAT_EQ(p.feRatioTemperature, 1200.0f);
   EXPECT_FLOAT_EQ(p.feRatioLogFO2, -8.0f);
