@@ -195,24 +195,26 @@ void MainWindowView::closeEvent(QCloseEvent* event) {
 }
 
 QImage renderOffscreen(MainWindowView& view, QSize size) {
-  const bool wasVisible = view.isVisible();
-  if (!wasVisible) view.setAttribute(Qt::WA_DontShowOnScreen, true);
-  view.resize(size);
-  view.show();
-  const QImage window = view.grab().toImage();
-  if (!wasVisible) view.hide();
   // Offscreen there is no window manager to draw the caption, so draw it: the title is
   // part of what the window shows (file name and size of the data set).
   const int captionHeight = 28;
-  QImage image(window.width(), window.height() + captionHeight, QImage::Format_ARGB32);
+  const bool wasVisible = view.isVisible();
+  if (!wasVisible) view.setAttribute(Qt::WA_DontShowOnScreen, true);
+  view.resize(size.width(), size.height() - captionHeight);
+  view.show();
+  const QImage window = view.grab().toImage();
+  if (!wasVisible) view.hide();
+  QImage image(window.width(), window.height() + captionHeight * static_cast<int>(window.devicePixelRatio()),
+               QImage::Format_ARGB32);
+  image.setDevicePixelRatio(window.devicePixelRatio());
   image.fill(QColor(0x3c, 0x3f, 0x41));
   QPainter painter(&image);
-  painter.drawImage(0, captionHeight, window);
+  painter.drawImage(QPoint(0, captionHeight), window);
   painter.setPen(Qt::white);
   QFont font = view.font();
   font.setBold(true);
   painter.setFont(font);
-  painter.drawText(QRect(10, 0, window.width() - 20, captionHeight), Qt::AlignVCenter | Qt::AlignLeft,
+  painter.drawText(QRect(10, 0, size.width() - 20, captionHeight), Qt::AlignVCenter | Qt::AlignLeft,
                    view.windowTitle());
   return image;
 }
