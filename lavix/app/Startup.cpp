@@ -5,6 +5,7 @@
 #include <exception>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 
 #include "common/text/Text.h"
 #include "common/text/TextFile.h"
@@ -20,16 +21,30 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The file system's failures to open a file, as opposed to a file that opened but is malformed.
+bool isOpenFailure(const text::FileError& error) {
+  return error.number == 53 || error.number == 76 || error.number == 75 || error.number == 57;
+}
+
+// What start-up does with a configuration file that opened but could not be read whole.
+enum class OnMalformed { Fatal, Report };
+
 // Reads a configuration file; while it cannot be opened, says so and asks for another
 // path. A cancelled dialog leaves the built-in defaults in place.
 bool readWithRecovery(Session& session, std::string path, const std::string& filter,
                       const std::function<bool(const std::string&, text::FileError&)>& read,
-                      std::string* usedPath = nullptr) {
+                      std::string* usedPath = nullptr, OnMalformed onMalformed = OnMalformed::Fatal) {
   for (;;) {
     text::FileError error;
     if (read(path, error)) {
       if (usedPath) *usedPath = path;
       return true;
+    }
+    if (!isOpenFailure(error)) {
+      if (onMalformed == OnMalformed::Fatal) throw std::runtime_error(error.text);
+      ui::say(session.prompts, error.text);
+      if (usedPath) *usedPath = path;
+      return false;
     }
     ui::say(session.prompts, messages::findPathFor + filter);
     ui::FileRequest request;
@@ -91,7 +106,7 @@ void readConfiguration(Session& s) {
       [&](const std::string& path, text::FileError& error) {
         return diagram::readSymbolFile(path, "default", s.symbols, error, s.decimalSeparator);
       },
-      &s.preferences.symbolFile);
+      &s.preferences.symbolFile, OnMalformed::Report);
   // 13: page layout
   readWithRecovery(s, s.controlsPath("page.txt"), "page.txt |*.txt|",
                    [&](const std::string& path, text::FileError& error) {

@@ -118,3 +118,27 @@ TEST(Startup, TwoSessionsDoNotShareState) {
 
 }  // namespace
 }  // namespace lavix::testing
+
+namespace lavix::testing {
+namespace {
+
+TEST(Startup, AMalformedStandardTableEndsStartUp) {
+  SessionFixture f;
+  f.folder.write("Controls/lavix.data.txt", "SiO2\tTiO2\r\n");
+  EXPECT_EQ(f.start(), app::StartupOutcome::Fatal);
+  const std::string last = f.lastLine();
+  EXPECT_EQ(last.rfind("message: ", 0), 0u) << last;
+  EXPECT_NE(last.find(" fatal error Bye"), std::string::npos) << last;
+}
+
+TEST(Startup, ASymbolFileThatEndsEarlyKeepsWhatItReadAndSaysWhy) {
+  SessionFixture f;
+  f.folder.write("Controls/default.sym", "1, 10\r\n3\r\n0,0,0\r\n255,0,0\r\n\"FCIR\"\r\n1\r\n40,0\r\n");
+  EXPECT_EQ(f.start(), app::StartupOutcome::Ready);
+  EXPECT_TRUE(f.shown("message: Input past end of file"));
+  EXPECT_FALSE(f.shown("Find a path"));
+  EXPECT_EQ(f.session->symbols.symbolShape[0], "FCIR");
+}
+
+}  // namespace
+}  // namespace lavix::testing
