@@ -150,6 +150,7 @@ void MainWindow::mLastFile(int entry) {
 
 void MainWindow::mReset() {
   if (data::resetDataMatrix(session_.data, session_.exchange, session_.prompts)) {
+    session_.allocateRowArrays();
     session_.window.identifyMode = false;
     session_.window.buttonRowVisible = false;
   }

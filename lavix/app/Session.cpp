@@ -9,4 +9,10 @@ Session::Session(ui::PromptPort& promptPort, ui::ClipboardPort& clipboardPort, s
   data.decimalSeparator = decimalSeparator;
 }
 
+void Session::allocateRowArrays() {
+  exchange.allocate(data.maxRows);
+  calcResult.assign(static_cast<std::size_t>(data.maxRows) + 1, 0.0f);
+  plot.allocate(data.maxRows);
+}
+
 }  // namespace lavix::app

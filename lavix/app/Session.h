@@ -12,6 +12,7 @@
 #include "lavix/data/NormalisationTable.h"
 #include "lavix/data/ReadFilter.h"
 #include "lavix/data/StandardTable.h"
+#include "lavix/diagram/PlotValues.h"
 #include "lavix/diagram/SymbolTable.h"
 
 namespace lavix::app {
@@ -56,7 +57,14 @@ class Session {
   data::DialogExchange exchange;
   data::ReadFilter readFilter;
 
+  // The per-row result of the last formula evaluated (rows 0..maxRows).
+  std::vector<float> calcResult;
+  diagram::PlotValues plot;
+
   WindowState window;
+
+  // (Re)allocates everything whose size follows the matrix capacity.
+  void allocateRowArrays();
 };
 
 }  // namespace lavix::app

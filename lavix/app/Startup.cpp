@@ -97,7 +97,7 @@ void readConfiguration(Session& s) {
                    });
   // 9: the matrix and the dialog exchange area
   s.data.allocate(s.preferences.maxRows, s.preferences.maxColumns);
-  s.exchange.allocate(s.preferences.maxRows);
+  s.allocateRowArrays();
   // 11: symbols; the path used becomes the preference's value
   std::string symbolPath =
       isDefault(s.preferences.symbolFile) ? s.controlsPath("default.sym") : s.preferences.symbolFile;
