@@ -1,0 +1,559 @@
+// The formula evaluator: one value per analysis from a formula over the data columns.
+#include "lavix/calc/FormulaEvaluator.h"
+
+#include <cfloat>
+#include <cmath>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <utility>
+
+#include "common/text/Text.h"
+
+namespace lavix::calc {
+
+namespace {
+
+// Working storage of one level, as the formula window has always allowed.
+constexpr int maxTerms = 40;
+constexpr int maxGroups = 10;
+constexpr int maxFunctions = 10;
+// Each "(" is one recursion; deeper formulas are refused rather than risking the stack.
+constexpr int maxDepth = 50;
+
+// Placeholders for groups and LOG functions in the rewritten text: a mark byte and a
+// lower-case index letter. Neither can come from the user's text, which is upper-cased and
+// has its control bytes blanked, so a typed "PREN1" can never reach a group's values.
+constexpr char groupMark = '\x01';
+constexpr char functionMark = '\x02';
+
+bool isOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == '^'; }
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+struct Term {
+  std::string text;  // as typed at this level: quotes kept, placeholders as marks
+  char op = 0;       // the operator after the term; 0 for the last ("end")
+  bool skip = false;    // the empty operand before a leading minus
+  bool negate = false;  // a minus right after another operator
+};
+
+// An operand with nothing in it but quotes or blanks (SKIP is not one).
+bool isEmptyTerm(const Term& term) {
+  if (term.skip) return false;
+  for (char c : term.text)
+    if (c != '"') return false;
+  return true;
+}
+
+struct Level {
+  std::string text;              // the level's rewritten text, for messages
+  std::vector<Level> functions;  // fnf1, fnf2, ... left to right
+  std::vector<Level> groups;     // pren1 is the last group, as the groups are replaced from the right
+  std::vector<Term> terms;
+};
+
+// Length of the number at the start of a term, read like BASIC's Val: digits, one ".",
+// then an exponent with an optional sign; 0 when no digit leads.
+std::size_t numberPrefix(std::string_view t) {
+  std::size_t i = 0, digits = 0;
+  while (i < t.size() && isDigit(t[i])) ++i, ++digits;
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    while (i < t.size() && isDigit(t[i])) ++i, ++digits;
+  }
+  if (digits == 0) return 0;
+  if (i < t.size() && t[i] == 'E') {
+    std::size_t j = i + 1;
+    if (j < t.size() && (t[j] == '+' || t[j] == '-')) ++j;
+    std::size_t expDigits = 0;
+    while (j < t.size() && isDigit(t[j])) ++j, ++expDigits;
+    if (expDigits > 0) i = j;
+  }
+  return i;
+}
+
+// "2E" or "1.5E" followed by a signed digit: the sign belongs to the exponent.
+bool endsInExponentMark(const std::string& term) {
+  if (term.size() < 2 || term.back() != 'E') return false;
+  return numberPrefix(term.substr(0, term.size() - 1)) == term.size() - 1;
+}
+
+// Text for messages: placeholders written as pren<n> and fnf<n>.
+std::string readable(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((text[i] == groupMark || text[i] == functionMark) && i + 1 < text.size()) {
+      out += text[i] == groupMark ? "pren" : "fnf";
+      out += std::to_string(text[i + 1] - 'a' + 1);
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
+struct Refusal {
+  std::string message;
+};
+
+// Index of the ")" that closes the "(" at `open`, outside quotes; npos when none.
+std::size_t closingParenthesis(std::string_view t, std::size_t open) {
+  int depth = 0;
+  bool quoted = false;
+  for (std::size_t i = open; i < t.size(); ++i) {
+    const char c = t[i];
+    if (c == '"') quoted = !quoted;
+    if (quoted) continue;
+    if (c == '(') ++depth;
+    if (c == ')' && --depth == 0) return i;
+  }
+  return std::string_view::npos;
+}
+
+std::optional<Refusal> parseLevel(std::string_view text, int depth, Level& level);
+
+// Replaces each LOG( ... ) outside groups and quotes by a function placeholder. LOG
+// functions inside a group are left to the group's own level, where their placeholders
+// belong.
+std::optional<Refusal> replaceFunctions(std::string_view t, int depth, Level& level, std::string& out) {
+  int nesting = 0;
+  bool quoted = false;
+  for (std::size_t i = 0; i < t.size();) {
+    const char c = t[i];
+    if (c == '"') quoted = !quoted;
+    if (!quoted && nesting == 0 && t.substr(i, 4) == "LOG(") {
+      const std::size_t close = closingParenthesis(t, i + 3);
+      if (close == std::string_view::npos) return Refusal{"Parentheses don't match"};
+      if (static_cast<int>(level.functions.size()) == maxFunctions)
+        return Refusal{"Formula too long: more than 10 LOG functions at one level"};
+      level.functions.emplace_back();
+      if (auto refused = parseLevel(t.substr(i + 4, close - i - 4), depth + 1, level.functions.back())) return refused;
+      out += functionMark;
+      out += static_cast<char>('a' + level.functions.size() - 1);
+      i = close + 1;
+      continue;
+    }
+    if (!quoted && c == '(') ++nesting;
+    if (!quoted && c == ')') --nesting;
+    out += c;
+    ++i;
+  }
+  return std::nullopt;
+}
+
+// Replaces each outermost group by a group placeholder, numbering from the last group.
+std::optional<Refusal> replaceGroups(std::string_view t, int depth, Level& level, std::string& out) {
+  std::vector<std::pair<std::size_t, std::size_t>> spans;
+  bool quoted = false;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    if (t[i] == '"') quoted = !quoted;
+    if (quoted || t[i] != '(') continue;
+    const std::size_t close = closingParenthesis(t, i);
+    if (close == std::string_view::npos) return Refusal{"Parentheses don't match"};
+    if (static_cast<int>(spans.size()) == maxGroups)
+      return Refusal{"Formula too long: more than 10 groups in parentheses at one level"};
+    spans.emplace_back(i, close);
+    i = close;
+  }
+  level.groups.resize(spans.size());
+  std::size_t from = 0;
+  for (std::size_t g = 0; g < spans.size(); ++g) {
+    const auto [open, close] = spans[g];
+    const std::size_t number = spans.size() - g;  // 1 for the last group
+    if (auto refused = parseLevel(t.substr(open + 1, close - open - 1), depth + 1, level.groups[number - 1]))
+      return refused;
+    out.append(t.substr(from, open - from));
+    out += groupMark;
+    out += static_cast<char>('a' + number - 1);
+    from = close + 1;
+  }
+  out.append(t.substr(from));
+  return std::nullopt;
+}
+
+std::optional<Refusal> splitTerms(std::string_view t, Level& level) {
+  Term current;
+  bool quoted = false;
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
+    if (quoted) {
+      current.text += c;
+      if (c == '"') quoted = false;
+      continue;
+    }
+    if (c == '"') {
+      current.text += c;
+      quoted = true;
+      continue;
+    }
+    if ((c == groupMark || c == functionMark) && i + 1 < t.size()) {
+      current.text += c;
+      current.text += t[++i];
+      continue;
+    }
+    if (c == ' ') continue;
+    if (!isOperator(c)) {
+      current.text += c;
+      continue;
+    }
+    if ((c == '+' || c == '-') && i + 1 < t.size() && isDigit(t[i + 1]) && endsInExponentMark(current.text)) {
+      current.text += c;  // 1E-5 is one number, not 1E minus 5
+      continue;
+    }
+    if (c == '-' && current.text.empty()) {
+      if (level.terms.empty()) {
+        Term skip;
+        skip.skip = true;
+        skip.op = '-';
+        level.terms.push_back(skip);
+      } else {
+        // After an operator, SKIP would give A*-B = -B; negate the operand instead.
+        current.negate = !current.negate;
+      }
+      continue;
+    }
+    if (static_cast<int>(level.terms.size()) == maxTerms - 1)
+      return Refusal{"Formula too long: more than 40 terms at one level"};
+    current.op = c;
+    level.terms.push_back(std::move(current));
+    current = Term{};
+  }
+  if (static_cast<int>(level.terms.size()) == maxTerms) return Refusal{"Formula too long: more than 40 terms at one level"};
+  level.terms.push_back(std::move(current));
+  return std::nullopt;
+}
+
+std::optional<Refusal> parseLevel(std::string_view text, int depth, Level& level) {
+  if (depth > maxDepth) return Refusal{"Formula too deeply nested: more than 50 levels of parentheses"};
+  std::string withoutFunctions;
+  if (auto refused = replaceFunctions(text, depth, level, withoutFunctions)) return refused;
+  std::string rewritten;
+  if (auto refused = replaceGroups(withoutFunctions, depth, level, rewritten)) return refused;
+  if (auto refused = splitTerms(rewritten, level)) return refused;
+  level.text = std::move(rewritten);
+  return std::nullopt;
+}
+
+// Upper case, control bytes as blanks, blanks dropped outside quotes.
+std::string prepare(std::string_view formula) {
+  std::string out;
+  out.reserve(formula.size());
+  bool quoted = false;
+  for (char c : formula) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 0x20 || u == 0x7f) c = ' ';
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (c == '"') quoted = !quoted;
+    if (c == ' ' && !quoted) continue;
+    out += c;
+  }
+  return out;
+}
+
+// Balance and nesting of the parentheses outside quotes, checked before anything is shown.
+std::optional<Refusal> checkParentheses(std::string_view t) {
+  int depth = 0, deepest = 0;
+  bool quoted = false;
+  for (char c : t) {
+    if (c == '"') quoted = !quoted;
+    if (quoted) continue;
+    if (c == '(') deepest = std::max(deepest, ++depth);
+    if (c == ')' && --depth < 0) return Refusal{"Parentheses don't match"};
+  }
+  if (depth != 0) return Refusal{"Parentheses don't match"};
+  if (deepest > maxDepth) return Refusal{"Formula too deeply nested: more than 50 levels of parentheses"};
+  return std::nullopt;
+}
+
+// A term's value: a constant, or one value per row.
+struct Value {
+  bool isVector = false;
+  double constant = 0;
+  std::vector<double> rows;
+};
+
+class Evaluator {
+ public:
+  Evaluator(const FormulaContext& context, int rowCount)
+      : context_(context), rowCount_(rowCount), moleAmounts_(text::equalsIgnoreCase(context.formulaBasis, "MA")) {}
+
+  // The level's result per row, single precision (as calcResult holds it) and finite.
+  std::vector<double> evaluate(const Level& level);
+
+ private:
+  std::vector<double> take() {
+    if (pool_.empty()) return std::vector<double>(static_cast<std::size_t>(rowCount_));
+    std::vector<double> rows = std::move(pool_.back());
+    pool_.pop_back();
+    return rows;
+  }
+  void release(Value& v) {
+    if (v.isVector) pool_.push_back(std::move(v.rows));
+    v.rows = {};
+    v.isVector = false;
+    v.constant = 0;
+  }
+  void setVector(Value& v, std::vector<double>&& rows) {
+    v.isVector = true;
+    v.rows = std::move(rows);
+  }
+  void say(const std::string& text) { ui::say(context_.prompts, text); }
+
+  Value termValue(const Level& level, std::size_t index, std::vector<Value>& functions, std::vector<Value>& groups);
+  bool lookUpName(const std::string& name, Value& value);
+  void combine(Value& a, Value& b, char op);
+  const std::vector<std::string>& columnNames();
+
+  const FormulaContext& context_;
+  const int rowCount_;
+  const bool moleAmounts_;
+  std::vector<std::vector<double>> pool_;
+  std::vector<std::string> normalisedColumns_;
+  bool columnsNormalised_ = false;
+};
+
+const std::vector<std::string>& Evaluator::columnNames() {
+  if (!columnsNormalised_) {
+    const auto& store = context_.store;
+    const int count = std::min<int>(store.columnCount, static_cast<int>(store.columnName.size()) - 1);
+    normalisedColumns_.assign(1, {});
+    for (int c = 1; c <= count; ++c) normalisedColumns_.push_back(text::normaliseName(store.columnName[c]));
+    columnsNormalised_ = true;
+  }
+  return normalisedColumns_;
+}
+
+bool Evaluator::lookUpName(const std::string& name, Value& value) {
+  const auto& store = context_.store;
+  const std::string wanted = text::normaliseName(name);
+  const auto& names = columnNames();
+  for (std::size_t c = 1; c < names.size(); ++c) {
+    if (names[c] != wanted) continue;
+    const int column = static_cast<int>(c);
+    if (!moleAmounts_) {
+      auto rows = take();
+      for (int r = 0; r < rowCount_; ++r) rows[r] = store.value(r + 1, column);
+      setVector(value, std::move(rows));
+      return true;
+    }
+    int standardIndex = 0;
+    for (int k = 1; k <= data::standardCount; ++k)
+      if (store.stdColumn[k] == column) standardIndex = k;
+    if (standardIndex == 0 || !context_.molecularAmount) return true;  // 0 for every row
+    auto rows = take();
+    for (int r = 0; r < rowCount_; ++r) rows[r] = context_.molecularAmount(r + 1, standardIndex);
+    setVector(value, std::move(rows));
+    return true;
+  }
+  // An element by name when only its oxide is in the data (the first oxide present wins).
+  for (int k = 1; k <= data::standardCount; ++k) {
+    const int column = store.stdColumn[k];
+    if (column <= 0 || context_.standard.stdElement[k].empty()) continue;
+    if (text::normaliseName(context_.standard.stdElement[k]) != wanted) continue;
+    const double factor = context_.standard.elementFactor[k];
+    auto rows = take();
+    for (int r = 0; r < rowCount_; ++r) rows[r] = static_cast<double>(store.value(r + 1, column)) * factor;
+    setVector(value, std::move(rows));
+    return true;
+  }
+  return false;
+}
+
+Value Evaluator::termValue(const Level& level, std::size_t index, std::vector<Value>& functions,
+                           std::vector<Value>& groups) {
+  const Term& term = level.terms[index];
+  Value value;
+  if (term.skip) return value;
+
+  if (isEmptyTerm(term)) {
+    say("Possible error in formula: empty term " + std::to_string(index + 1) + " of \"" + readable(level.text) +
+        "\" (length 0)");
+    return value;
+  }
+
+  if (const std::size_t length = numberPrefix(term.text); length > 0) {
+    double number = 0;
+    if (text::tryParseNumber(std::string_view(term.text).substr(0, length), '.', number) && number != 0) {
+      value.constant = number;
+      return value;
+    }
+  }
+
+  if (term.text[0] == groupMark || term.text[0] == functionMark) {
+    auto& table = term.text[0] == groupMark ? groups : functions;
+    const std::size_t slot = static_cast<std::size_t>(term.text[1] - 'a');
+    if (slot < table.size()) {
+      value = std::move(table[slot]);
+      table[slot] = Value{};
+      return value;
+    }
+  }
+
+  std::string name;
+  for (char c : term.text)
+    if (c != '"') name += c;
+  if (lookUpName(name, value)) return value;
+  say("Did not match " + readable(name));
+  return value;
+}
+
+template <typename Op>
+void applyRows(std::vector<double>& out, const std::vector<double>& a, const std::vector<double>& b, Op op) {
+  for (std::size_t r = 0; r < out.size(); ++r) out[r] = op(a[r], b[r]);
+}
+template <typename Op>
+void applyLeft(std::vector<double>& out, double a, const std::vector<double>& b, Op op) {
+  for (std::size_t r = 0; r < out.size(); ++r) out[r] = op(a, b[r]);
+}
+template <typename Op>
+void applyRight(std::vector<double>& out, const std::vector<double>& a, double b, Op op) {
+  for (std::size_t r = 0; r < out.size(); ++r) out[r] = op(a[r], b);
+}
+
+template <typename Op>
+void combineWith(Value& a, Value& b, Op op) {
+  if (!a.isVector && !b.isVector) {
+    a.constant = op(a.constant, b.constant);
+  } else if (a.isVector && b.isVector) {
+    applyRows(a.rows, a.rows, b.rows, op);
+  } else if (a.isVector) {
+    applyRight(a.rows, a.rows, b.constant, op);
+  } else {
+    // b's rows are about to be dropped, so the result can live in them.
+    std::vector<double>& out = b.rows;
+    applyLeft(out, a.constant, b.rows, op);
+    a.isVector = true;
+    a.rows = std::move(out);
+    b.isVector = false;
+  }
+}
+
+// a = a op b; b becomes 0.
+void Evaluator::combine(Value& a, Value& b, char op) {
+  switch (op) {
+    case '*': combineWith(a, b, [](double x, double y) { return x * y; }); break;
+    case '/': combineWith(a, b, [](double x, double y) { return y == 0 ? 0.0 : x / y; }); break;
+    case '^': combineWith(a, b, [](double x, double y) { return y == 0 ? 1.0 : std::pow(x, y); }); break;
+    case '-':
+      if (b.isVector || b.constant != 0) combineWith(a, b, [](double x, double y) { return x - y; });
+      break;
+    default:
+      if (b.isVector || b.constant != 0) combineWith(a, b, [](double x, double y) { return x + y; });
+      break;
+  }
+  release(b);
+}
+
+void negate(Value& v) {
+  if (!v.isVector) {
+    v.constant = -v.constant;
+    return;
+  }
+  for (double& x : v.rows) x = -x;
+}
+
+bool isMultiplicative(char op) { return op == '*' || op == '/' || op == '^'; }
+
+// What calcResult can hold: single precision and finite.
+double storable(double x) {
+  if (!std::isfinite(x) || std::fabs(x) > FLT_MAX) return 0.0;
+  return static_cast<double>(static_cast<float>(x));
+}
+
+std::vector<double> Evaluator::evaluate(const Level& level) {
+  std::vector<Value> functions(level.functions.size());
+  for (std::size_t k = 0; k < level.functions.size(); ++k) {
+    auto rows = evaluate(level.functions[k]);
+    for (double& x : rows) x = x > 0 ? std::log10(x) : 0.0;
+    setVector(functions[k], std::move(rows));
+  }
+  std::vector<Value> groups(level.groups.size());
+  for (std::size_t k = 0; k < level.groups.size(); ++k) setVector(groups[k], evaluate(level.groups[k]));
+
+  const std::size_t n = level.terms.size();
+  std::vector<Value> values(n);
+  std::vector<char> ops(n);
+  bool allInvalid = false;
+  std::vector<double> validity;  // per row 1 or 0; left unallocated while every row is valid
+  for (std::size_t j = 0; j < n; ++j) {
+    values[j] = termValue(level, j, functions, groups);
+    ops[j] = level.terms[j].op;
+    if (context_.zerosIn || level.terms[j].skip) continue;
+    const Value& v = values[j];
+    if (!v.isVector) {
+      if (v.constant == 0) allInvalid = true;
+      continue;
+    }
+    for (int r = 0; r < rowCount_; ++r) {
+      if (v.rows[r] != 0) continue;
+      if (validity.empty()) {
+        validity = take();
+        std::fill(validity.begin(), validity.end(), 1.0);
+      }
+      validity[r] = 0;
+    }
+  }
+  for (auto& unused : functions) release(unused);
+  for (auto& unused : groups) release(unused);
+
+  // "*", "/" and "^" from the right, so that A/B/C is A/(B/C).
+  for (std::size_t j = n - 1; j-- > 0;) {
+    if (level.terms[j + 1].negate) negate(values[j + 1]);
+    if (!isMultiplicative(ops[j])) continue;
+    if (isEmptyTerm(level.terms[j])) {
+      say("bad (..) area");
+      if (j > 0) ops[j - 1] = ops[j];
+      release(values[j]);
+      values[j] = std::move(values[j + 1]);
+      values[j + 1] = Value{};
+      continue;
+    }
+    combine(values[j], values[j + 1], ops[j]);
+  }
+  // "+" and "-" from the left; what is left after a product adds as 0.
+  for (std::size_t j = 0; j + 1 < n; ++j) {
+    combine(values[j], values[j + 1], ops[j] == '-' ? '-' : '+');
+    values[j + 1] = std::move(values[j]);
+    values[j] = Value{};
+  }
+
+  Value& last = values[n - 1];
+  std::vector<double> result;
+  if (last.isVector) {
+    result = std::move(last.rows);
+  } else {
+    result = take();
+    std::fill(result.begin(), result.end(), last.constant);
+  }
+  if (allInvalid) {
+    std::fill(result.begin(), result.end(), 0.0);
+  } else if (!validity.empty()) {
+    for (int r = 0; r < rowCount_; ++r) result[r] *= validity[r];
+    pool_.push_back(std::move(validity));
+  }
+  for (double& x : result) x = storable(x);
+  return result;
+}
+
+}  // namespace
+
+bool evaluateFormula(const FormulaContext& context, const std::string& formula, std::vector<float>& calcResult) {
+  const std::string text = prepare(formula);
+  std::optional<Refusal> refused = checkParentheses(text);
+  Level top;
+  if (!refused) refused = parseLevel(text, 0, top);
+  if (refused) {
+    ui::say(context.prompts, refused->message);
+    return false;
+  }
+  const int rowCount = std::max<int>(context.store.rowCount, 0);
+  Evaluator evaluator(context, rowCount);
+  std::vector<double> result = evaluator.evaluate(top);
+  if (calcResult.size() < static_cast<std::size_t>(rowCount) + 1) calcResult.resize(static_cast<std::size_t>(rowCount) + 1);
+  for (int r = 0; r < rowCount; ++r) calcResult[r + 1] = static_cast<float>(result[r]);
+  return true;
+}
+
+}  // namespace lavix::calc
