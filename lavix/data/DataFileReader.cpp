@@ -353,6 +353,27 @@ ReadResult readClipboard(ReadContext& context, ui::ClipboardPort& clipboard) {
   return result;
 }
 
+float normalisingValue(const DataStore& store, const StandardTable& standards, const NormalisationTable& normalisation,
+                       int column) {
+  if (column < 1 || column >= static_cast<int>(store.columnName.size())) return 1.0f;
+  const std::string& name = store.columnName[static_cast<std::size_t>(column)];
+  float found = 1;
+  bool have = false;
+  // An oxide is normalised by its element's value, anything else by its own name.
+  const int k = standards.indexOfName(name);
+  if (k > 0 && text::normaliseName(standards.stdName[static_cast<std::size_t>(k)]).find('O') != std::string::npos)
+    have = normalisation.find(standards.stdElement[static_cast<std::size_t>(k)], found);
+  else
+    have = normalisation.find(text::stripMarkup(name), found);
+  return have ? found : 1.0f;
+}
+
+void recomputeNormValues(DataStore& store, const StandardTable& standards, const NormalisationTable& normalisation) {
+  const auto columns = static_cast<std::size_t>(std::max<int>(store.columnCount, 0));
+  for (std::size_t c = 1; c <= columns && c < store.normValue.size(); ++c)
+    store.normValue[c] = normalisingValue(store, standards, normalisation, static_cast<int>(c));
+}
+
 void prepareDataset(DataStore& store, const StandardTable& standards, const NormalisationTable& normalisation,
                     std::string_view mode, int16_t symbolCount) {
   store.mergeMode = mode == "A";
@@ -420,16 +441,8 @@ void prepareDataset(DataStore& store, const StandardTable& standards, const Norm
     const std::string name = text::normaliseName(store.columnName[c]);
     for (const auto& [isotopeName, member] : isotopeNames)
       if (name == isotopeName) store.isotope.*member = static_cast<int16_t>(c);
-
-    float found = 1;
-    bool have = false;
-    const int k = standards.indexOfName(store.columnName[c]);
-    if (k > 0 && text::normaliseName(standards.stdName[static_cast<std::size_t>(k)]).find('O') != std::string::npos)
-      have = normalisation.find(standards.stdElement[static_cast<std::size_t>(k)], found);
-    else
-      have = normalisation.find(text::stripMarkup(store.columnName[c]), found);
-    if (c < store.normValue.size()) store.normValue[c] = have ? found : 1.0f;
   }
+  recomputeNormValues(store, standards, normalisation);
 
   store.fileColumnCount = store.columnCount;
   store.mergeMode = false;

@@ -69,6 +69,14 @@ ReadResult readClipboard(ReadContext& context, ui::ClipboardPort& clipboard);
 void prepareDataset(DataStore& store, const StandardTable& standards, const NormalisationTable& normalisation,
                     std::string_view mode, int16_t symbolCount = 51);
 
+// normValue of one column: the normalisation file's value for the column's element when its
+// name is a standard oxide, otherwise for its own name (compared case-insensitively); 1 when
+// the file has none.
+float normalisingValue(const DataStore& store, const StandardTable& standards, const NormalisationTable& normalisation,
+                       int column);
+// normValue of every column 1..columnCount, as after a load.
+void recomputeNormValues(DataStore& store, const StandardTable& standards, const NormalisationTable& normalisation);
+
 // "Lavix " + file name (last path component of currentFile, or "merged files ") + "   "
 // + rowCount + " rows by " + columnCount + " columns".
 std::string dataTitle(const DataStore& store, bool merged);
