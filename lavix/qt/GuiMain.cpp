@@ -10,7 +10,9 @@
 #include "lavix/app/MainWindow.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/Startup.h"
+#include "lavix/calc/VariableCalculator.h"
 #include "lavix/qt/MainWindowView.h"
+#include "lavix/qt/VarformView.h"
 #include "qtui/QtClipboard.h"
 #include "qtui/QtPrompts.h"
 
@@ -21,6 +23,11 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
   QApplication::setApplicationName(QStringLiteral("Lavix"));
 
   qtui::QtPrompts prompts;
+  prompts.registerForm("varform", [](ui::FormModel& form, QWidget* parent) -> std::unique_ptr<QDialog> {
+    auto* calculator = dynamic_cast<calc::VariableCalculator*>(&form);
+    if (!calculator) return nullptr;
+    return std::make_unique<VarformView>(*calculator, parent);
+  });
   qtui::QtClipboard clipboard;
   app::Session session(prompts, clipboard, baseFolder, text::systemDecimalSeparator());
   app::MainWindow window(session);
