@@ -1,6 +1,8 @@
 // A small calculator session for the varform tests: store, tables, scripted prompts, plot.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
