@@ -6,6 +6,7 @@
 #include "lavix/app/FileOperations.h"
 #include "lavix/app/Messages.h"
 #include "lavix/app/Session.h"
+#include "lavix/calc/VariableCalculator.h"
 #include "lavix/data/ResetDataMatrix.h"
 
 namespace lavix::app {
@@ -22,7 +23,7 @@ constexpr Placeholder plotCommands[] = {
     {"mxy", "&XY diagram"}, {"mtri", "&Ternary diagram"}, {"mhist", "&Histogram"},
     {"mspider", "&Spider diagram"}, {"mdiag", "&Diagram library"}};
 constexpr Placeholder calculateCommands[] = {
-    {"maddpara", "&New variable"}, {"mnorm", "&Normalize"}, {"mpearce", "&Pearce parameters"},
+    {"mnorm", "&Normalize"}, {"mpearce", "&Pearce parameters"},
     {"mextra", "&Extra parameters"}, {"mcmas", "&CMAS projection"}, {"mmin", "&Mineral projection"}};
 constexpr Placeholder diagramCommands[] = {
     {"menuSymbols", "S&ymbols"},           {"menuSelect", "Se&lect subset"},
@@ -53,6 +54,7 @@ void MainWindow::buildCommands() {
     commands_.add({lastFileCommands[entry - 1], "", [this, entry](const std::string&) { mLastFile(entry); },
                    [this, entry] { return !session_.recent.caption(entry).empty(); }});
   commands_.add({"mfilops", "File &Operations", [this](const std::string&) { runFileOperations(session_); }, {}});
+  commands_.add({"maddpara", "&New variable", [this](const std::string&) { maddpara(); }, {}});
   commands_.add({"mReset", "&Reset data matrix", [this](const std::string&) { mReset(); }, {}});
   commands_.add({"mExit", "E&xit", [this](const std::string&) { mExit(); }, {}});
   auto addPlaceholders = [this](const auto& list) {
@@ -77,7 +79,9 @@ void MainWindow::buildMenus() {
     return menu;
   };
   menus_.push_back(menuOf("mplot", "&Plot", plotCommands));
-  menus_.push_back(menuOf("mcalc", "&Calculate", calculateCommands));
+  Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
+  calculate.entries.insert(calculate.entries.begin(), {"maddpara"});
+  menus_.push_back(std::move(calculate));
   menus_.push_back(menuOf("mdiagram", "&Diagram", diagramCommands));
   menus_.push_back(menuOf("moutput", "&Output", outputCommands));
   menus_.push_back(menuOf("mmodels", "&Models", modelCommands));
@@ -157,6 +161,16 @@ void MainWindow::mReset() {
 }
 
 void MainWindow::mExit() { exitRequested_ = true; }
+
+void MainWindow::maddpara() {
+  // A new variable belongs to a diagram: without one (or without data) there is nothing to do.
+  if (session_.window.diagramKind.empty() || session_.data.rowCount == 0) return;
+  if (session_.data.columnCount == 0) return;
+  calc::CalculatorContext context{session_.data,     session_.standard, session_.exchange,
+                                  session_.prompts,  session_.calcResult, session_.plot,
+                                  session_.window.zerosIn, &session_.normalisation};
+  calc::selectVariable(context, "New Variable");
+}
 
 void MainWindow::openAtStart(const std::string& path) {
   openDataFile(session_, path);

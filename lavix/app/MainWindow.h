@@ -51,6 +51,7 @@ class MainWindow : public ui::FormModel {
   void mLastFile(int entry);  // 1..5
   void mReset();
   void mExit();
+  void maddpara();
 
   // `lavix FILE`: FILE is opened at start as Open would.
   void openAtStart(const std::string& path);

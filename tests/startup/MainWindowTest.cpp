@@ -1,4 +1,6 @@
 // The main window's file commands: Open, the recent files, File Operations, Reset.
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "tests/startup/SessionFixture.h"
@@ -127,6 +129,21 @@ TEST_F(MainWindowTest, MenusNameOnlyKnownCommandsAndLaterOnesAreDisabled) {
   EXPECT_FALSE(f.window->isEnabled("mxy"));
   EXPECT_EQ(f.window->click("mxy", ""), ui::EventResult::Disabled);
   EXPECT_EQ(f.window->click("nonsense", ""), ui::EventResult::UnknownControl);
+}
+
+TEST_F(MainWindowTest, NewVariableNeedsADiagramAndThenAppendsAColumn) {
+  f.click("mOpen", {example});
+  f.click("maddpara");  // no diagram yet: nothing happens
+  EXPECT_FALSE(f.shown("window: varform"));
+  f.session->window.diagramKind = "XY";
+  f.click("maddpara", {"click varbut A/B", "click varbut Rb", "click varbut Sr", "click varbut Log",
+                       "click varbut (Rb/Sr)", "click varbut Log (Rb/Sr)"});
+  ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
+  const auto& data = f.session->data;
+  ASSERT_EQ(data.columnCount, 35);
+  EXPECT_EQ(data.columnName[35], "Log (Rb/Sr)");
+  // ATAC-4: Rb 14.3, Sr 422
+  EXPECT_NEAR(data.value(1, 35), std::log10(14.3 / 422.0), 1e-5);
 }
 
 TEST_F(MainWindowTest, ExitAsksTheFrontEndToClose) {
