@@ -272,6 +272,17 @@ struct Value {
   bool isVector = false;
   double constant = 0;
   std::vector<double> rows;
+  // For a group or LOG function: 1 or 0 per row, empty when every row is valid. Their
+  // validity comes from their own terms, so a group that is legitimately 0 (LOG(1)) keeps
+  // its row.
+  bool fromLevel = false;
+  std::vector<double> validity;
+};
+
+// A level's result: values (0 in invalid rows) and validity (empty when all rows are valid).
+struct Outcome {
+  std::vector<double> rows;
+  std::vector<double> validity;
 };
 
 class Evaluator {
@@ -280,7 +291,7 @@ class Evaluator {
       : context_(context), rowCount_(rowCount), moleAmounts_(text::equalsIgnoreCase(context.formulaBasis, "MA")) {}
 
   // The level's result per row, single precision (as calcResult holds it) and finite.
-  std::vector<double> evaluate(const Level& level);
+  Outcome evaluate(const Level& level);
 
  private:
   std::vector<double> take() {
@@ -291,9 +302,15 @@ class Evaluator {
   }
   void release(Value& v) {
     if (v.isVector) pool_.push_back(std::move(v.rows));
-    v.rows = {};
-    v.isVector = false;
-    v.constant = 0;
+    if (!v.validity.empty()) pool_.push_back(std::move(v.validity));
+    v = Value{};
+  }
+  void invalidate(std::vector<double>& validity, int row) {
+    if (validity.empty()) {
+      validity = take();
+      std::fill(validity.begin(), validity.end(), 1.0);
+    }
+    validity[row] = 0;
   }
   void setVector(Value& v, std::vector<double>&& rows) {
     v.isVector = true;
@@ -457,20 +474,32 @@ void negate(Value& v) {
 bool isMultiplicative(char op) { return op == '*' || op == '/' || op == '^'; }
 
 // What calcResult can hold: single precision and finite.
-double storable(double x) {
-  if (!std::isfinite(x) || std::fabs(x) > FLT_MAX) return 0.0;
-  return static_cast<double>(static_cast<float>(x));
-}
+bool storable(double x) { return std::isfinite(x) && std::fabs(x) <= FLT_MAX; }
 
-std::vector<double> Evaluator::evaluate(const Level& level) {
+Outcome Evaluator::evaluate(const Level& level) {
   std::vector<Value> functions(level.functions.size());
   for (std::size_t k = 0; k < level.functions.size(); ++k) {
-    auto rows = evaluate(level.functions[k]);
-    for (double& x : rows) x = x > 0 ? std::log10(x) : 0.0;
-    setVector(functions[k], std::move(rows));
+    Outcome inner = evaluate(level.functions[k]);
+    for (int r = 0; r < rowCount_; ++r) {
+      double& x = inner.rows[r];
+      if (x > 0) {
+        x = std::log10(x);
+      } else {
+        x = 0;
+        if (!context_.zerosIn) invalidate(inner.validity, r);  // no logarithm to give
+      }
+    }
+    setVector(functions[k], std::move(inner.rows));
+    functions[k].fromLevel = true;
+    functions[k].validity = std::move(inner.validity);
   }
   std::vector<Value> groups(level.groups.size());
-  for (std::size_t k = 0; k < level.groups.size(); ++k) setVector(groups[k], evaluate(level.groups[k]));
+  for (std::size_t k = 0; k < level.groups.size(); ++k) {
+    Outcome inner = evaluate(level.groups[k]);
+    setVector(groups[k], std::move(inner.rows));
+    groups[k].fromLevel = true;
+    groups[k].validity = std::move(inner.validity);
+  }
 
   const std::size_t n = level.terms.size();
   std::vector<Value> values(n);
@@ -481,19 +510,22 @@ std::vector<double> Evaluator::evaluate(const Level& level) {
     values[j] = termValue(level, j, functions, groups);
     ops[j] = level.terms[j].op;
     if (context_.zerosIn || level.terms[j].skip) continue;
-    const Value& v = values[j];
+    Value& v = values[j];
+    if (v.fromLevel) {
+      if (!v.validity.empty()) {
+        for (int r = 0; r < rowCount_; ++r)
+          if (v.validity[r] == 0) invalidate(validity, r);
+        pool_.push_back(std::move(v.validity));
+        v.validity = {};
+      }
+      continue;
+    }
     if (!v.isVector) {
       if (v.constant == 0) allInvalid = true;
       continue;
     }
-    for (int r = 0; r < rowCount_; ++r) {
-      if (v.rows[r] != 0) continue;
-      if (validity.empty()) {
-        validity = take();
-        std::fill(validity.begin(), validity.end(), 1.0);
-      }
-      validity[r] = 0;
-    }
+    for (int r = 0; r < rowCount_; ++r)
+      if (v.rows[r] == 0) invalidate(validity, r);
   }
   for (auto& unused : functions) release(unused);
   for (auto& unused : groups) release(unused);
@@ -528,13 +560,22 @@ std::vector<double> Evaluator::evaluate(const Level& level) {
     std::fill(result.begin(), result.end(), last.constant);
   }
   if (allInvalid) {
-    std::fill(result.begin(), result.end(), 0.0);
-  } else if (!validity.empty()) {
-    for (int r = 0; r < rowCount_; ++r) result[r] *= validity[r];
-    pool_.push_back(std::move(validity));
+    if (validity.empty()) validity = take();
+    std::fill(validity.begin(), validity.end(), 0.0);
   }
-  for (double& x : result) x = storable(x);
-  return result;
+  for (int r = 0; r < rowCount_; ++r) {
+    double& x = result[r];
+    if (!validity.empty() && validity[r] == 0) {
+      x = 0;
+    } else if (!storable(x)) {
+      // Not a number, or beyond single precision: 0, and no value when zeros are out.
+      x = 0;
+      if (!context_.zerosIn) invalidate(validity, r);
+    } else {
+      x = static_cast<double>(static_cast<float>(x));  // what calcResult holds
+    }
+  }
+  return {std::move(result), std::move(validity)};
 }
 
 }  // namespace
@@ -550,7 +591,7 @@ bool evaluateFormula(const FormulaContext& context, const std::string& formula, 
   }
   const int rowCount = std::max<int>(context.store.rowCount, 0);
   Evaluator evaluator(context, rowCount);
-  std::vector<double> result = evaluator.evaluate(top);
+  const std::vector<double> result = evaluator.evaluate(top).rows;
   if (calcResult.size() < static_cast<std::size_t>(rowCount) + 1) calcResult.resize(static_cast<std::size_t>(rowCount) + 1);
   for (int r = 0; r < rowCount; ++r) calcResult[r + 1] = static_cast<float>(result[r]);
   return true;

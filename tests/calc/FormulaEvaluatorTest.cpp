@@ -114,6 +114,12 @@ TEST_F(FormulaEvaluatorTest, ValuesOfWellFormedFormulas) {
       {"2^-1", false, {0.5, 0.5, 0.5}},
       {"-2^2", false, {-4, -4, -4}},
       {"ZR/-Y*2", false, {-5, -2, -2.5}},
+      // A group or LOG that is legitimately 0 keeps its row; only missing values drop it.
+      {"LOG(ZR/ZR)+SIO2", false, {50, 60, 45.5}},
+      {"(SIO2-SIO2)+Y", false, {20, 25, 30}},
+      {"LOG(AL2O3)+1", false, {std::log10(15.0) + 1, 0, std::log10(17.0) + 1}},
+      {"LOG(-3)+1", false, {0, 0, 0}},
+      {"LOG(-3)+1", true, {1, 1, 1}},
   };
   for (const Case& c : cases) {
     prompts.messages.clear();
@@ -158,6 +164,8 @@ TEST_F(FormulaEvaluatorTest, FormulasThatAreEvaluatedWithAMessage) {
        {"Did not match B", "Did not match C", "Did not match A", "Did not match D"}},
       {"(1-2)^0.5", true, {0, 0, 0}, {}},  // not a real number: stored as 0
       {"10^50", true, {0, 0, 0}, {}},      // beyond single precision: stored as 0
+      {"(10^50)+1", true, {1, 1, 1}, {}},
+      {"(10^50)+1", false, {0, 0, 0}, {}},  // with zeros out such a row has no value
   };
   for (const MessageCase& c : cases) {
     prompts.messages.clear();
