@@ -7,6 +7,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "common/ui/SilentPrompts.h"
 #include "lavix/data/DataFileReader.h"
 #include "lavix/data/CellStore.h"
 #include "lavix/data/DataFileWriter.h"
@@ -16,7 +17,7 @@ namespace {
 using namespace lavix;
 
 // Answers every prompt at once; the first input byte steers the read filter's choices.
-class AutoPrompts : public ui::PromptPort {
+class AutoPrompts : public ui::SilentPrompts {
  public:
   explicit AutoPrompts(unsigned steer) : steer_(steer) {}
   ui::MessageResult message(const ui::MessageRequest& r) override {
@@ -32,13 +33,6 @@ class AutoPrompts : public ui::PromptPort {
     const int n = static_cast<int>(r.items.size());
     return {r.items, n == 0 ? 0 : static_cast<int>((steer_ >> 1) % static_cast<unsigned>(n + 1))};
   }
-  std::optional<std::string> openFile(const ui::FileRequest&) override { return std::nullopt; }
-  std::optional<std::string> saveFile(const ui::FileRequest&) override { return std::nullopt; }
-  std::optional<ui::Rgb> colour(const std::string&, ui::Rgb) override { return std::nullopt; }
-  std::optional<ui::FontChoice> font(const std::string&, const ui::FontChoice&) override { return std::nullopt; }
-  void runModal(ui::FormModel&) override {}
-  void showTitle(const std::string&) override {}
-  void showStatus(const std::string&) override {}
 
  private:
   unsigned steer_;

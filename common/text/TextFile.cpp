@@ -51,19 +51,24 @@ bool readFile(const std::string& path, std::string& content, FileError& error) {
   return true;
 }
 
-std::vector<std::string> splitLines(std::string_view content) {
-  std::vector<std::string> lines;
+std::vector<std::string_view> splitLineViews(std::string_view content) {
+  std::vector<std::string_view> lines;
   std::size_t start = 0;
   for (std::size_t i = 0; i < content.size(); ++i) {
     char c = content[i];
     if (c == '\n' || c == '\r') {
-      lines.emplace_back(content.substr(start, i - start));
+      lines.push_back(content.substr(start, i - start));
       if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
       start = i + 1;
     }
   }
-  if (start < content.size()) lines.emplace_back(content.substr(start));
+  if (start < content.size()) lines.push_back(content.substr(start));
   return lines;
+}
+
+std::vector<std::string> splitLines(std::string_view content) {
+  std::vector<std::string_view> views = splitLineViews(content);
+  return std::vector<std::string>(views.begin(), views.end());
 }
 
 bool readLines(const std::string& path, std::vector<std::string>& lines, FileError& error) {

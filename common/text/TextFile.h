@@ -20,6 +20,9 @@ bool readFile(const std::string& path, std::string& content, FileError& error);
 // counts, an empty text gives no lines.
 std::vector<std::string> splitLines(std::string_view content);
 
+// The same lines as views into `content`, which must outlive them.
+std::vector<std::string_view> splitLineViews(std::string_view content);
+
 // Reads a file's lines; false and `error` filled when it cannot be read.
 bool readLines(const std::string& path, std::vector<std::string>& lines, FileError& error);
 

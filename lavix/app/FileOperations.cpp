@@ -88,7 +88,8 @@ void readTheClipboard(Session& s) {
     s.data.currentFile = "Clipboard";
     setTitle(s, "Lavix Clipboard   " + std::to_string(s.data.rowCount) + " rows by " +
                     std::to_string(s.data.columnCount) + " columns");
-  } else {
+  } else if (s.data.rowCount == 0) {
+    // A refused clipboard leaves the data in memory alone; only an empty matrix loses its name.
     s.data.currentFile.clear();
     setTitle(s, "Lavix ");
   }

@@ -15,21 +15,6 @@ namespace lavix::data {
 
 namespace {
 
-// Lines ended by CR LF, LF or a lone CR, as views into the text (files are read whole).
-std::vector<std::string_view> lineViews(std::string_view content) {
-  std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < content.size(); ++i) {
-    const char c = content[i];
-    if (c == '\n' || c == '\r') {
-      lines.push_back(content.substr(start, i - start));
-      if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
-      start = i + 1;
-    }
-  }
-  if (start < content.size()) lines.push_back(content.substr(start));
-  return lines;
-}
 
 enum class Role : std::uint8_t { Data, Sample, Jcode, Kcode, Lcode, Dummy };
 
@@ -273,7 +258,7 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
     store.currentFile = "default";
     return {ReadOutcome::OpenFailed, {}};
   }
-  const std::vector<std::string_view> lines = lineViews(content);
+  const std::vector<std::string_view> lines = text::splitLineViews(content);
 
   std::size_t headerLine = 0;
   while (headerLine < lines.size() && lines[headerLine].empty()) ++headerLine;
@@ -330,7 +315,7 @@ ReadResult readClipboard(ReadContext& context, ui::ClipboardPort& clipboard) {
     return {ReadOutcome::Refused, {}};
   }
   // Spreadsheets end their rows with CR LF, other programs with LF: both end a row.
-  const std::vector<std::string_view> lines = lineViews(*content);
+  const std::vector<std::string_view> lines = text::splitLineViews(*content);
   std::vector<std::string> headerFields;
   if (!lines.empty()) {
     char tab = '\t';

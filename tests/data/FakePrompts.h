@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "common/ui/Prompts.h"
+#include "common/ui/SilentPrompts.h"
 
 namespace lavix::testing {
 
-class FakePrompts : public ui::PromptPort {
+class FakePrompts : public ui::SilentPrompts {
  public:
   // What was shown, in order.
   std::vector<ui::MessageRequest> messages;
@@ -71,13 +71,6 @@ class FakePrompts : public ui::PromptPort {
     }
     return {request.items, 0};
   }
-  std::optional<std::string> openFile(const ui::FileRequest&) override { return std::nullopt; }
-  std::optional<std::string> saveFile(const ui::FileRequest&) override { return std::nullopt; }
-  std::optional<ui::Rgb> colour(const std::string&, ui::Rgb) override { return std::nullopt; }
-  std::optional<ui::FontChoice> font(const std::string&, const ui::FontChoice&) override { return std::nullopt; }
-  void runModal(ui::FormModel&) override {}
-  void showTitle(const std::string&) override {}
-  void showStatus(const std::string&) override {}
 };
 
 class FakeClipboard : public ui::ClipboardPort {

@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include "common/ui/SilentPrompts.h"
 #include "lavix/app/MainWindow.h"
 #include "lavix/app/Session.h"
 #include "lavix/qt/GuiMain.h"
@@ -25,23 +26,12 @@ namespace {
 using testing::qtApp;
 
 // Records the file requests and answers them with a cancel.
-class RecordingPrompts : public ui::PromptPort {
+class RecordingPrompts : public ui::SilentPrompts {
  public:
-  ui::MessageResult message(const ui::MessageRequest&) override { return ui::MessageResult::Ok; }
-  std::optional<std::string> input(const ui::InputRequest&) override { return std::nullopt; }
-  std::optional<std::vector<std::string>> numbers(const ui::NumbersRequest&) override { return std::nullopt; }
-  int buttons(const ui::ButtonsRequest& request) override { return static_cast<int>(request.choices.size()); }
-  ui::ListResult pickList(const ui::ListRequest& request) override { return {request.items, 0}; }
   std::optional<std::string> openFile(const ui::FileRequest& request) override {
     opened.push_back(request);
     return std::nullopt;
   }
-  std::optional<std::string> saveFile(const ui::FileRequest&) override { return std::nullopt; }
-  std::optional<ui::Rgb> colour(const std::string&, ui::Rgb) override { return std::nullopt; }
-  std::optional<ui::FontChoice> font(const std::string&, const ui::FontChoice&) override { return std::nullopt; }
-  void runModal(ui::FormModel&) override {}
-  void showTitle(const std::string&) override {}
-  void showStatus(const std::string&) override {}
 
   std::vector<ui::FileRequest> opened;
 };

@@ -154,3 +154,20 @@ TEST_F(MainWindowTest, ExitAsksTheFrontEndToClose) {
 
 }  // namespace
 }  // namespace lavix::testing
+
+namespace lavix::testing {
+namespace {
+
+TEST(FileOperationsClipboard, ARefusedClipboardKeepsTheDataAndTheirTitle) {
+  SessionFixture f;
+  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+  f.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
+  f.clipboard.setText("just one field\r\n");
+  f.click("mfilops", {"Read the clipbrd", "Quit"});
+  EXPECT_TRUE(f.shown("message: incorrect data in clipbrd"));
+  EXPECT_EQ(f.session->data.rowCount, 109);
+  EXPECT_EQ(f.window->title(), "Lavix atacazo-ninahuilca.txt   109 rows by 34 columns");
+}
+
+}  // namespace
+}  // namespace lavix::testing
