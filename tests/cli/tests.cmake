@@ -25,3 +25,8 @@ lavix_cli_test(reset reset.lvb 0
   "title: Lavix atacazo-ninahuilca.txt   109 rows by 34 columns"
   "message: The data matrix has 32767 analyses (rows) and 200 elements (columns) .  Redimensioning removes all existing rock or mineral data. Do you wish to proceed?"
   "numbers: Reset data matrix | # of rows (analyses) = 32767 | # of columns (elements) = 200")
+lavix_cli_test(dumps dumps.lvb 2
+  "diagramKind	"
+  "plotRowCount	0"
+  "row	symbol	x	y	z"
+  "error: unknown dump nonsense")
