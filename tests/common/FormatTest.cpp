@@ -1,6 +1,8 @@
 // Unit tests of number masks, text masks, the general number format and axis masks.
 #include "common/format/NumberFormat.h"
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,6 +17,8 @@ struct MaskCase {
   const char* mask;
   const char* expected;
 };
+// Readable test names (the default prints the bytes, pointers included).
+void PrintTo(const MaskCase& c, std::ostream* os) { *os << c.mask << " " << c.value; }
 
 class NumberMask : public ::testing::TestWithParam<MaskCase> {};
 
@@ -104,6 +108,7 @@ struct TextCase {
   const char* mask;
   const char* expected;
 };
+void PrintTo(const TextCase& c, std::ostream* os) { *os << c.mask << " " << c.text; }
 
 class TextMask : public ::testing::TestWithParam<TextCase> {};
 
@@ -131,6 +136,7 @@ struct GeneralCase {
   const char* general;
   const char* shortest;
 };
+void PrintTo(const GeneralCase& c, std::ostream* os) { *os << c.value; }
 
 class FloatGeneral : public ::testing::TestWithParam<GeneralCase> {};
 
@@ -180,6 +186,7 @@ struct AxisCase {
   float numberStart;
   const char* expected;
 };
+void PrintTo(const AxisCase& c, std::ostream* os) { *os << c.numberEnd << " " << c.step << " " << c.numberStart; }
 
 class AxisMask : public ::testing::TestWithParam<AxisCase> {};
 

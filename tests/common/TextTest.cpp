@@ -4,6 +4,8 @@
 
 #include "tests/support/TempProgramFolder.h"
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -19,6 +21,8 @@ struct TokenCase {
   char expectedDelimiter;
   std::vector<std::string> fields;
 };
+// Readable test names (the default prints the bytes, pointers included).
+void PrintTo(const TokenCase& c, std::ostream* os) { *os << std::string(c.line).size() << " characters"; }
 
 class Tokenize : public ::testing::TestWithParam<TokenCase> {};
 
@@ -66,6 +70,7 @@ struct NumberCase {
   bool ok;
   float value;
 };
+void PrintTo(const NumberCase& c, std::ostream* os) { *os << c.text; }
 
 class ParseNumber : public ::testing::TestWithParam<NumberCase> {};
 
@@ -117,6 +122,7 @@ struct LinesCase {
   const char* content;
   std::vector<std::string> lines;
 };
+void PrintTo(const LinesCase& c, std::ostream* os) { *os << std::string(c.content).size() << " characters"; }
 
 class SplitLines : public ::testing::TestWithParam<LinesCase> {};
 

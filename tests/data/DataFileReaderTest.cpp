@@ -1,4 +1,6 @@
 // The rock data file reader, the clipboard reader and the dataset preparation.
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -77,6 +79,8 @@ struct RefusedHeader {
   const char* file;
   const char* message;
 };
+// Readable test names (the default prints the bytes, pointers included).
+void PrintTo(const RefusedHeader& c, std::ostream* os) { *os << c.message; }
 
 class RefusedHeaders : public ::testing::TestWithParam<RefusedHeader> {};
 
@@ -146,6 +150,7 @@ struct MidReadError {
   const char* badLine;
   const char* message;
 };
+void PrintTo(const MidReadError& c, std::ostream* os) { *os << c.message; }
 
 class MidReadErrors : public ::testing::TestWithParam<MidReadError> {};
 

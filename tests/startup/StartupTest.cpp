@@ -1,6 +1,8 @@
 // Start-up and shut-down of lavix over temporary program folders.
 #include <filesystem>
 
+#include <ostream>
+
 #include <gtest/gtest.h>
 
 #include "tests/startup/SessionFixture.h"
@@ -64,6 +66,8 @@ struct MissingFile {
   const char* name;
   const char* filter;
 };
+// Readable test names (the default prints the bytes, pointers included).
+void PrintTo(const MissingFile& c, std::ostream* os) { *os << c.name; }
 
 class StartupRecovery : public ::testing::TestWithParam<MissingFile> {};
 
