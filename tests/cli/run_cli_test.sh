@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Runs one batch script against a fresh copy of the program folder and checks the result.
-# usage: run_cli_test.sh PROGRAM PROGRAMFOLDER SCRIPT EXPECTED_EXIT [--rm PATH]... [TEXT ...] [! TEXT ...]
+# usage: run_cli_test.sh PROGRAM PROGRAMFOLDER SCRIPT EXPECTED_EXIT [--rm PATH | --cp FROM TO]...
+#                       [TEXT ...] [! TEXT ...]
 # The script is copied into the temporary program folder, so its relative paths name files
-# there ("Data Files/..."); --rm removes a file of the copy first. Each TEXT must appear in the transcript; each "! TEXT" must not.
+# there ("Data Files/..."); --rm removes a file of the copy first, --cp copies one
+# (paths inside the copy; the script's files/ folder is there too). Each TEXT must appear in the transcript; each "! TEXT" must not.
 set -u
 program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
 work="$(mktemp -d)"
@@ -10,7 +12,9 @@ trap 'rm -rf "$work"' EXIT
 cp -r "$folder"/. "$work"/
 cp "$script" "$work/script.lvb"
 [ -d "$(dirname "$script")/files" ] && cp -r "$(dirname "$script")/files" "$work/files"
-while [ "${1:-}" = "--rm" ]; do rm -rf "$work/$2"; shift 2; done
+while [ "${1:-}" = "--rm" ] || [ "${1:-}" = "--cp" ]; do
+  if [ "$1" = "--rm" ]; then rm -rf "$work/$2"; shift 2; else cp "$work/$2" "$work/$3"; shift 3; fi
+done
 output="$("$program" --base "$work" --batch "$work/script.lvb" 2>&1)"
 status=$?
 echo "$output"

@@ -30,3 +30,8 @@ lavix_cli_test(dumps dumps.lvb 2
   "plotRowCount	0"
   "row	symbol	x	y	z"
   "error: unknown dump nonsense")
+lavix_cli_test(read_filter read_filter.lvb 0 --cp files/lxpref-filter.ini Controls/lxpref.ini
+  "message: Apply a filter while reading this data file? | title: Read Filter"
+  "numbers: Upper and lower limits of SiO2 | Min value of SiO2 = 57.28 | Max value of SiO2 = 66.75"
+  "title: Lavix atacazo-ninahuilca.txt   32 rows by 34 columns"
+  "title: Lavix atacazo-ninahuilca.txt   109 rows by 34 columns")
