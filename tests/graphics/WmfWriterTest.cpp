@@ -57,6 +57,19 @@ std::size_t countFunction(const std::vector<WmfRecord>& records, std::uint16_t f
   return n;
 }
 
+// The program's full path from PATH, or "" when it is not there.
+std::string findOnPath(const std::string& program) {
+  const char* path = std::getenv("PATH");
+  std::stringstream folders(path != nullptr ? path : "");
+  for (std::string folder; std::getline(folders, folder, ':');) {
+    if (folder.empty()) continue;
+    std::filesystem::path candidate = std::filesystem::path(folder) / program;
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(candidate, ec)) return candidate.string();
+  }
+  return "";
+}
+
 TEST(PlaceableHeader, ChecksumIsTheXorOfTheTenWords) {
   EXPECT_EQ(placeableChecksum(0, 0, 6000, 4500), 0x521D);
   struct Case {
@@ -230,32 +243,35 @@ TEST(WmfWriter, WritesTheFileWholeOrReportsFailure) {
 
 // The sample converted by an independent metafile reader, when the machine has one.
 TEST(WmfWriter, ConvertsWithoutWarningsInAnIndependentReader) {
-  const char* candidates[] = {"/usr/bin/wmf2svg", "/usr/local/bin/wmf2svg"};
-  std::string tool;
-  for (const char* c : candidates) {
-    if (std::filesystem::exists(c)) tool = c;
-  }
+  std::string tool = findOnPath("wmf2svg");
   if (tool.empty()) GTEST_SKIP() << "wmf2svg is not installed";
 
-  lavix::testing::TempFolder folder;
-  std::string wmf = folder.path() + "/sample.wmf";
-  std::string svg = folder.path() + "/sample.svg";
-  std::string err = folder.path() + "/stderr.txt";
-  ASSERT_TRUE(writePlaceableWmf(wmf, toPlaceableWmf(testing::sampleRecording(), 6000, 4500)));
-  std::string command = "'" + tool + "' -o '" + svg + "' '" + wmf + "' 2> '" + err + "'";
-  ASSERT_EQ(std::system(command.c_str()), 0);
-  EXPECT_EQ(lavix::testing::readWholeFile(err), "");
+  // Upright page units, and the flipped window of the metafile output (y grows upwards).
+  for (bool flipped : {false, true}) {
+    SCOPED_TRACE(flipped ? "flipped window" : "page window");
+    Recording recording = testing::sampleRecording();
+    if (flipped) recording.setWindow({0, 4500}, {6000, -4500});
+    lavix::testing::TempFolder folder;
+    std::string wmf = folder.path() + "/sample.wmf";
+    std::string svg = folder.path() + "/sample.svg";
+    std::string err = folder.path() + "/stderr.txt";
+    ASSERT_TRUE(writePlaceableWmf(wmf, toPlaceableWmf(recording, 6000, 4500)));
+    std::string command = "'" + tool + "' -o '" + svg + "' '" + wmf + "' 2> '" + err + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(lavix::testing::readWholeFile(err), "");
 
-  std::string out = lavix::testing::readWholeFile(svg);
-  auto count = [&](const std::string& pattern) {
-    std::regex re(pattern);
-    return std::distance(std::sregex_iterator(out.begin(), out.end(), re), std::sregex_iterator());
-  };
-  EXPECT_EQ(count("<ellipse"), testing::sampleCircles);
-  EXPECT_EQ(count("<polygon"), testing::samplePolygons);
-  EXPECT_EQ(count("<rect"), 1);
-  EXPECT_EQ(count("<line"), testing::sampleTicks);
-  EXPECT_EQ(count("<text"), 5);  // "Fe", "2", "O", "3" and the Y title
+    std::string out = lavix::testing::readWholeFile(svg);
+    auto count = [&](const std::string& pattern) {
+      std::regex re(pattern);
+      return std::distance(std::sregex_iterator(out.begin(), out.end(), re), std::sregex_iterator());
+    };
+    EXPECT_EQ(count("<ellipse"), testing::sampleCircles);
+    EXPECT_EQ(count("<polygon"), testing::samplePolygons);
+    EXPECT_EQ(count("<rect"), 1);
+    EXPECT_EQ(count("<line"), testing::sampleTicks);
+    EXPECT_EQ(count("<text"), 5);  // "Fe", "2", "O", "3" and the Y title
+    EXPECT_EQ(count(">SiO2 wt%<"), 1);
+  }
 }
 
 }  // namespace
