@@ -3,6 +3,7 @@
 #include "lavix/data/DataFileReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
@@ -383,6 +384,10 @@ void prepareDataset(DataStore& store, const StandardTable& standards, const Norm
   }
 
   // Major-element total over the first 13 standard oxides, Fe2O3 as FeO (x 0.8998).
+  std::array<float, 14> totalWeight{};
+  for (int k = 1; k <= 13; ++k)
+    totalWeight[static_cast<std::size_t>(k)] =
+        text::normaliseName(standards.stdName[static_cast<std::size_t>(k)]) == "FE2O3" ? 0.8998f : 1.0f;
   const int rows = std::min<int>(store.rowCount, static_cast<int>(store.totalFactor.size()) - 1);
   for (int row = 1; row <= rows; ++row) {
     const auto r = static_cast<std::size_t>(row);
@@ -392,9 +397,7 @@ void prepareDataset(DataStore& store, const StandardTable& standards, const Norm
     for (int k = 1; k <= 13; ++k) {
       const int column = store.stdColumn[static_cast<std::size_t>(k)];
       if (column <= 0) continue;
-      float v = store.value(row, column);
-      if (text::normaliseName(standards.stdName[static_cast<std::size_t>(k)]) == "FE2O3") v *= 0.8998f;
-      total += v;
+      total += store.value(row, column) * totalWeight[static_cast<std::size_t>(k)];
     }
     store.totalFactor[r] = total > 0 ? 100.0f / total : 1.0f;
   }
