@@ -67,6 +67,14 @@ bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
     } else if (arg == "--help" || arg == "-h") {
       error.clear();
       return false;
+    } else if (arg.size() > 1 && arg[0] == '-' && arg[1] != '-') {
+      // A Qt option ("-platform offscreen", "-style Fusion"): QApplication reads it.
+      static const char* const withValue[] = {"-platform", "-style", "-stylesheet", "-session", "-display",
+                                              "-geometry", "-qwindowgeometry", "-qwindowtitle",
+                                              "-qwindowicon", "-platformpluginpath", "-platformtheme",
+                                              "-plugin"};
+      for (const char* option : withValue)
+        if (arg == option && i + 1 < argc) ++i;
     } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
       error = "unknown option " + arg;
       return false;
