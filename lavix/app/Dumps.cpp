@@ -21,7 +21,7 @@ std::string joinLines(const std::vector<std::string>& lines) {
 }
 
 std::string plottedDump(const Session& s) {
-  const auto& plot = s.plot;
+  const auto& plot = s.diagram.plot;
   std::string out = "row\tsymbol\tx\ty\tz";
   const int last = std::min<int>(plot.plotRowCount, static_cast<int>(plot.xValue.size()) - 1);
   for (int row = 1; row <= last; ++row) {
@@ -34,9 +34,9 @@ std::string plottedDump(const Session& s) {
 }
 
 std::string settingsDump(const Session& s) {
-  const auto& plot = s.plot;
+  const auto& plot = s.diagram.plot;
   std::vector<std::pair<std::string, std::string>> settings = {
-      {"diagramKind", s.window.diagramKind},
+      {"diagramKind", s.diagram.diagramKind},
       {"xLog", std::to_string(plot.xLog)},
       {"xTitle", plot.xTitle},
       {"xColumn", std::to_string(plot.xColumn)},

@@ -111,8 +111,8 @@ std::string MainWindow::caption(const std::string& command) const {
 }
 
 bool MainWindow::isChecked(const std::string& command) const {
-  if (command == "menuVerticalY") return session_.window.yLabelOrientation == 1;
-  if (command == "menuHorizY") return session_.window.yLabelOrientation != 1;
+  if (command == "menuVerticalY") return session_.diagram.yLabelOrientation == 1;
+  if (command == "menuHorizY") return session_.diagram.yLabelOrientation != 1;
   if (command == "menuZerosIn") return session_.window.zerosIn;
   if (command == "menuZerosOut") return !session_.window.zerosIn;
   return false;
@@ -164,10 +164,10 @@ void MainWindow::mExit() { exitRequested_ = true; }
 
 void MainWindow::maddpara() {
   // A new variable belongs to a diagram: without one (or without data) there is nothing to do.
-  if (session_.window.diagramKind.empty() || session_.data.rowCount == 0) return;
+  if (session_.diagram.diagramKind.empty() || session_.data.rowCount == 0) return;
   if (session_.data.columnCount == 0) return;
   calc::CalculatorContext context{session_.data,     session_.standard, session_.exchange,
-                                  session_.prompts,  session_.calcResult, session_.plot,
+                                  session_.prompts,  session_.calcResult, session_.diagram.plot,
                                   session_.window.zerosIn, &session_.normalisation};
   calc::selectVariable(context, "New Variable");
 }

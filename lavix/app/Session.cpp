@@ -12,7 +12,7 @@ Session::Session(ui::PromptPort& promptPort, ui::ClipboardPort& clipboardPort, s
 void Session::allocateRowArrays() {
   exchange.allocate(data.maxRows);
   calcResult.assign(static_cast<std::size_t>(data.maxRows) + 1, 0.0f);
-  plot.allocate(data.maxRows);
+  diagram.plot.allocate(data.maxRows);
 }
 
 }  // namespace lavix::app

@@ -12,7 +12,7 @@
 #include "lavix/data/NormalisationTable.h"
 #include "lavix/data/ReadFilter.h"
 #include "lavix/data/StandardTable.h"
-#include "lavix/diagram/PlotValues.h"
+#include "lavix/diagram/DiagramSettings.h"
 #include "lavix/diagram/SymbolTable.h"
 
 namespace lavix::app {
@@ -24,8 +24,6 @@ struct WindowState {
   bool identifyMode = false;
   bool zerosIn = false;
   bool buttonRowVisible = false;
-  std::string diagramKind;      // "XY", "TRI", "HIST", "SPI"; empty until a diagram is chosen
-  int16_t yLabelOrientation = 1;  // 1 vertical, -1 horizontal
 };
 
 class Session {
@@ -59,7 +57,7 @@ class Session {
 
   // The per-row result of the last formula evaluated (rows 0..maxRows).
   std::vector<float> calcResult;
-  diagram::PlotValues plot;
+  diagram::DiagramSettings diagram;  // the current diagram, its plotted values among them
 
   WindowState window;
 

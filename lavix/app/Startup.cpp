@@ -88,7 +88,9 @@ void readConfiguration(Session& s) {
     s.dataFolder = s.baseFolder + "Data Files";
   }
   // 7: Y-label orientation and the Fe-ratio term
-  s.window.yLabelOrientation = s.preferences.yLabelOrientation == 1 ? 1 : -1;
+  s.diagram.yLabelOrientation = s.preferences.yLabelOrientation == 1 ? 1 : -1;
+  s.diagram.x.largeTickEvery = s.preferences.largeXTickEvery;
+  s.diagram.y.largeTickEvery = s.preferences.largeYTickEvery;
   s.feRatio = feRatioTerm(s.preferences.feRatioTemperature, s.preferences.feRatioLogFO2);
   // 8: recent files
   readWithRecovery(s, s.controlsPath("filenames.ini"), "filenames.ini |*.ini|",

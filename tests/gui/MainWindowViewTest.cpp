@@ -99,7 +99,7 @@ TEST_F(MainWindowViewTest, TitleStatusAndCheckMarksFollowTheModelAfterEveryEvent
   EXPECT_EQ(view.windowTitle(), QString("Lavix"));
   session.window.title = "Lavix rocks.txt   3 rows by 4 columns";
   session.window.status = " sample A";
-  session.window.yLabelOrientation = -1;
+  session.diagram.yLabelOrientation = -1;
   model.click("mOpen", "");  // the model's change listener refreshes the view
   EXPECT_EQ(view.windowTitle(), QString("Lavix rocks.txt   3 rows by 4 columns"));
   ASSERT_NE(view.findChild<QLabel*>("labStatus"), nullptr);

@@ -135,7 +135,7 @@ TEST_F(MainWindowTest, NewVariableNeedsADiagramAndThenAppendsAColumn) {
   f.click("mOpen", {example});
   f.click("maddpara");  // no diagram yet: nothing happens
   EXPECT_FALSE(f.shown("window: varform"));
-  f.session->window.diagramKind = "XY";
+  f.session->diagram.diagramKind = "XY";
   f.click("maddpara", {"click varbut A/B", "click varbut Rb", "click varbut Sr", "click varbut Log",
                        "click varbut (Rb/Sr)", "click varbut Log (Rb/Sr)"});
   ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;

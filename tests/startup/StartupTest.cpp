@@ -45,7 +45,7 @@ TEST(Startup, DataFolderDefaultInAnyCaseGivesTheHint) {
   EXPECT_TRUE(f.shown(setDefaultDirectory));
   EXPECT_EQ(f.session->data.maxRows, 500);
   EXPECT_EQ(f.session->preferences.histRegLabelsOn, 1);  // 18 lines: labels on
-  EXPECT_EQ(f.session->window.yLabelOrientation, -1);
+  EXPECT_EQ(f.session->diagram.yLabelOrientation, -1);
   EXPECT_TRUE(f.window->isChecked("menuHorizY"));
   EXPECT_FALSE(f.window->isChecked("menuVerticalY"));
 }
