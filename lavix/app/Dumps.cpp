@@ -34,21 +34,40 @@ std::string plottedDump(const Session& s) {
 }
 
 std::string settingsDump(const Session& s) {
-  const auto& plot = s.diagram.plot;
+  const diagram::DiagramSettings& d = s.diagram;
+  const diagram::PlotValues& plot = d.plot;
   std::vector<std::pair<std::string, std::string>> settings = {
-      {"diagramKind", s.diagram.diagramKind},
-      {"xLog", std::to_string(plot.xLog)},
-      {"xTitle", plot.xTitle},
-      {"xColumn", std::to_string(plot.xColumn)},
-      {"yLog", std::to_string(plot.yLog)},
-      {"yTitle", plot.yTitle},
-      {"yColumn", std::to_string(plot.yColumn)},
-      {"zLog", std::to_string(plot.zLog)},
-      {"zTitle", plot.zTitle},
-      {"pTitle", plot.pTitle},
-      {"zerosIn", s.window.zerosIn ? "1" : "0"},
-      {"plotRowCount", std::to_string(plot.plotRowCount)},
+      {"diagramKind", d.diagramKind}, {"diagramFamily", d.diagramFamily}};
+  auto number = [](auto value) { return format::shortestText(value); };
+  auto addAxis = [&](const std::string& a, const std::string& A, const diagram::AxisSettings& axis, int16_t log,
+                     const std::string& title) {
+    settings.insert(settings.end(), {{a + "Log", number(log)},
+                                     {a + "Start", number(axis.start)},
+                                     {a + "End", number(axis.end)},
+                                     {a + "Span", number(axis.span)},
+                                     {a + "TickInterval", number(axis.tickInterval)},
+                                     {"large" + A + "TickEvery", number(axis.largeTickEvery)},
+                                     {a + "NumberStart", number(axis.numberStart)},
+                                     {a + "NumberEnd", number(axis.numberEnd)},
+                                     {a + "NumberStep", number(axis.numberStep)},
+                                     {a + "NumberFormat", axis.numberFormat},
+                                     {a + "Title", title}});
   };
+  addAxis("x", "X", d.x, plot.xLog, plot.xTitle);
+  addAxis("y", "Y", d.y, plot.yLog, plot.yTitle);
+  settings.insert(settings.end(), {{"zLog", number(plot.zLog)},
+                                   {"zTitle", plot.zTitle},
+                                   {"pTitle", plot.pTitle},
+                                   {"xColumn", number(plot.xColumn)},
+                                   {"yColumn", number(plot.yColumn)},
+                                   {"frameLeft", number(d.frameLeft)},
+                                   {"frameRight", number(d.frameRight)},
+                                   {"frameBottom", number(d.frameBottom)},
+                                   {"frameTop", number(d.frameTop)},
+                                   {"pagePosition", number(d.pagePosition)},
+                                   {"shapeChoice", number(d.shapeChoice)},
+                                   {"zerosIn", s.window.zerosIn ? "1" : "0"},
+                                   {"plotRowCount", number(plot.plotRowCount)}});
   std::string out;
   for (const auto& [name, value] : settings) {
     if (!out.empty()) out += '\n';

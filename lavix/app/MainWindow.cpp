@@ -3,6 +3,7 @@
 
 #include "common/text/Text.h"
 #include "lavix/app/DataLoading.h"
+#include "lavix/app/DiagramCommands.h"
 #include "lavix/app/FileOperations.h"
 #include "lavix/app/Messages.h"
 #include "lavix/app/Session.h"
@@ -20,7 +21,7 @@ struct Placeholder {
 };
 
 constexpr Placeholder plotCommands[] = {
-    {"mxy", "&XY diagram"}, {"mtri", "&Ternary diagram"}, {"mhist", "&Histogram"},
+    {"mtri", "&Ternary diagram"}, {"mhist", "&Histogram"},
     {"mspider", "&Spider diagram"}, {"mdiag", "&Diagram library"}};
 constexpr Placeholder calculateCommands[] = {
     {"mnorm", "&Normalize"}, {"mpearce", "&Pearce parameters"},
@@ -54,6 +55,7 @@ void MainWindow::buildCommands() {
     commands_.add({lastFileCommands[entry - 1], "", [this, entry](const std::string&) { mLastFile(entry); },
                    [this, entry] { return !session_.recent.caption(entry).empty(); }});
   commands_.add({"mfilops", "File &Operations", [this](const std::string&) { runFileOperations(session_); }, {}});
+  commands_.add({"mxy", "&XY diagram", [this](const std::string&) { mxy(session_); }, {}});
   commands_.add({"maddpara", "&New variable", [this](const std::string&) { maddpara(); }, {}});
   commands_.add({"mReset", "&Reset data matrix", [this](const std::string&) { mReset(); }, {}});
   commands_.add({"mExit", "E&xit", [this](const std::string&) { mExit(); }, {}});
@@ -78,7 +80,9 @@ void MainWindow::buildMenus() {
     for (const auto& p : list) menu.entries.push_back({p.name});
     return menu;
   };
-  menus_.push_back(menuOf("mplot", "&Plot", plotCommands));
+  Menu plot = menuOf("mplot", "&Plot", plotCommands);
+  plot.entries.insert(plot.entries.begin(), {"mxy"});
+  menus_.push_back(std::move(plot));
   Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
   calculate.entries.insert(calculate.entries.begin(), {"maddpara"});
   menus_.push_back(std::move(calculate));

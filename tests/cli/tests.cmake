@@ -35,3 +35,13 @@ lavix_cli_test(read_filter read_filter.lvb 0 --cp files/lxpref-filter.ini Contro
   "numbers: Upper and lower limits of SiO2 | Min value of SiO2 = 57.28 | Max value of SiO2 = 66.75"
   "title: Lavix atacazo-ninahuilca.txt   32 rows by 34 columns"
   "title: Lavix atacazo-ninahuilca.txt   109 rows by 34 columns")
+lavix_cli_test(calculator calculator.lvb 0
+  "xTitle	(Rb/Sr)"
+  "xLog	1"
+  "xStart	-2"
+  "yTitle	(SIO2+AL2O3)/2"
+  "yStart	36"
+  "yNumberFormat	#0"
+  "1	1	-1.469976	36.89	0"
+  "mLastFile1	")
+lavix_cli_test(no_data no_data.lvb 0 "message: Read a File first" "diagramKind	")
