@@ -7,27 +7,14 @@
 #include <vector>
 
 #include "common/format/NumberFormat.h"
+#include "common/ui/SilentPrompts.h"
 #include "lavix/calc/FormulaEvaluator.h"
 
 namespace {
 
 using namespace lavix;
 
-class QuietPrompts : public ui::PromptPort {
- public:
-  ui::MessageResult message(const ui::MessageRequest&) override { return ui::MessageResult::Ok; }
-  std::optional<std::string> input(const ui::InputRequest&) override { return std::nullopt; }
-  std::optional<std::vector<std::string>> numbers(const ui::NumbersRequest&) override { return std::nullopt; }
-  int buttons(const ui::ButtonsRequest&) override { return 1; }
-  ui::ListResult pickList(const ui::ListRequest& r) override { return {r.items, 0}; }
-  std::optional<std::string> openFile(const ui::FileRequest&) override { return std::nullopt; }
-  std::optional<std::string> saveFile(const ui::FileRequest&) override { return std::nullopt; }
-  std::optional<ui::Rgb> colour(const std::string&, ui::Rgb) override { return std::nullopt; }
-  std::optional<ui::FontChoice> font(const std::string&, const ui::FontChoice&) override { return std::nullopt; }
-  void runModal(ui::FormModel&) override {}
-  void showTitle(const std::string&) override {}
-  void showStatus(const std::string&) override {}
-};
+using QuietPrompts = ui::SilentPrompts;
 
 constexpr int rows = 32767;
 constexpr const char* formula = "LOG(ZR/Y)+(SIO2+AL2O3)/2*\"87SR/86SR\"";

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ui/SilentPrompts.h"
 #include "lavix/calc/FormulaEvaluator.h"
 
 namespace {
@@ -13,20 +14,11 @@ namespace {
 using namespace lavix;
 
 // Answers every message with OK and counts nothing.
-class QuietPrompts : public ui::PromptPort {
+class QuietPrompts : public ui::SilentPrompts {
  public:
   ui::MessageResult message(const ui::MessageRequest&) override { return ui::MessageResult::Ok; }
   std::optional<std::string> input(const ui::InputRequest& r) override { return r.preset; }
   std::optional<std::vector<std::string>> numbers(const ui::NumbersRequest& r) override { return r.presets; }
-  int buttons(const ui::ButtonsRequest&) override { return 1; }
-  ui::ListResult pickList(const ui::ListRequest& r) override { return {r.items, 0}; }
-  std::optional<std::string> openFile(const ui::FileRequest&) override { return std::nullopt; }
-  std::optional<std::string> saveFile(const ui::FileRequest&) override { return std::nullopt; }
-  std::optional<ui::Rgb> colour(const std::string&, ui::Rgb) override { return std::nullopt; }
-  std::optional<ui::FontChoice> font(const std::string&, const ui::FontChoice&) override { return std::nullopt; }
-  void runModal(ui::FormModel&) override {}
-  void showTitle(const std::string&) override {}
-  void showStatus(const std::string&) override {}
 };
 
 struct Fixture {
