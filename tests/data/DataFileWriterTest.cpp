@@ -35,7 +35,7 @@ TEST(DataFileWriter, AnUntitledSampleColumnIsWrittenAsSample) {
 
 TEST(DataFileWriter, TheBundledExampleReadsBackAsItWasRead) {
   DataSession first(200, 60);
-  first.store.currentFile = testing::testDataPath("fixtures/atacazo-ninahuilca.txt");
+  first.store.currentFile = std::string(LAVIX_PROGRAMFOLDER_DIR) + "/Data Files/atacazo-ninahuilca.txt";
   auto context = first.context();
   ASSERT_EQ(readDataFile(context, "").outcome, ReadOutcome::Read);
   ASSERT_EQ(first.store.rowCount, 109);
