@@ -1,8 +1,5 @@
 # Fuzzers of the configuration readers: standard table, preferences, recent files, page
 # layout, normalisation and symbol files.
-if(NOT TARGET lavix_config)
-  include(${PROJECT_SOURCE_DIR}/lavix/app/config.cmake)
-endif()
 lavix_add_fuzzer(fuzz_config_readers SOURCES ${CMAKE_CURRENT_LIST_DIR}/config_readers.cpp
                  LIBS lavix_config lavix_calc lavix_diagram)
 lavix_add_fuzzer(fuzz_symbol_file SOURCES ${CMAKE_CURRENT_LIST_DIR}/symbol_file.cpp LIBS lavix_diagram)

@@ -1,14 +1,8 @@
-# The configuration file readers of lavix (standard table, preferences, recent files, page
-# layout); included from lavix/app/CMakeLists.txt, or from the tests while that is absent.
-if(NOT TARGET lavix_config)
-  add_library(lavix_config STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/StandardTableFile.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/Preferences.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/PageLayout.cpp)
-  target_include_directories(lavix_config PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(lavix_config PUBLIC lavix_text lavix_format lavix_options)
-  if(TARGET lavix_data)
-    target_link_libraries(lavix_config PUBLIC lavix_data)
-  endif()
-endif()
+# The configuration file readers of lavix: standard table, preferences, recent files, page layout.
+add_library(lavix_config STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/StandardTableFile.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Preferences.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RecentFiles.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PageLayout.cpp)
+target_include_directories(lavix_config PUBLIC ${PROJECT_SOURCE_DIR})
+target_link_libraries(lavix_config PUBLIC lavix_data lavix_text lavix_format lavix_options)
