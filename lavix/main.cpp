@@ -1,12 +1,11 @@
 // lavix: the window program, or with --batch a headless run of a script.
-#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 
 #include "common/batch/BatchRunner.h"
+#include "common/batch/ProgramOptions.h"
 #include "common/text/Text.h"
 #include "common/ui/ScriptedPrompts.h"
 #include "common/ui/Transcript.h"
@@ -22,85 +21,9 @@
 
 namespace {
 
-namespace fs = std::filesystem;
+using lavix::batch::ProgramOptions;
 
-struct Options {
-  std::string base;
-  std::optional<std::string> batchScript;
-  std::optional<std::string> screenshot;
-  std::optional<std::string> file;
-};
-
-constexpr const char* usage =
-    "usage: lavix [--base DIR] [--batch SCRIPT | -] [--screenshot PNG] [FILE]\n";
-
-// The folder of the running executable: the program folder unless --base says otherwise.
-std::string executableFolder(const char* argv0) {
-  std::error_code ec;
-  fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  if (ec) self = fs::absolute(argv0, ec);
-  return self.parent_path().string();
-}
-
-bool parseOptions(int argc, char** argv, Options& options, std::string& error) {
-  for (int i = 1; i < argc; ++i) {
-    std::string arg = argv[i];
-    auto value = [&](const char* name) -> std::optional<std::string> {
-      if (i + 1 >= argc) {
-        error = std::string(name) + " needs a value";
-        return std::nullopt;
-      }
-      return std::string(argv[++i]);
-    };
-    if (arg == "--base") {
-      auto v = value("--base");
-      if (!v) return false;
-      options.base = *v;
-    } else if (arg == "--batch") {
-      auto v = value("--batch");
-      if (!v) return false;
-      options.batchScript = *v;
-    } else if (arg == "--screenshot") {
-      auto v = value("--screenshot");
-      if (!v) return false;
-      options.screenshot = *v;
-    } else if (arg == "--help" || arg == "-h") {
-      error.clear();
-      return false;
-    } else if (arg.size() > 1 && arg[0] == '-' && arg[1] != '-') {
-      // A Qt option ("-platform offscreen", "-style Fusion"): QApplication reads it.
-      static const char* const withValue[] = {"-platform", "-style", "-stylesheet", "-session", "-display",
-                                              "-geometry", "-qwindowgeometry", "-qwindowtitle",
-                                              "-qwindowicon", "-platformpluginpath", "-platformtheme",
-                                              "-plugin"};
-      for (const char* option : withValue)
-        if (arg == option && i + 1 < argc) ++i;
-    } else if (arg.size() > 1 && arg.rfind("--", 0) == 0) {
-      error = "unknown option " + arg;
-      return false;
-    } else if (!options.file) {
-      options.file = arg;
-    } else {
-      error = "only one data file can be opened at start";
-      return false;
-    }
-  }
-  if (options.screenshot && !options.batchScript) {
-    error = "--screenshot needs --batch";
-    return false;
-  }
-  return true;
-}
-
-// Paths given on the command line are taken from the folder lavix was started in, which
-// start-up changes.
-std::string absolutePath(const std::string& path) {
-  std::error_code ec;
-  fs::path absolute = fs::absolute(path, ec);
-  return ec ? path : absolute.lexically_normal().string();
-}
-
-int runBatch(const Options& options) {
+int runBatch(const ProgramOptions& options) {
   using namespace lavix;
   batch::ScriptSource source = batch::readScriptSource(*options.batchScript, std::cin);
   if (!source.ok) {
@@ -144,21 +67,17 @@ int runBatch(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
+  using namespace lavix::batch;
+  const ProgramOptionsRules rules{"lavix", true};
+  ProgramOptions options;
   std::string error;
-  if (!parseOptions(argc, argv, options, error)) {
-    if (!error.empty()) std::cerr << "lavix: " << error << "\n";
-    std::cerr << usage;
-    return error.empty() ? 0 : 2;
+  switch (parseProgramOptions(argc, argv, rules, options, error)) {
+    case OptionsOutcome::Help: std::cout << programUsage(rules); return 0;
+    case OptionsOutcome::Error: std::cerr << "lavix: " << error << "\n" << programUsage(rules); return 2;
+    case OptionsOutcome::Run: break;
   }
-  options.base = options.base.empty() ? executableFolder(argv[0]) : absolutePath(options.base);
-  if (options.file) options.file = absolutePath(*options.file);
-  if (options.screenshot) options.screenshot = absolutePath(*options.screenshot);
   try {
-    if (options.batchScript) {
-      if (*options.batchScript != "-") options.batchScript = absolutePath(*options.batchScript);
-      return runBatch(options);
-    }
+    if (options.batchScript) return runBatch(options);
 #ifdef LAVIX_HAVE_GUI
     return lavix::qt::runGui(argc, argv, options.base, options.file);
 #else
