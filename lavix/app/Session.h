@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "common/graphics/Recording.h"
 #include "common/ui/Prompts.h"
 #include "lavix/app/PageLayout.h"
 #include "lavix/app/Preferences.h"
@@ -58,6 +59,9 @@ class Session {
   // The per-row result of the last formula evaluated (rows 0..maxRows).
   std::vector<float> calcResult;
   diagram::DiagramSettings diagram;  // the current diagram, its plotted values among them
+  // The current diagram as last drawn, in page units: what the screen, the printer and the
+  // exporters replay. Empty until the first redraw.
+  graphics::Recording recording;
 
   WindowState window;
 
