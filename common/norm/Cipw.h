@@ -70,9 +70,12 @@ struct CipwResult {
   bool hasMgRatio = false;
   float meanFeMgWeight = 0;  // MFM
 
-  NormVector amounts{};  // final molar amounts (entry 0 unused); "or"/"lc"/"kal" include celsian
-  float celsian = 0;     // molar BaO carried by the K-feldspar-family row shown in celsianRow
+  // Final molar amounts in the units of the mineral table (entry 0 unused); the K-feldspar-family
+  // rows hold the K2O part only, celsian is apart; "ap" holds both apatite parts.
+  NormVector amounts{};
+  float celsian = 0;  // molar BaO, counted with the row celsianRow
   Mineral celsianRow = Mineral::Or;
+  float fluorapatite = 0;  // the fluorapatite part of "ap" (mol P2O5)
 
   NormVector weightNorm{};  // grams per 100 g; entry 0 = An by weight
   NormVector cations{};     // raw cation amounts; entry 0 = An by cations
@@ -106,15 +109,16 @@ std::string formatAdjustedIron(float value);
 inline constexpr int kStdOxideCount = 17;
 inline constexpr int kLavixNormColumns = 26;
 
-// Column order of the appended values (An first, one column always 0).
+// Column order of the appended values (An of the plagioclase first).
 enum class LavixColumn : int {
-  An, Q, Or, Ab, AnMineral, Lc, Ne, Kal, C, Di, Hy, Wo, Ol, Ac, Mt, Il, Hem, Tn, Ap, Zero, Pf, Wus, Ru, KS, NaS, CS
+  An, Q, Or, Ab, AnMineral, Lc, Ne, Kal, C, Di, Hy, Wo, Ol, Ac, Mt, Il, Hem, Tn, Ap, Cm, Pf, Wus, Ru, KS, NaS, CS
 };
+constexpr int index(LavixColumn c) { return static_cast<int>(c); }
 
 // Used when the standard table lacks its norm names line.
 inline constexpr std::array<std::string_view, kLavixNormColumns> kDefaultLavixNormNames = {
-    "AN", "Q", "or", "ab", "an", "lc", "ne", "kal", "C", "di", "hy", "wo", "ol",
-    "ac", "mt", "il", "hem", "tn", "ap", "-", "pf", "FeMgO", "ru", "KS", "NaS", "CS"};
+    "An[pl]", "Q", "or", "ab", "an", "lc", "ne", "kal", "C", "di", "hy", "wo", "ol",
+    "ac", "mt", "il", "hem", "tn", "ap", "cm", "pf", "wus", "ru", "KS", "NaS", "CS"};
 
 struct LavixNormOptions {
   bool adjustIron = false;

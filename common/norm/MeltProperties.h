@@ -44,8 +44,9 @@ MeltProperties computeMeltProperties(const std::array<float, kOxideCount>& oxide
 // 0 (empty field) becomes 1200.
 inline float effectiveTemperature(float enteredC) { return enteredC == 0 ? kDefaultTemperatureC : enteredC; }
 
-// log10 viscosity (poise) of a liquid of the given 11 oxides (SiO2..P2O5, any scale) with
-// water W wt%; nullopt when N is 0. `lnToLog` is 2.303 for the melt and 2.302 for the
+// log10 viscosity (poise) of a liquid whose anhydrous percentages of SiO2..P2O5 are given,
+// with water W wt% (the oxides are recast to 100 - W); nullopt when N is 0 or the liquid is
+// pure silica. `lnToLog` is 2.303 for the melt and 2.302 for the
 // residual liquid of the effective-viscosity command.
 std::optional<float> logViscosity(const std::array<float, 11>& oxides, float waterWtPercent, float temperatureC,
                                   float lnToLog = 2.303f);
