@@ -1,0 +1,67 @@
+// Wires the cipw model, the Qt ports and the window together.
+#include "normwise/qt/NormwiseGui.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+
+#include <memory>
+
+#include "common/text/Text.h"
+#include "normwise/qt/CipwView.h"
+#include "normwise/qt/InputNormwiseView.h"
+#include "qtui/QtPrinter.h"
+#include "qtui/QtPrompts.h"
+
+namespace lavix::normwise::qt {
+
+int runGui(int argc, char** argv, const std::string& baseFolder) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("NormWise"));
+  QDir::setCurrent(QString::fromStdString(baseFolder));
+
+  qtui::QtPrompts prompts;
+  prompts.registerForm("inputNormwise", [](ui::FormModel& form, QWidget* parent) -> std::unique_ptr<QDialog> {
+    auto* dialog = dynamic_cast<InputNormwise*>(&form);
+    if (!dialog) return nullptr;
+    return std::make_unique<InputNormwiseView>(*dialog, parent);
+  });
+  qtui::QtPrinter printer;
+  CipwForm form(prompts, printer, baseFolder, text::systemDecimalSeparator());
+  CipwView view(form);
+  prompts.setParent(&view);
+  view.show();
+  return application.exec();
+}
+
+bool saveScreenshot(CipwForm& form, const std::string& path, std::string& error) {
+  // QApplication keeps references to argc and argv: they outlive it here.
+  int argc = 1;
+  char name[] = "normwise";
+  char* argv[] = {name, nullptr};
+  std::unique_ptr<QApplication> ownApplication;
+  if (!QApplication::instance()) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ownApplication = std::make_unique<QApplication>(argc, argv);
+  }
+  QImage image;
+  {
+    CipwView view(form);
+    view.setAttribute(Qt::WA_DontShowOnScreen, true);
+    view.show();
+    view.adjustSize();
+    image = view.grab().toImage();
+    view.hide();
+  }
+  if (image.isNull()) {
+    error = "the normwise window could not be rendered";
+    return false;
+  }
+  if (!image.save(QString::fromStdString(path), "PNG")) {
+    error = "cannot write " + path;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace lavix::normwise::qt
