@@ -54,17 +54,11 @@ graphics::SelectBrush symbolBrush(const SymbolTable& table, int symbolNumber) {
   return {0, true};
 }
 
-void drawSymbol(graphics::Recording& recording, const SymbolTable& table, int symbolNumber, int x, int y,
-                int pageYSign) {
-  if (symbolNumber == noSymbol) return;
-  const int s = slotOf(table, symbolNumber);
+namespace {
+
+// The shape alone, with the pen and brush already selected.
+void drawShape(graphics::Recording& recording, const SymbolTable& table, int s, int x, int y, int pageYSign) {
   const auto slot = static_cast<std::size_t>(s);
-
-  const graphics::SelectPen pen = symbolPen(table, s);
-  if (!isCurrent(recording, pen)) recording.add(pen);
-  const graphics::SelectBrush brush = symbolBrush(table, s);
-  if (!isCurrent(recording, brush)) recording.add(brush);
-
   const auto& vertices = table.symbolVertex[slot];
   if (table.isCircle(s)) {
     recording.circle(x, y, vertices[0].x);
@@ -78,6 +72,50 @@ void drawSymbol(graphics::Recording& recording, const SymbolTable& table, int sy
     points[static_cast<std::size_t>(v)] = {x + vertex.x, y + pageYSign * vertex.y};
   }
   recording.polygon(std::move(points));
+}
+
+}  // namespace
+
+void drawSymbol(graphics::Recording& recording, const SymbolTable& table, int symbolNumber, int x, int y,
+                int pageYSign) {
+  if (symbolNumber == noSymbol) return;
+  const int s = slotOf(table, symbolNumber);
+  const graphics::SelectPen pen = symbolPen(table, s);
+  if (!isCurrent(recording, pen)) recording.add(pen);
+  const graphics::SelectBrush brush = symbolBrush(table, s);
+  if (!isCurrent(recording, brush)) recording.add(brush);
+  drawShape(recording, table, s, x, y, pageYSign);
+}
+
+void SymbolPainter::catchUp() {
+  const auto& ops = recording_.operations();
+  if (ops.size() < seen_) {  // cleared since: nothing is known to be selected
+    pen_.reset();
+    brush_.reset();
+    seen_ = 0;
+  }
+  for (; seen_ < ops.size(); ++seen_) {
+    if (const auto* pen = std::get_if<graphics::SelectPen>(&ops[seen_])) pen_ = *pen;
+    else if (const auto* brush = std::get_if<graphics::SelectBrush>(&ops[seen_])) brush_ = *brush;
+  }
+}
+
+void SymbolPainter::draw(int symbolNumber, int x, int y) {
+  if (symbolNumber == noSymbol) return;
+  catchUp();
+  const int s = slotOf(table_, symbolNumber);
+  const graphics::SelectPen pen = symbolPen(table_, s);
+  if (pen_ != pen) {
+    recording_.add(pen);
+    pen_ = pen;
+  }
+  const graphics::SelectBrush brush = symbolBrush(table_, s);
+  if (brush_ != brush) {
+    recording_.add(brush);
+    brush_ = brush;
+  }
+  drawShape(recording_, table_, s, x, y, pageYSign_);
+  seen_ = recording_.size();
 }
 
 }  // namespace lavix::diagram

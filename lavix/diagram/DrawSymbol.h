@@ -1,7 +1,9 @@
 // Drawing one plotting symbol of the symbol table into a recording.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "common/graphics/Recording.h"
 #include "lavix/diagram/SymbolTable.h"
@@ -26,6 +28,27 @@ int16_t limitSymbolNumber(int value, int highest);
 // differ, so runs of one symbol cost one operation each.
 void drawSymbol(graphics::Recording& recording, const SymbolTable& table, int symbolNumber, int x, int y,
                 int pageYSign);
+
+// Draws many symbols into one recording, as the redraw's row loop does: it remembers the pen
+// and brush that are current (also when the caller selects others in between, such as for
+// ties), so a run of one symbol costs one shape operation each.
+class SymbolPainter {
+ public:
+  SymbolPainter(graphics::Recording& recording, const SymbolTable& table, int pageYSign)
+      : recording_(recording), table_(table), pageYSign_(pageYSign) {}
+
+  void draw(int symbolNumber, int x, int y);
+
+ private:
+  void catchUp();
+
+  graphics::Recording& recording_;
+  const SymbolTable& table_;
+  int pageYSign_;
+  std::size_t seen_ = 0;  // operations of the recording already looked at
+  std::optional<graphics::SelectPen> pen_;
+  std::optional<graphics::SelectBrush> brush_;
+};
 
 // The pen and brush symbol `symbolNumber` is drawn with (after the number rules above).
 graphics::SelectPen symbolPen(const SymbolTable& table, int symbolNumber);

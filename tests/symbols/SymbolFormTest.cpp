@@ -1,0 +1,284 @@
+// Tests of the symbol dialog `symform` and `menuSymbols`, driven through the scripted prompts.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/ui/ScriptedPrompts.h"
+#include "common/ui/Transcript.h"
+#include "lavix/app/Session.h"
+#include "lavix/app/SymbolForm.h"
+#include "lavix/diagram/SymbolFile.h"
+#include "tests/support/TempProgramFolder.h"
+
+namespace lavix::app {
+namespace {
+
+// A session on a copy of the program folder with the shipped symbols (N = 36) and one
+// column "P" over five rows.
+struct SymbolSession {
+  testing::TempProgramFolder folder;
+  ui::Transcript transcript;
+  ui::ScriptedPrompts prompts{transcript};
+  ui::ScriptedClipboard clipboard;
+  Session s{prompts, clipboard, folder.path(), '.'};
+
+  SymbolSession() {
+    s.data.allocate(20, 5);
+    s.allocateRowArrays();
+    text::FileError error;
+    EXPECT_TRUE(diagram::readSymbolFile(currentSymbolPath(s), "default", s.symbols, error)) << error.text;
+    s.data.columnName[1] = "P";
+    s.data.columnCount = 1;
+    const char* p[] = {"10", "9.99", "-1", "0", "5"};
+    const int16_t codes[][3] = {{1, 2, 3}, {40, -99, -40}, {-5, 36, 37}, {0, 0, 0}, {7, 8, 9}};
+    s.data.rowCount = 5;
+    for (int row = 1; row <= 5; ++row) {
+      const auto r = static_cast<std::size_t>(row);
+      s.data.setCell(row, 1, p[row - 1]);
+      s.data.jcode[r] = codes[row - 1][0];
+      s.data.kcode[r] = codes[row - 1][1];
+      s.data.lcode[r] = codes[row - 1][2];
+      s.data.symbolOf[r] = 33;
+    }
+  }
+
+  // One click on the dialog with the answers of the prompts it raises; all must be used.
+  void click(const std::string& control, const std::vector<std::string>& answers = {},
+             const std::string& item = "") {
+    prompts.queueAnswers(answers);
+    EXPECT_EQ(form.click(control, item), ui::EventResult::Done) << control;
+    EXPECT_FALSE(prompts.failed()) << prompts.failure().text;
+    EXPECT_EQ(prompts.takeUnusedAnswers(), std::vector<std::string>{}) << control;
+  }
+
+  std::vector<int16_t> symbolOf() const {
+    return {s.data.symbolOf.begin() + 1, s.data.symbolOf.begin() + 6};
+  }
+  bool shown(const std::string& text) const { return transcript.contains(0, transcript.size(), text); }
+
+  SymbolForm form{s};
+};
+
+TEST(SymbolForm, ScaledSymbolClasses) {
+  struct Case {
+    float p;
+    int highest;
+    int16_t expected;
+  } cases[] = {{10.0f, 36, 6}, {9.99f, 36, 5}, {-1.0f, 36, 0}, {0.0f, 36, 1},
+               {10.5f, 36, 0}, {10.0f, 6, 0}, {10.0f, 7, 6},   {2.0f, 0, 0}};
+  for (const Case& c : cases) EXPECT_EQ(scaledSymbol(c.p, 0.0f, 10.0f, 5.0f, c.highest), c.expected) << c.p;
+  EXPECT_EQ(scaledSymbol(10.0f, 0.0f, 10.0f, 0.0f, 36), 6);  // 0 steps count as 5
+  EXPECT_FALSE(scaledSymbol(1.0f, 10.0f, 0.0f, 5.0f, 36));   // a step width not above 0
+  EXPECT_FALSE(scaledSymbol(1.0f, 0.0f, 10.0f, -2.0f, 36));
+}
+
+TEST(SymbolForm, Option4ScalesOnTheChosenParameter) {
+  SymbolSession t;
+  t.click("Option4", {"click varbut P", "0,10,5"});
+  EXPECT_EQ(t.symbolOf(), (std::vector<int16_t>{6, 5, 0, 1, 3}));
+  EXPECT_TRUE(t.shown("window: varform"));
+  EXPECT_TRUE(t.shown("numbers: Scale on P. Enter beginning\\nvalue, end value, and # of steps | "
+                      "Begin at  = 0 | End at = 0 | number of Steps = 0"));
+}
+
+TEST(SymbolForm, Option4CancelledOrEmptyRangeChangesNothing) {
+  const std::vector<std::vector<std::string>> scripts = {
+      {"click cancel"},
+      {"click varbut P", "[cancel]"},
+      {"click varbut P", "10,0,5"},
+  };
+  for (const auto& script : scripts) {
+    SymbolSession t;
+    t.click("Option4", script);
+    EXPECT_EQ(t.symbolOf(), (std::vector<int16_t>(5, 33))) << script.back();
+  }
+}
+
+TEST(SymbolForm, Option4WithoutDataSaysReadAFileFirst) {
+  SymbolSession t;
+  t.s.data.rowCount = 0;
+  t.click("Option4");
+  EXPECT_TRUE(t.shown("message: Read a File first"));
+}
+
+TEST(SymbolForm, KeysBecomeSymbolNumbersWithinTheTable) {
+  struct Case {
+    const char* control;
+    std::vector<int16_t> expected;
+  } cases[] = {{"Option1", {1, 0, -5, 0, 7}}, {"Option2", {2, -99, 36, 0, 8}}, {"Option3", {3, 0, 0, 0, 9}}};
+  for (const Case& c : cases) {
+    SymbolSession t;
+    t.click(c.control);
+    EXPECT_EQ(t.symbolOf(), c.expected) << c.control;
+  }
+}
+
+TEST(SymbolForm, CheckBoxesBecomeSelectedSymbolsOnOk) {
+  struct Case {
+    const char* control;
+    bool zeroShown, oneShown, twoShown;
+  } cases[] = {{"cmdOdds", false, true, false}, {"cmdEvens", true, false, true},
+               {"delall", false, false, false}, {"selall", true, true, true}};
+  for (const Case& c : cases) {
+    SymbolSession t;
+    t.s.symbols.oneSymbol = 4;
+    t.s.symbols.tiesOn = t.s.symbols.lineOnly = true;
+    t.click(c.control);
+    t.click("OKbut");
+    const auto& selected = t.s.symbols.selectedSymbol;
+    EXPECT_EQ(selected[0], c.zeroShown ? 0 : diagram::hiddenSymbol) << c.control;
+    EXPECT_EQ(selected[1], c.oneShown ? 1 : diagram::hiddenSymbol) << c.control;
+    EXPECT_EQ(selected[36], c.twoShown ? 36 : diagram::hiddenSymbol) << c.control;
+    EXPECT_EQ(t.s.symbols.oneSymbol, -1);
+    EXPECT_FALSE(t.s.symbols.tiesOn);
+    EXPECT_FALSE(t.s.symbols.lineOnly);
+    EXPECT_FALSE(t.form.isOpen());
+  }
+}
+
+TEST(SymbolForm, CheckBoxesAreTakenOverOnlyOnOk) {
+  SymbolSession t;
+  t.click("symbox", {}, "3");
+  t.click("symbox", {}, "#1");
+  EXPECT_FALSE(t.form.isChecked(3));
+  EXPECT_FALSE(t.form.isChecked(0));
+  EXPECT_EQ(t.s.symbols.selectedSymbol[3], 3);
+  t.form.close();
+  EXPECT_EQ(t.s.symbols.selectedSymbol[3], 3);
+  EXPECT_EQ(t.form.click("symbox", "37"), ui::EventResult::UnknownItem);
+}
+
+TEST(SymbolForm, OneSymbolOutOfRangeUsesSymbolZero) {
+  struct Case {
+    const char* answer;
+    int16_t expected;
+  } cases[] = {{"7", 7}, {"36", 36}, {"37", 0}, {"-3", 0}, {"1e9", 0}, {"abc", 0}, {"[cancel]", -1}};
+  for (const Case& c : cases) {
+    SymbolSession t;
+    t.click("onesym", {c.answer});
+    EXPECT_EQ(t.s.symbols.oneSymbol, c.expected) << c.answer;
+    EXPECT_TRUE(t.shown("input: enter an integer (0-36) | title: Pick a Symbol"));
+  }
+}
+
+TEST(SymbolForm, TiesAndLineOnlyFollowTheirBoxes) {
+  SymbolSession t;
+  t.click("cmdLineonly");
+  EXPECT_TRUE(t.s.symbols.tiesOn);
+  EXPECT_TRUE(t.s.symbols.lineOnly);
+  t.click("ties");  // unticks ties and drops line-only
+  EXPECT_FALSE(t.s.symbols.tiesOn);
+  EXPECT_FALSE(t.s.symbols.lineOnly);
+  t.click("ties");
+  EXPECT_TRUE(t.s.symbols.tiesOn);
+  EXPECT_FALSE(t.s.symbols.lineOnly);
+}
+
+TEST(SymbolForm, ColourDialogsChangeOnlyWhenAnswered) {
+  SymbolSession t;
+  const auto line5 = t.s.symbols.symbolLineColour[5];
+  const auto fill5 = t.s.symbols.symbolFillColour[5];
+  t.s.diagram.whitePage = 1;
+  t.click("editsym", {}, "5");
+  t.click("Colsym", {"[cancel]"});
+  t.click("fillsym", {"255,0,0"});
+  t.click("pagecolor", {"[cancel]"});
+  EXPECT_EQ(t.s.symbols.symbolLineColour[5], line5);
+  EXPECT_NE(fill5, 255);
+  EXPECT_EQ(t.s.symbols.symbolFillColour[5], 255);
+  EXPECT_EQ(t.s.diagram.whitePage, 1);  // the page colour was not chosen
+
+  t.click("boxcolor", {"0,0,255"});
+  EXPECT_EQ(t.s.symbols.boxColour, 0xFF0000);
+  EXPECT_EQ(t.s.diagram.whitePage, 0);
+  t.click("whitepage");
+  t.click("tickcolor", {"1,2,3"});
+  t.click("Font", {"4,5,6"});
+  EXPECT_EQ(t.s.diagram.whitePage, 1);
+  EXPECT_EQ(t.s.symbols.frameColour, 0x030201);
+  EXPECT_EQ(t.s.symbols.textColour, 0x060504);
+  EXPECT_TRUE(t.shown("colour: Symbol fill colour | "));
+}
+
+TEST(SymbolForm, ResizeAndLineWidthKeepTheColours) {
+  SymbolSession t;
+  const auto radius = t.s.symbols.symbolVertex[0][0].x;
+  t.click("editsym", {}, "2");
+  t.click("fillsym", {"1,2,3"});
+  t.click("size", {"2"});
+  t.click("symline", {"4"});
+  EXPECT_EQ(t.s.symbols.symbolScale, 2.0f);
+  EXPECT_EQ(t.s.symbols.symbolVertex[0][0].x, 2 * radius);
+  EXPECT_EQ(t.s.symbols.symbolPenWidth, 4);
+  EXPECT_EQ(t.s.symbols.symbolFillColour[2], 0x030201);
+  EXPECT_TRUE(t.shown("input: enter a new size | title: Resize"));
+
+  // "File colours" brings the file's colours back, sizes stay.
+  t.click("defcol");
+  EXPECT_NE(t.s.symbols.symbolFillColour[2], 0x030201);
+  EXPECT_EQ(t.s.symbols.symbolVertex[0][0].x, 2 * radius);
+}
+
+TEST(SymbolForm, BlackAndColourSymbols) {
+  SymbolSession t;
+  t.s.symbols.oneSymbol = 3;
+  t.click("blacksyms");
+  EXPECT_EQ(t.s.symbols.symbolFillColour[1], 0);
+  EXPECT_EQ(t.s.symbols.oneSymbol, 3);
+  t.click("Colorsyms");
+  EXPECT_NE(t.s.symbols.symbolFillColour[1], 0);
+  EXPECT_EQ(t.s.symbols.oneSymbol, -1);
+}
+
+TEST(SymbolForm, NewSymbolFileThatEndsEarlyKeepsTheRest) {
+  SymbolSession t;
+  const std::string path = t.folder.write("Controls/short.sym", "2, 8\n3\n1,2,3\n4,5,6\n\"filled circle\"\n1\n");
+  const auto shape3 = t.s.symbols.symbolShape[3];
+  const auto fill0 = t.s.symbols.symbolFillColour[0];
+  t.s.symbols.blackSymbols = true;
+  t.click("newsyms", {path});
+  EXPECT_TRUE(t.shown("file: open Symbol files (.sym)|*.sym"));
+  EXPECT_TRUE(t.shown("message: Input past end of file at line 7"));
+  EXPECT_FALSE(t.s.symbols.blackSymbols);
+  EXPECT_NE(t.s.symbols.symbolFillColour[0], fill0);
+  EXPECT_EQ(t.s.symbols.symbolFillColour[0], 0x060504);
+  EXPECT_EQ(t.s.symbols.symbolShape[3], shape3);
+  EXPECT_EQ(t.s.symbols.symbolCount, 3);
+  EXPECT_EQ(t.s.preferences.symbolFile, path);
+}
+
+TEST(SymbolForm, NewSymbolFileThatCannotBeUsedChangesNothing) {
+  SymbolSession t;
+  const std::string path = t.folder.write("Controls/big.sym", "1, 8\n47\n");
+  const std::string before = t.s.preferences.symbolFile;
+  t.click("newsyms", {path});
+  t.click("newsyms", {"[cancel]"});
+  EXPECT_TRUE(t.shown("message: Subscript out of range"));
+  EXPECT_EQ(t.s.symbols.symbolCount, 36);
+  EXPECT_EQ(t.s.preferences.symbolFile, before);
+}
+
+TEST(SymbolForm, MenuSymbolsTellsTheCallerWhatFollows) {
+  struct Case {
+    const char* kind;
+    bool spider, histogram;
+  } cases[] = {{"XY", false, false}, {"SPI", true, false}, {"HIST", false, true}};
+  for (const Case& c : cases) {
+    SymbolSession t;
+    t.s.diagram.diagramKind = c.kind;
+    t.s.window.identifyMode = true;
+    t.prompts.queueAnswers({"click cmdOdds", "click OKbut"});
+    const SymbolsOutcome outcome = menuSymbols(t.s);
+    EXPECT_FALSE(t.prompts.failed()) << t.prompts.failure().text;
+    EXPECT_TRUE(outcome.closedWithOk);
+    EXPECT_TRUE(outcome.redraw);
+    EXPECT_EQ(outcome.resetSpider, c.spider);
+    EXPECT_EQ(outcome.rebuildHistogram, c.histogram);
+    EXPECT_FALSE(t.s.window.identifyMode);
+    EXPECT_EQ(t.s.symbols.selectedSymbol[2], diagram::hiddenSymbol);
+  }
+}
+
+}  // namespace
+}  // namespace lavix::app
