@@ -1,0 +1,232 @@
+// Readers of the partition-coefficient, weight and rock/mineral files, and the matrix of mixing.
+#include "mixing/MixingData.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "common/text/Text.h"
+#include "common/text/TextFile.h"
+#include "mixing/Messages.h"
+
+namespace lavix::mixing {
+
+namespace {
+
+std::vector<std::string> splitFields(std::string_view line) {
+  char delimiter = 0;
+  std::vector<std::string> fields;
+  text::tokenizeLine(line, delimiter, fields);
+  return fields;
+}
+
+// The partition-coefficient file is read one "item" per line: up to the first comma.
+std::string_view firstItem(std::string_view line) {
+  const auto comma = line.find(',');
+  return comma == std::string_view::npos ? line : line.substr(0, comma);
+}
+
+std::string withoutQuotes(std::string_view line) {
+  std::string out;
+  for (char c : line)
+    if (c != '"' && c != '\r' && c != '\n') out += c;
+  return out;
+}
+
+int16_t parseCode(std::string_view field, char decimalSeparator) {
+  const float v = text::parseNumber(field, decimalSeparator);
+  if (!(v >= std::numeric_limits<int16_t>::min() && v <= std::numeric_limits<int16_t>::max())) return 0;
+  return static_cast<int16_t>(v);
+}
+
+}  // namespace
+
+float PartitionTable::k(int element, int identifier) const {
+  if (element < 1 || element > elementCount() || identifier < 1) return 0;
+  const auto& row = values[static_cast<std::size_t>(element - 1)];
+  if (identifier > static_cast<int>(row.size())) return 0;
+  return row[static_cast<std::size_t>(identifier - 1)];
+}
+
+ReadResult<PartitionTable> readPartitionCoefficients(std::string_view content, char decimalSeparator) {
+  ReadResult<PartitionTable> result;
+  const auto lines = text::splitLineViews(content);
+  if (lines.empty() || text::trim(firstItem(lines[0])).empty()) {
+    result.error = messages::pcFileEmpty;
+    return result;
+  }
+  const auto header = splitFields(firstItem(lines[0]));
+  if (header.size() < 2) {
+    result.error = messages::pcFileNoMinerals;
+    return result;
+  }
+  if (header.size() - 1 > maxIdentifiers) {
+    result.error = messages::pcFileTooManyMinerals;
+    return result;
+  }
+  PartitionTable& table = result.value;
+  table.identifiers.assign(header.begin() + 1, header.end());
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const std::string_view item = firstItem(lines[i]);
+    if (text::trim(item).empty()) {
+      result.notices.emplace_back(messages::blankLine);
+      continue;
+    }
+    if (table.elementCount() == maxTraceElements) {
+      result.error = messages::pcFileTooManyElements;
+      return result;
+    }
+    const auto fields = splitFields(item);
+    table.elements.push_back(text::toUpper(text::trim(fields.empty() ? std::string() : fields[0])));
+    std::vector<float> row(table.identifiers.size(), 0.0F);
+    for (std::size_t m = 0; m < row.size() && m + 1 < fields.size(); ++m)
+      row[m] = text::parseNumber(fields[m + 1], decimalSeparator);
+    table.values.push_back(std::move(row));
+  }
+  return result;
+}
+
+ReadResult<OxideTable> readWeights(std::string_view content, char decimalSeparator) {
+  ReadResult<OxideTable> result;
+  const auto lines = text::splitLineViews(content);
+  if (lines.size() < 2 || text::trim(withoutQuotes(lines[0])).empty()) {
+    result.error = messages::weightFileShort;
+    return result;
+  }
+  OxideTable& table = result.value;
+  table.names = splitFields(withoutQuotes(lines[0]));
+  if (table.count() > maxOxides) {
+    result.error = messages::weightFileTooManyOxides;
+    return result;
+  }
+  const auto weights = splitFields(withoutQuotes(lines[1]));
+  for (std::size_t i = 0; i < table.names.size(); ++i)
+    table.weights.push_back(i < weights.size() ? text::parseNumber(weights[i], decimalSeparator) : 0.0F);
+  for (int i = 1; i <= table.count(); ++i) {
+    const std::string name = text::normaliseName(table.names[static_cast<std::size_t>(i - 1)]);
+    if (name == "FEO") table.feoPosition = i;
+    if (name == "FE2O3") table.fe2o3Position = i;
+  }
+  if (table.fe2o3Position == 0) {
+    table.names.emplace_back("FE2O3");
+    table.weights.push_back(0.0F);
+    table.fe2o3Position = table.hiddenFe2o3Row = table.count();
+  }
+  return result;
+}
+
+ReadResult<std::vector<Analysis>> readAnalyses(std::string_view content, const OxideTable& oxides,
+                                               const std::vector<std::string>& traceElements,
+                                               char decimalSeparator) {
+  ReadResult<std::vector<Analysis>> result;
+  const auto lines = text::splitLineViews(content);
+  if (lines.empty() || text::trim(lines[0]).empty()) {
+    result.error = messages::noHeaderLine;
+    return result;
+  }
+  std::vector<std::string> sought;
+  for (const auto& name : oxides.names) sought.push_back(text::normaliseName(name));
+  for (const auto& name : traceElements) sought.push_back(text::normaliseName(name));
+
+  // Header column -> what it holds: -1 name, -2/-3/-4 the codes, k >= 0 sought value k, else skip.
+  constexpr int skip = std::numeric_limits<int>::min();
+  const auto header = splitFields(lines[0]);
+  std::vector<int> role(header.size(), skip);
+  for (std::size_t c = 0; c < header.size(); ++c) {
+    const std::string field = text::toUpper(header[c]);
+    if (field.find("SAM") != std::string::npos) role[c] = -1;
+    else if (field.find("JCOD") != std::string::npos) role[c] = -2;
+    else if (field.find("KCOD") != std::string::npos) role[c] = -3;
+    else if (field.find("LCOD") != std::string::npos) role[c] = -4;
+    else {
+      const std::string name = text::normaliseName(field);
+      for (std::size_t k = 0; k < sought.size(); ++k)
+        if (!name.empty() && sought[k] == name) {
+          role[c] = static_cast<int>(k);
+          break;
+        }
+    }
+  }
+
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    if (text::trim(lines[i]).empty()) continue;
+    const auto fields = splitFields(lines[i]);
+    Analysis analysis;
+    analysis.values.assign(sought.size(), 0.0F);
+    for (std::size_t c = 0; c < fields.size() && c < role.size(); ++c) {
+      switch (role[c]) {
+        case skip: break;
+        case -1: analysis.name = text::trim(fields[c]); break;
+        case -2: analysis.jcode = parseCode(fields[c], decimalSeparator); break;
+        case -3: analysis.kcode = parseCode(fields[c], decimalSeparator); break;
+        case -4: analysis.lcode = parseCode(fields[c], decimalSeparator); break;
+        default: analysis.values[static_cast<std::size_t>(role[c])] = text::parseNumber(fields[c], decimalSeparator);
+      }
+    }
+    // All iron as FeO, then the oxides to 100 (an all-zero analysis stays zero).
+    auto& v = analysis.values;
+    if (oxides.feoPosition > 0 && oxides.fe2o3Position > 0) {
+      const auto feo = static_cast<std::size_t>(oxides.feoPosition - 1);
+      const auto fe2o3 = static_cast<std::size_t>(oxides.fe2o3Position - 1);
+      v[feo] = v[feo] + 0.8998F * v[fe2o3];
+      v[fe2o3] = 0;
+    }
+    float sum = 0;
+    for (int o = 0; o < oxides.count(); ++o) sum += v[static_cast<std::size_t>(o)];
+    if (sum == 0 || !std::isfinite(sum)) sum = 1;
+    for (int o = 0; o < oxides.count(); ++o) v[static_cast<std::size_t>(o)] *= 100.0F / sum;
+    result.value.push_back(std::move(analysis));
+  }
+  return result;
+}
+
+int matchMineral(const std::string& sampleName, const std::vector<std::string>& identifiers) {
+  const std::string name = text::normaliseName(sampleName);
+  int match = 0;
+  for (std::size_t k = 0; k < identifiers.size(); ++k) {
+    const std::string id = text::normaliseName(identifiers[k]);
+    if (!id.empty() && name.find(id) != std::string::npos) match = static_cast<int>(k + 1);
+  }
+  return match;
+}
+
+void DataMatrix::allocate(int rows, int columns) {
+  rowCount_ = std::max(rows, mineralRowCount + 1);
+  columnCount_ = std::max(columns, 1);
+  const auto rowSlots = static_cast<std::size_t>(rowCount_ + 1);
+  values_.assign(rowSlots * static_cast<std::size_t>(columnCount_ + 1), 0.0F);
+  names_.assign(rowSlots, std::string());
+  codes_.assign(rowSlots, {0, 0, 0});
+  mineralIds_.assign(rowSlots, 0);
+}
+
+float DataMatrix::value(int column, int row) const {
+  if (column < 1 || column > columnCount_ || row < 1 || row > rowCount_) return 0;
+  return values_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_ + 1) +
+                 static_cast<std::size_t>(column)];
+}
+
+void DataMatrix::setValue(int column, int row, float v) {
+  if (column < 1 || column > columnCount_ || row < 1 || row > rowCount_) return;
+  values_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_ + 1) +
+          static_cast<std::size_t>(column)] = v;
+}
+
+void DataMatrix::replaceBlock(int firstRow, int lastRow, const std::vector<Analysis>& analyses) {
+  for (int row = firstRow; row <= lastRow; ++row) {
+    for (int c = 1; c <= columnCount_; ++c) setValue(c, row, 0);
+    name(row).clear();
+    codes_[static_cast<std::size_t>(row)] = {0, 0, 0};
+    mineralId(row) = 0;
+  }
+  int row = firstRow;
+  for (const auto& analysis : analyses) {
+    if (row > lastRow) break;
+    name(row) = analysis.name;
+    codes_[static_cast<std::size_t>(row)] = {analysis.jcode, analysis.kcode, analysis.lcode};
+    for (std::size_t c = 0; c < analysis.values.size(); ++c) setValue(static_cast<int>(c + 1), row, analysis.values[c]);
+    ++row;
+  }
+}
+
+}  // namespace lavix::mixing

@@ -1,0 +1,280 @@
+// The least-squares solver: weighting, closure row, normal equations, Gauss-Jordan, report.
+#include "mixing/Solver.h"
+
+#include <cmath>
+
+#include "common/format/NumberFormat.h"
+#include "common/text/Text.h"
+#include "mixing/Messages.h"
+
+namespace lavix::mixing {
+
+namespace {
+
+using format::formatNumber;
+using format::formatText;
+
+// Gauss-Jordan without row exchange; a pivot below 1e-6 is skipped as the system always did,
+// so a singular system shows as unusable coefficients rather than a message.
+template <typename T>
+int solveNormal(const std::vector<std::vector<double>>& a, int nph, int rows, std::vector<double>& b) {
+  std::vector<std::vector<T>> n(static_cast<std::size_t>(nph + 1), std::vector<T>(static_cast<std::size_t>(nph + 1), T(0)));
+  b.assign(static_cast<std::size_t>(nph + 1), 0.0);
+  const auto& target = a[static_cast<std::size_t>(nph + 1)];
+  for (int i = 1; i <= rows; ++i)
+    for (int j = 1; j <= nph; ++j) {
+      const double aji = a[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)];
+      for (int k = 1; k <= nph; ++k)
+        n[j][k] += static_cast<T>(aji * a[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)]);
+      b[static_cast<std::size_t>(j)] += aji * target[static_cast<std::size_t>(i)];
+    }
+  int skipped = 0;
+  for (int p = 1; p <= nph; ++p) {
+    const T pivot = n[p][p];
+    if (std::fabs(static_cast<double>(pivot)) < 0.000001) {
+      ++skipped;
+      continue;
+    }
+    for (int k = 1; k <= nph; ++k) n[p][k] /= pivot;
+    b[static_cast<std::size_t>(p)] /= static_cast<double>(pivot);
+    for (int r = 1; r <= nph; ++r) {
+      if (r == p) continue;
+      const T factor = n[r][p];
+      for (int k = 1; k <= nph; ++k) n[r][k] -= factor * n[p][k];
+      b[static_cast<std::size_t>(r)] -= static_cast<double>(factor) * b[static_cast<std::size_t>(p)];
+    }
+  }
+  return skipped;
+}
+
+std::string coefficientText(double x) { return formatText(formatNumber(x, "#0.000"), "@@@@@@"); }
+
+// Trace values: two decimals below 10, one (and a blank) from 10 on.
+std::string traceValue(float v) {
+  return formatText(formatNumber(v, v < 10 ? "###0.00" : "###0.0 "), "@@@@@@@@");
+}
+
+void signs(const std::vector<double>& x, std::size_t from, std::size_t to, bool& mixed) {
+  bool negative = false, positive = false;
+  for (std::size_t j = from; j < to; ++j) {
+    if (x[j] < 0) negative = true;
+    if (x[j] > 0) positive = true;
+  }
+  mixed = negative && positive;
+}
+
+}  // namespace
+
+ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const PartitionTable& partition,
+                     const ModelSpec& spec, NormalPrecision precision) {
+  ModelResult r;
+  r.model = spec.model;
+  const int nel = oxides.count();
+  const int ntr = partition.elementCount();
+
+  std::vector<int> phases;  // data rows of columns 1..nph+1
+  if (spec.model != Model::Mixing) phases = spec.minerals;
+  r.nmin = static_cast<int>(phases.size());
+  if (spec.model == Model::Fractionation) phases.push_back(spec.daughter);
+  else phases.insert(phases.end(), spec.lavas.begin(), spec.lavas.end());
+  r.nph = static_cast<int>(phases.size());
+  phases.push_back(spec.target);
+  const int nph = r.nph;
+  const auto column = [&](int j) { return phases[static_cast<std::size_t>(j - 1)]; };
+  for (int row : phases) r.phaseNames.push_back(matrix.name(row));
+
+  // a[j][i]: oxide i of column j, weighted; row nel+1 the closure row.
+  std::vector<std::vector<double>> a(static_cast<std::size_t>(nph + 2), std::vector<double>(static_cast<std::size_t>(nel + 2), 0.0));
+  r.composition.assign(static_cast<std::size_t>(nph + 1), std::vector<double>(static_cast<std::size_t>(nel), 0.0));
+  for (int j = 1; j <= nph + 1; ++j) {
+    for (int i = 1; i <= nel; ++i) {
+      const double v = matrix.value(i, column(j));
+      r.composition[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(i - 1)] = v;
+      a[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)] = v * oxides.weights[static_cast<std::size_t>(i - 1)];
+    }
+    a[static_cast<std::size_t>(j)][static_cast<std::size_t>(nel + 1)] = 100;
+  }
+
+  std::vector<double> b;
+  r.skippedPivots = precision == NormalPrecision::Double ? solveNormal<double>(a, nph, nel + 1, b)
+                                                          : solveNormal<float>(a, nph, nel + 1, b);
+  r.coefficients.assign(b.begin() + 1, b.end());
+  const auto x = [&](int j) { return r.coefficients[static_cast<std::size_t>(j - 1)]; };
+
+  const int ncoef = spec.model == Model::Mixing ? nph : r.nmin;
+  double s = 0;
+  for (int j = 1; j <= ncoef; ++j) s += x(j);
+  r.proportions.assign(static_cast<std::size_t>(nph), 0.0F);
+  for (int j = 1; j <= ncoef; ++j) r.proportions[static_cast<std::size_t>(j - 1)] = s == 0 ? 0.0F : static_cast<float>(x(j) / s);
+
+  r.calculated.assign(static_cast<std::size_t>(nel), 0.0F);
+  r.residuals.assign(static_cast<std::size_t>(nel), 0.0F);
+  for (int i = 1; i <= nel; ++i) {
+    const float w = oxides.weights[static_cast<std::size_t>(i - 1)];
+    double calc = 0;
+    for (int j = 1; j <= nph; ++j) calc += a[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)] * x(j);
+    const float residual = static_cast<float>(a[static_cast<std::size_t>(nph + 1)][static_cast<std::size_t>(i)] - calc);
+    r.residuals[static_cast<std::size_t>(i - 1)] = residual;
+    r.sumOfSquares += residual * residual;
+    if (w != 0) {
+      r.calculated[static_cast<std::size_t>(i - 1)] = static_cast<float>(calc) / w;
+    } else {
+      // A weighted-out oxide still shows what the solution predicts for it.
+      double plain = 0;
+      for (int j = 1; j <= nph; ++j) plain += r.composition[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(i - 1)] * x(j);
+      r.calculated[static_cast<std::size_t>(i - 1)] = static_cast<float>(plain);
+    }
+  }
+
+  if (spec.model != Model::Mixing) signs(r.coefficients, 0, static_cast<std::size_t>(r.nmin), r.mineralSignsMixed);
+  if (spec.model != Model::Fractionation)
+    signs(r.coefficients, static_cast<std::size_t>(r.nmin), static_cast<std::size_t>(nph), r.lavaSignsMixed);
+  const bool signsPass = !r.mineralSignsMixed && !r.lavaSignsMixed;
+
+  // Bulk D over the chosen minerals; melt fraction f with its exponent rule.
+  std::vector<float> bulkD(static_cast<std::size_t>(ntr), 0.0F);
+  for (int t = 1; t <= ntr; ++t) {
+    float sum = 0;
+    for (int m = 1; m <= r.nmin; ++m)
+      sum += r.proportions[static_cast<std::size_t>(m - 1)] * partition.k(t, matrix.mineralId(column(m)));
+    bulkD[static_cast<std::size_t>(t - 1)] = std::fabs(sum);
+  }
+  double lavaSum = 0;
+  for (int j = r.nmin + 1; j <= nph; ++j) lavaSum += x(j);
+  float f = spec.model == Model::Fractionation ? static_cast<float>(x(nph)) : static_cast<float>(lavaSum);
+  const bool above1 = f > 1;
+  if (above1) f = f / (2 * f - 1);
+  r.meltFraction = f;
+  const auto exponent = [&](float d) { return above1 ? d - 1 : 1 - d; };
+  const auto traceOf = [&](int row, int t) { return matrix.value(nel + t, row); };
+
+  if (spec.model == Model::Fractionation && x(nph) != 0 && ntr > 0 && signsPass) {
+    r.traceTable = true;
+    for (int t = 1; t <= ntr; ++t) {
+      const float daughter = traceOf(spec.daughter, t);
+      if (!(daughter > 0)) continue;
+      TraceRow row;
+      row.element = partition.elements[static_cast<std::size_t>(t - 1)];
+      row.d = bulkD[static_cast<std::size_t>(t - 1)];
+      row.source = daughter;
+      row.observed = traceOf(spec.target, t);
+      row.calculated = std::pow(f, exponent(row.d)) * daughter;
+      row.difference = row.observed - row.calculated;
+      r.trace.push_back(row);
+    }
+  } else if (spec.model == Model::MixingAndFractionation && r.nmin > 0 && signsPass && lavaSum != 0) {
+    r.traceTable = true;
+    for (int t = 1; t <= ntr; ++t) {
+      double mixed = 0;
+      for (int j = r.nmin + 1; j <= nph; ++j) mixed += x(j) * traceOf(column(j), t);
+      const auto m = static_cast<float>(mixed / lavaSum);
+      if (!(m > 0)) continue;
+      TraceRow row;
+      row.element = partition.elements[static_cast<std::size_t>(t - 1)];
+      row.d = bulkD[static_cast<std::size_t>(t - 1)];
+      row.source = m;
+      row.observed = traceOf(spec.target, t);
+      row.calculated = std::pow(f, exponent(row.d)) * m;
+      row.difference = row.observed - row.calculated;
+      r.trace.push_back(row);
+    }
+  } else if (spec.model == Model::Mixing && signsPass && ntr > 0) {
+    r.traceTable = true;
+    for (int t = 1; t <= ntr; ++t) {
+      double calc = 0;
+      TraceRow row;
+      for (int j = 1; j <= nph; ++j) {
+        calc += x(j) * traceOf(column(j), t);
+        row.lavas.push_back(traceOf(column(j), t));
+      }
+      row.calculated = static_cast<float>(calc);
+      if (!(row.calculated > 0)) continue;
+      row.element = partition.elements[static_cast<std::size_t>(t - 1)];
+      row.observed = traceOf(spec.target, t);
+      row.difference = row.observed - row.calculated;
+      r.trace.push_back(row);
+    }
+  }
+
+  // The report, line by line.
+  auto& out = r.report;
+  const std::string& targetName = r.phaseNames.back();
+  switch (spec.model) {
+    case Model::Fractionation: out.push_back("  The Parent magma(P) is  " + formatText(targetName, "!@@@@@@@@@@@@@@@")); break;
+    case Model::Mixing: out.push_back("  The Hybrid(Hy) magma is  " + formatText(targetName, "!@@@@@@@@@@@@@@@")); break;
+    case Model::MixingAndFractionation:
+      out.push_back("  The Hybrid(Hy) magma is   " + formatText(targetName, "!@@@@@@@@@@@@@@@"));
+      break;
+  }
+  out.emplace_back(spec.model == Model::Mixing ? "  Coef            Magma" : "  Coef   Solid    Min/Magma");
+  const int coefficientLines = spec.model == Model::Fractionation ? r.nmin : nph;
+  for (int j = 1; j <= coefficientLines; ++j)
+    out.push_back(" " + coefficientText(x(j)) +
+                  formatText(formatNumber(r.proportions[static_cast<std::size_t>(j - 1)] * 100.0F, "##00.0"), "@@@@@@@") +
+                  "     " + r.phaseNames[static_cast<std::size_t>(j - 1)]);
+  if (spec.model == Model::Fractionation)
+    out.push_back(" " + coefficientText(x(nph)) + formatText("", "@@@@@@@") + "     " + r.phaseNames[static_cast<std::size_t>(nph - 1)] +
+                  " Daughter(D)");
+
+  std::string heading = "       ";
+  const int namedColumns = spec.model == Model::Fractionation ? r.nmin : nph;
+  for (int j = 1; j <= namedColumns; ++j) heading += formatText(r.phaseNames[static_cast<std::size_t>(j - 1)], "!@@@@@@@@");
+  heading += spec.model == Model::Fractionation ? "Daughter Parent " + targetName : " Hybrid " + targetName;
+  out.push_back(heading);
+  std::string obs = formatText(" Obs   ", " !@@@@@@@@"), calc = formatText(" Calc   ", " !@@@@@@@@"),
+              diff = formatText(" Diff*Wt", " !@@@@@@@@");
+  for (int i = 1; i <= nel; ++i) {
+    if (i == oxides.hiddenFe2o3Row) continue;
+    std::string line = formatText(text::stripMarkup(oxides.names[static_cast<std::size_t>(i - 1)]), "!@@@@@@@");
+    for (int j = 1; j <= nph + 1; ++j)
+      line += formatText(formatNumber(r.composition[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@");
+    out.push_back(line);
+    obs += formatText(formatNumber(r.composition[static_cast<std::size_t>(nph)][static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@");
+    calc += formatText(formatNumber(r.calculated[static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@");
+    diff += formatText(formatNumber(r.residuals[static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@");
+  }
+  out.push_back(obs);
+  out.push_back(calc);
+  out.push_back(diff);
+  out.push_back(" Sum of squares of residuals= " + formatNumber(r.sumOfSquares, "##0.000"));
+  if (r.mineralSignsMixed) {
+    out.emplace_back(messages::mixtureAf);
+    out.emplace_back(messages::traceNotCalculated);
+  }
+  if (r.lavaSignsMixed) {
+    out.emplace_back(messages::addAndSubtract);
+    out.emplace_back(messages::traceNotCalculated);
+  }
+  if (!r.traceTable) return r;
+
+  const auto traceLine = [&](const TraceRow& row) {
+    return formatText(row.element, " !@@") + formatText(formatNumber(row.d, "#0.00"), "@@@@@@@") + traceValue(row.observed) +
+           traceValue(row.calculated) + traceValue(row.difference) + traceValue(row.source);
+  };
+  if (spec.model == Model::Fractionation) {
+    out.push_back("  " + r.phaseNames[static_cast<std::size_t>(nph - 1)] + "(D)" + "  F=" + formatNumber(f, "#0.000"));
+    out.push_back(formatText("     D ", "@@@@@@@@") + formatText("Obs(P)", "@@@@@@@@") + formatText("Calc(P)", "@@@@@@@@") +
+                  formatText("Diff", "@@@@@@@@"));
+    for (const auto& row : r.trace) out.push_back(traceLine(row));
+  } else if (spec.model == Model::MixingAndFractionation) {
+    out.push_back(std::string("  ") + " Mix " + "  F=" + formatNumber(f, "#0.000"));
+    out.push_back(formatText("     D ", "@@@@@@@@") + formatText("Obs-Hy", "@@@@@@@@") + formatText("Calc-Hy", "@@@@@@@@") +
+                  formatText("Diff", "@@@@@@@@"));
+    for (const auto& row : r.trace) out.push_back(traceLine(row));
+  } else {
+    std::string head = "    ";
+    for (int j = 1; j <= nph; ++j) head += formatText(r.phaseNames[static_cast<std::size_t>(j - 1)], "@@@@@@@");
+    head += formatText("Obs", "@@@@@@@") + formatText("Calc", "@@@@@@@") + formatText("Resid", "@@@@@@@");
+    out.push_back(head);
+    for (const auto& row : r.trace) {
+      std::string line = formatText(row.element, " !@@");
+      for (float v : row.lavas) line += formatText(formatNumber(v, "###0.0"), "@@@@@@@");
+      line += formatText(formatNumber(row.observed, "###0.0"), "@@@@@@@") + formatText(formatNumber(row.calculated, "###0.0"), "@@@@@@@") +
+              formatText(formatNumber(row.difference, "###0.0"), "@@@@@@@");
+      out.push_back(line);
+    }
+  }
+  return r;
+}
+
+}  // namespace lavix::mixing

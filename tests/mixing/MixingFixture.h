@@ -1,0 +1,48 @@
+// Builds small mixing matrices by hand so solver tests state their data in a few lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "mixing/MixingData.h"
+
+namespace lavix::mixing::testing {
+
+struct Fixture {
+  OxideTable oxides;
+  PartitionTable partition;
+  DataMatrix matrix;
+  int nextRock = 1;
+  int nextMineral = 0;
+
+  // Weight file text, then the partition table from its text ("" for none).
+  Fixture(const std::string& weightText, const std::string& pcText) {
+    oxides = readWeights(weightText).value;
+    if (!pcText.empty()) partition = readPartitionCoefficients(pcText).value;
+    nextMineral = matrix.firstMineralRow();
+  }
+
+  int put(int row, const std::string& name, const std::vector<float>& majors, const std::vector<float>& traces) {
+    matrix.name(row) = name;
+    for (std::size_t i = 0; i < majors.size(); ++i) matrix.setValue(static_cast<int>(i + 1), row, majors[i]);
+    for (std::size_t t = 0; t < traces.size(); ++t) matrix.setValue(oxides.count() + static_cast<int>(t + 1), row, traces[t]);
+    return row;
+  }
+  int rock(const std::string& name, const std::vector<float>& majors, const std::vector<float>& traces = {}) {
+    return put(nextRock++, name, majors, traces);
+  }
+  int mineral(const std::string& name, const std::vector<float>& majors) {
+    const int row = put(nextMineral++, name, majors, {});
+    matrix.mineralId(row) = matchMineral(name, partition.identifiers);
+    return row;
+  }
+};
+
+// a*x + b*y, element by element.
+inline std::vector<float> combine(double a, const std::vector<float>& x, double b, const std::vector<float>& y) {
+  std::vector<float> out;
+  for (std::size_t i = 0; i < x.size(); ++i) out.push_back(static_cast<float>(a * x[i] + b * y[i]));
+  return out;
+}
+
+}  // namespace lavix::mixing::testing
