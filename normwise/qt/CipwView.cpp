@@ -61,7 +61,7 @@ QLineEdit* CipwView::addBox(const std::string& control, int index, bool readOnly
   edit->setObjectName(QString::fromStdString(control) + (control == "inpt" || control == "outpt"
                                                             ? QStringLiteral("%1").arg(index) : QString()));
   edit->setReadOnly(readOnly);
-  edit->setMaximumWidth(80);
+  edit->setFixedWidth(64);
   edit->setAlignment(Qt::AlignRight);
   edit->installEventFilter(this);
   connect(edit, &QLineEdit::textEdited, this, [this, control, index](const QString& text) {
@@ -76,6 +76,7 @@ QWidget* CipwView::buildInputs() {
   auto* grid = new QGridLayout(group);
   grid->addWidget(new QLabel(tr("Sample"), group), 0, 0);
   QLineEdit* sample = addBox("sample", 0, false);
+  sample->setMinimumWidth(120);
   sample->setMaximumWidth(QWIDGETSIZE_MAX);
   sample->setAlignment(Qt::AlignLeft);
   grid->addWidget(sample, 0, 1, 1, 3);
