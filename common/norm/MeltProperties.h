@@ -28,7 +28,7 @@ struct MeltProperties {
   float liquidDensity = 0;  // g/cm3
   float logViscosity = 0;   // log10 poise; absent (hasViscosity false) when N was 0
   bool hasViscosity = false;
-  float heatCapacity = 0;  // J/(g K); 0 when G was not positive
+  float heatCapacity = 0;  // cal/(g K); 0 when G was not positive
   float differentiationIndex = 0;
   float rockDensity = 0;  // g/cm3
 };
