@@ -12,6 +12,7 @@
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/Dumps.h"
 #include "lavix/app/MainWindow.h"
+#include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/Startup.h"
 
@@ -42,8 +43,16 @@ int runBatch(const ProgramOptions& options) {
     if (options.file) window.openAtStart(*options.file);
   };
   hooks.dump = [&](const std::string& what) { return app::dump(session, what); };
-  hooks.exportRecording = [](const std::string&, const std::string&) -> std::optional<std::string> {
-    return std::string("there is no diagram to export");
+  hooks.exportRecording = [&](const std::string& format, const std::string& path) -> std::optional<std::string> {
+    if (format == "svg" || format == "wmf") return app::exportRecording(session, format, path);
+    if (session.recording.empty()) return std::string("there is no diagram to export");
+#ifdef LAVIX_HAVE_GUI
+    std::string error;
+    if (!qt::exportPicture(session.recording, format, path, error)) return error;
+    return std::nullopt;
+#else
+    return "this lavix was built without Qt and cannot write " + format;
+#endif
   };
   batch::BatchRunner runner(prompts, hooks);
   int code = runner.run(source.text, window);

@@ -1,6 +1,8 @@
 // The main window of lavix as a core model: menus, commands, title, status line.
 #include "lavix/app/MainWindow.h"
 
+#include "lavix/app/Redraw.h"
+
 #include "common/text/Text.h"
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/DiagramCommands.h"
@@ -20,18 +22,14 @@ struct Placeholder {
   const char* caption;
 };
 
-constexpr Placeholder plotCommands[] = {
-    {"mtri", "&Ternary diagram"}, {"mhist", "&Histogram"},
-    {"mspider", "&Spider diagram"}, {"mdiag", "&Diagram library"}};
+constexpr Placeholder plotCommands[] = {{"mspider", "&Spider diagram"}, {"mdiag", "&Diagram library"}};
 constexpr Placeholder calculateCommands[] = {
     {"mnorm", "&Normalize"}, {"mpearce", "&Pearce parameters"},
     {"mextra", "&Extra parameters"}, {"mcmas", "&CMAS projection"}, {"mmin", "&Mineral projection"}};
-constexpr Placeholder diagramCommands[] = {
-    {"menuSymbols", "S&ymbols"},           {"menuSelect", "Se&lect subset"},
-    {"menuAspect", "&Aspect"},             {"menuPosition", "&Position"},
-    {"menuZerosIn", "Zeros &in"},          {"menuZerosOut", "Zeros &out"},
-    {"menuWhite", "&White page"},          {"menuColor", "&Colour page"},
-    {"menuVerticalY", "&Vertical Y label"}, {"menuHorizY", "&Horizontal Y label"}};
+constexpr Placeholder diagramCommands[] = {{"menuSymbols", "S&ymbols"}, {"menuSelect", "Se&lect subset"}};
+// The diagram menu's own commands, in menu order.
+const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZerosIn", "menuZerosOut", "menuWhite",
+                                           "menuColor",  "menuVerticalY", "menuHorizY"};
 constexpr Placeholder outputCommands[] = {{"menuPrint", "&Print"},
                                           {"mnuSaveDiag", "&Save diagram"},
                                           {"mnuSaveDiaPage", "Save diagram with &page"},
@@ -55,7 +53,28 @@ void MainWindow::buildCommands() {
     commands_.add({lastFileCommands[entry - 1], "", [this, entry](const std::string&) { mLastFile(entry); },
                    [this, entry] { return !session_.recent.caption(entry).empty(); }});
   commands_.add({"mfilops", "File &Operations", [this](const std::string&) { runFileOperations(session_); }, {}});
-  commands_.add({"mxy", "&XY diagram", [this](const std::string&) { mxy(session_); }, {}});
+  auto add = [this](const char* name, const char* caption, void (*command)(Session&)) {
+    commands_.add({name, caption, [this, command](const std::string&) { command(session_); }, {}});
+  };
+  add("mplot", "&Plot", mplot);
+  add("mxy", "&XY diagram", mxy);
+  add("mtri", "&Ternary diagram", mtri);
+  add("mhist", "&Histogram", mhist);
+  add("menuAspect", "&Aspect", menuAspect);
+  add("menuPosition", "&Position", menuPosition);
+  add("menuZerosIn", "Zeros &in", [](Session& s) { setZerosIn(s, true); });
+  add("menuZerosOut", "Zeros &out", [](Session& s) { setZerosIn(s, false); });
+  add("menuWhite", "&White page", [](Session& s) { setWhitePage(s, true); });
+  add("menuColor", "&Colour page", [](Session& s) { setWhitePage(s, false); });
+  add("menuVerticalY", "&Vertical Y label", [](Session& s) { setYLabelOrientation(s, 1); });
+  add("menuHorizY", "&Horizontal Y label", [](Session& s) { setYLabelOrientation(s, -1); });
+  // The button row.
+  add("newx", "New X", newx);
+  add("newy", "New Y", newy);
+  add("newz", "New Z", newz);
+  add("SwitchXY", "XY-YX", switchXY);
+  add("fliporder", "1-n n-1", flipOrder);
+  add("cmdRem", "NB off", cmdRem);
   commands_.add({"maddpara", "&New variable", [this](const std::string&) { maddpara(); }, {}});
   commands_.add({"mReset", "&Reset data matrix", [this](const std::string&) { mReset(); }, {}});
   commands_.add({"mExit", "E&xit", [this](const std::string&) { mExit(); }, {}});
@@ -81,12 +100,14 @@ void MainWindow::buildMenus() {
     return menu;
   };
   Menu plot = menuOf("mplot", "&Plot", plotCommands);
-  plot.entries.insert(plot.entries.begin(), {"mxy"});
+  plot.entries.insert(plot.entries.begin(), {{"mxy"}, {"mtri"}, {"mhist"}});
   menus_.push_back(std::move(plot));
   Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
   calculate.entries.insert(calculate.entries.begin(), {"maddpara"});
   menus_.push_back(std::move(calculate));
-  menus_.push_back(menuOf("mdiagram", "&Diagram", diagramCommands));
+  Menu diagramMenu = menuOf("mdiagram", "&Diagram", diagramCommands);
+  for (const char* name : diagramMenuCommands) diagramMenu.entries.push_back({name});
+  menus_.push_back(std::move(diagramMenu));
   menus_.push_back(menuOf("moutput", "&Output", outputCommands));
   menus_.push_back(menuOf("mmodels", "&Models", modelCommands));
   menus_.push_back(menuOf("mprefs", "P&references", preferenceCommands));
@@ -110,11 +131,15 @@ std::vector<std::pair<std::string, std::string>> MainWindow::fields() const {
 std::string MainWindow::caption(const std::string& command) const {
   for (int entry = 1; entry <= 5; ++entry)
     if (command == lastFileCommands[entry - 1]) return session_.recent.caption(entry);
+  for (const diagram::DiagramButton& button : session_.buttons)
+    if (button.control == command) return button.caption;
   const ui::Command* found = commands_.find(command);
   return found ? found->caption : std::string();
 }
 
 bool MainWindow::isChecked(const std::string& command) const {
+  if (command == "menuWhite") return session_.diagram.whitePage == 1;
+  if (command == "menuColor") return session_.diagram.whitePage != 1;
   if (command == "menuVerticalY") return session_.diagram.yLabelOrientation == 1;
   if (command == "menuHorizY") return session_.diagram.yLabelOrientation != 1;
   if (command == "menuZerosIn") return session_.window.zerosIn;
@@ -125,13 +150,22 @@ bool MainWindow::isChecked(const std::string& command) const {
 bool MainWindow::isVisible(const std::string& command) const {
   for (int entry = 1; entry <= 5; ++entry)
     if (command == lastFileCommands[entry - 1]) return !session_.recent.caption(entry).empty();
+  for (const diagram::DiagramButton& button : session_.buttons)
+    if (button.control == command) return button.visible && session_.window.buttonRowVisible;
   return commands_.find(command) != nullptr;
 }
 
 std::string MainWindow::title() const { return session_.window.title; }
 std::string MainWindow::statusText() const { return session_.window.status; }
 bool MainWindow::buttonRowVisible() const { return session_.window.buttonRowVisible; }
-std::vector<std::string> MainWindow::buttonCommands() const { return {}; }
+const graphics::Recording& MainWindow::picture() const { return session_.recording; }
+
+std::vector<std::string> MainWindow::buttonCommands() const {
+  std::vector<std::string> visible;
+  for (const diagram::DiagramButton& button : session_.buttons)
+    if (button.visible && commands_.find(button.control)) visible.push_back(button.control);
+  return visible;
+}
 
 void MainWindow::notify() {
   if (changed_) changed_();

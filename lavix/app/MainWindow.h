@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "common/graphics/Recording.h"
 #include "common/ui/Form.h"
 
 namespace lavix::app {
@@ -40,6 +41,8 @@ class MainWindow : public ui::FormModel {
   std::string statusText() const;
   bool buttonRowVisible() const;
   std::vector<std::string> buttonCommands() const;  // the button row, left to right
+  // The diagram as last recorded for the screen; empty before the first diagram.
+  const graphics::Recording& picture() const;
 
   // Called after every event so that views can refresh what they show.
   void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }

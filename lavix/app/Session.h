@@ -13,6 +13,9 @@
 #include "lavix/data/NormalisationTable.h"
 #include "lavix/data/ReadFilter.h"
 #include "lavix/data/StandardTable.h"
+#include "lavix/data/SubsetCriteria.h"
+#include "lavix/diagram/Buttons.h"
+#include "lavix/diagram/OutputState.h"
 #include "lavix/diagram/DiagramSettings.h"
 #include "lavix/diagram/SymbolTable.h"
 
@@ -62,6 +65,14 @@ class Session {
   // The current diagram as last drawn, in page units: what the screen, the printer and the
   // exporters replay. Empty until the first redraw.
   graphics::Recording recording;
+  graphics::Recording printPage;        // the open printer page, diagrams added in order
+  diagram::OutputState output;           // what the next redraw draws for
+  data::SubsetCriteria subset;           // the selection window's criteria
+  std::vector<int> plottedRows;          // the rows of the last redraw, in list order
+  std::vector<std::string> plottedNames;
+  std::string statsCaption;              // the histogram or regression caption
+  std::vector<diagram::DiagramButton> buttons;  // the button row as the kind sets it
+  int32_t labelFontHeight = 0;           // of the last redraw, for labels added later
 
   WindowState window;
 

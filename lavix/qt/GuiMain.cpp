@@ -1,6 +1,9 @@
 // Wires the session, the Qt ports and the main window view together.
 #include "lavix/qt/GuiMain.h"
 
+#include <cmath>
+#include <cstdlib>
+
 #include <QApplication>
 #include <QImage>
 
@@ -13,6 +16,7 @@
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/qt/MainWindowView.h"
 #include "lavix/qt/VarformView.h"
+#include "qtui/RecordingPlayer.h"
 #include "qtui/QtClipboard.h"
 #include "qtui/QtPrompts.h"
 
@@ -47,16 +51,49 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
   return code;
 }
 
-bool saveScreenshot(app::MainWindow& window, const std::string& path, std::string& error) {
-  // QApplication keeps references to argc and argv: they outlive it here.
-  int argc = 1;
-  char name[] = "lavix";
-  char* argv[] = {name, nullptr};
-  std::unique_ptr<QApplication> ownApplication;
-  if (!QApplication::instance()) {
+namespace {
+
+// Batch mode runs without an application; fonts and painting need one. QApplication keeps
+// references to argc and argv, so they live as long as it does.
+class OffscreenApplication {
+ public:
+  OffscreenApplication() {
+    if (QApplication::instance()) return;
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    ownApplication = std::make_unique<QApplication>(argc, argv);
+    own_ = std::make_unique<QApplication>(argc_, argv_);
   }
+
+ private:
+  int argc_ = 1;
+  char name_[6] = "lavix";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> own_;
+};
+
+}  // namespace
+
+bool exportPicture(const graphics::Recording& recording, const std::string& format, const std::string& path,
+                   std::string& error) {
+  OffscreenApplication application;
+  const graphics::Point extent = recording.windowExtent();
+  const double ex = std::abs(extent.x == 0 ? 1 : extent.x), ey = std::abs(extent.y == 0 ? 1 : extent.y);
+  bool written = false;
+  if (format == "png") {
+    const QSize size(1600, static_cast<int>(std::lround(1600 * ey / ex)));
+    const QImage image = qtui::renderRecording(recording, size, qtui::Mapping::Isotropic);
+    written = !image.isNull() && image.save(QString::fromStdString(path), "PNG");
+  } else if (format == "pdf") {
+    written = qtui::writePdf(recording, QString::fromStdString(path), ex > ey);
+  } else {
+    error = "unknown picture format " + format;
+    return false;
+  }
+  if (!written) error = "cannot write " + path;
+  return written;
+}
+
+bool saveScreenshot(app::MainWindow& window, const std::string& path, std::string& error) {
+  OffscreenApplication application;
   const QImage image = [&window] {
     MainWindowView view(window);
     return renderOffscreen(view);

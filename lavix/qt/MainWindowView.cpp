@@ -22,6 +22,7 @@
 #include "lavix/qt/PictureWidget.h"
 #include "lavix/qt/WindowGeometry.h"
 #include "qtui/QtPrompts.h"
+#include "qtui/RecordingPlayer.h"
 
 namespace lavix::qt {
 
@@ -42,6 +43,11 @@ MainWindowView::MainWindowView(app::MainWindow& model, QWidget* parent) : QMainW
   buttonLayout_->setContentsMargins(4, 2, 4, 2);
   buttonLayout_->addStretch();
   picture_ = new PictureWidget;
+  // The page is shown whole, one page unit as long on both axes, and follows resizes.
+  picture_->setPainter([this](QPainter& painter, const QRect& area) {
+    const graphics::Recording& recording = model_.picture();
+    if (!recording.empty()) qtui::playRecording(painter, recording, area, qtui::Mapping::Isotropic);
+  });
   layout->addWidget(buttonRow_);
   layout->addWidget(picture_, 1);
   setCentralWidget(central);
@@ -150,6 +156,7 @@ void MainWindowView::refresh() {
 
   setWindowTitle(qs(model_.title()));
   status_->setText(qs(model_.statusText()));
+  picture_->update();
 
   if (model_.exitRequested() && !closing_) {
     closing_ = true;

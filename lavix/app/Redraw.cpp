@@ -1,0 +1,113 @@
+// The session's redraw and the picture exports that need no window system.
+#include "lavix/app/Redraw.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "common/graphics/SvgWriter.h"
+#include "common/graphics/WmfWriter.h"
+#include "common/text/Text.h"
+#include "common/text/TextFile.h"
+#include "lavix/app/Session.h"
+#include "lavix/diagram/Redraw.h"
+
+namespace lavix::app {
+
+namespace {
+
+const PagePosition* positionAt(const Session& s, int index) {
+  if (index < 1 || index > s.page.positionCount) return nullptr;
+  return &s.page.position[static_cast<std::size_t>(index)];
+}
+
+diagram::PositionArea areaOf(const PagePosition* p) {
+  if (!p) return {};
+  return {p->left, p->bottom, p->right, p->top, p->axesCode};
+}
+
+diagram::PageFrame pageFrame(const Session& s) {
+  diagram::PageFrame page;
+  const PagePosition* p = positionAt(s, s.diagram.pagePosition);
+  if (p) {
+    page.positionName = p->name;
+    page.axesCode = p->axesCode;
+    page.portrait = text::toUpper(p->name).find("POR") != std::string::npos;
+  }
+  page.pageLength = s.page.pageLength;
+  page.pageWidth = s.page.pageWidth;
+  page.area = areaOf(p);
+  page.wmfArea = areaOf(positionAt(s, 2));
+  return page;
+}
+
+diagram::RedrawStyle redrawStyle(const Session& s) {
+  const Preferences& p = s.preferences;
+  return {p.labelFontName, p.labelFontSize, p.labelFontBold != 0, p.labelFontItalic != 0,
+          p.tickHeight,    p.printerYAxisAngle, p.histRegLabelsOn != 0};
+}
+
+}  // namespace
+
+diagram::PositionArea currentArea(const Session& s) { return areaOf(positionAt(s, s.diagram.pagePosition)); }
+
+void layoutFrame(Session& s) { diagram::layoutFrame(s.diagram, currentArea(s)); }
+
+void setButtonsForKind(Session& s) {
+  s.buttons = diagram::setButtonsForKind(s.diagram.diagramKind, s.diagram.statsCaptionOn, false);
+  s.window.buttonRowVisible = !s.diagram.diagramKind.empty();
+}
+
+void redrawDiagram(Session& s) {
+  if (s.diagram.diagramKind.empty()) return;
+  diagram::RedrawInput input{s.diagram, s.data, s.symbols, s.subset};
+  input.zerosIn = s.window.zerosIn;
+  input.output = s.output;
+  input.style = redrawStyle(s);
+  input.page = pageFrame(s);
+  input.statsCaption = s.statsCaption;
+  const bool printing = s.output.outputDevice == diagram::OutputDevice::Print;
+  input.continuesPage = printing && s.output.pageOpenCount > 1;
+  // A failed redraw must not leave half-changed settings behind.
+  const diagram::DiagramSettings before = s.diagram;
+  try {
+    graphics::Recording recording;
+    diagram::RedrawResult result = diagram::redrawDiagram(input, recording);
+    s.plottedRows = std::move(result.plottedRows);
+    s.plottedNames = std::move(result.plottedNames);
+    s.labelFontHeight = result.labelFontHeight;
+    s.window.status = result.statusLine;
+    if (printing && input.continuesPage) {
+      for (const graphics::Operation& op : recording.operations()) s.printPage.add(op);
+    } else if (printing) {
+      s.printPage = std::move(recording);
+    } else {
+      s.recording = std::move(recording);
+    }
+  } catch (const std::exception&) {
+    s.diagram = before;
+  }
+}
+
+std::optional<std::string> exportRecording(Session& s, const std::string& format, const std::string& path) {
+  if (s.recording.empty()) return std::string("there is no diagram to export");
+  std::string bytes;
+  const graphics::Point extent = s.recording.windowExtent();
+  const int32_t width = std::abs(extent.x), height = std::abs(extent.y);
+  if (format == "svg") {
+    bytes = graphics::toSvg(s.recording, width, height);
+  } else if (format == "wmf") {
+    // As the metafile commands do: the diagram alone, recorded for the metafile's downward page y.
+    const diagram::OutputState screen = s.output;
+    s.output = {diagram::OutputDevice::Wmf, false, screen.pageOpenCount};
+    redrawDiagram(s);
+    const auto wmf = graphics::toPlaceableWmf(s.recording, diagram::wmfWindowWidth, diagram::wmfWindowHeight);
+    bytes.assign(wmf.begin(), wmf.end());
+    s.output = screen;
+    redrawDiagram(s);
+  } else return "cannot export " + format + " without the window system";
+  text::FileError error;
+  if (!text::writeFileAtomically(path, bytes, error)) return error.text;
+  return std::nullopt;
+}
+
+}  // namespace lavix::app

@@ -1,0 +1,614 @@
+// The redraw pipeline: page, frame, axes by kind, titles, overlays, samples, model curves.
+#include "lavix/diagram/Redraw.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "common/format/NumberFormat.h"
+#include "common/graphics/TextMetrics.h"
+#include "common/text/Text.h"
+#include "lavix/diagram/AxisRange.h"
+#include "lavix/diagram/DrawSymbol.h"
+#include "lavix/diagram/RowFilter.h"
+#include "lavix/diagram/Ternary.h"
+
+namespace lavix::diagram {
+
+namespace gr = lavix::graphics;
+
+namespace {
+
+constexpr int maxAxisSteps = 2000;  // a hand-typed interval can ask for more ticks than a page can show
+constexpr int whiteColour = 0xFFFFFF;
+
+int32_t roundToUnit(double v) { return static_cast<int32_t>(std::lround(std::clamp(v, -2.0e9, 2.0e9))); }
+
+float at(const std::vector<float>& values, int row) {
+  return row >= 0 && static_cast<std::size_t>(row) < values.size() ? values[static_cast<std::size_t>(row)] : 0.0f;
+}
+
+std::string upper(std::string text) { return text::toUpper(text); }
+
+// The page numbers of log axes: "1", "10", "100" above 1, ".1", ".01" below.
+std::string decadeText(int decade) {
+  if (decade >= 0) return "1" + std::string(static_cast<std::size_t>(decade), '0');
+  return "." + std::string(static_cast<std::size_t>(-decade - 1), '0') + "1";
+}
+
+class DiagramRecorder {
+ public:
+  DiagramRecorder(RedrawInput& in, gr::Recording& rec) : in_(in), s_(in.settings), rec_(rec) {}
+
+  RedrawResult run();
+
+ private:
+  // Offsets "above" the frame, whichever way page y grows.
+  int32_t up(int32_t y, double d) const { return roundToUnit(y + s_.pageYSign * d); }
+  int textYDirection() const { return -s_.pageYSign; }
+  bool axisNumbersOnX() const {
+    const std::string code = upper(in_.page.axesCode);
+    return code.empty() || code == "XYL" || code == "XYR";
+  }
+  bool yNumbersOnRight() const {
+    const std::string code = upper(in_.page.axesCode);
+    return code == "XYR" || code == "-YR";
+  }
+
+  void layOut();
+  void setUpRecording();
+  void drawPageAndFrame();
+  void drawXYAxes();
+  void drawHistogram();
+  void drawSpiderAxes();
+  void drawTernary();
+  void drawTitles();
+  void drawSamples();
+  void drawModelCurves();
+
+  void linearXTicks();
+  void linearYTicks();
+  void logXTicks();
+  void logYTicks();
+  void linearXNumbers();
+  void linearYNumbers();
+  void logXNumbers();
+  void logYNumbers();
+  void xTick(int32_t px, double length);
+  void yTick(int32_t py, double length);
+  void xNumber(int32_t px, const std::string& text);
+  void yNumber(int32_t py, const std::string& text);
+  void text(gr::Point at, const std::string& title, const gr::SelectFont& font, gr::HAlign h, gr::VAlign v);
+
+  int32_t frameMinX() const { return std::min(s_.frameLeft, s_.frameRight); }
+  int32_t frameMaxX() const { return std::max(s_.frameLeft, s_.frameRight); }
+  int32_t frameMinY() const { return std::min(s_.frameBottom, s_.frameTop); }
+  int32_t frameMaxY() const { return std::max(s_.frameBottom, s_.frameTop); }
+
+  RedrawInput& in_;
+  DiagramSettings& s_;
+  gr::Recording& rec_;
+  RedrawResult result_;
+  gr::SelectFont labelFont_;
+  gr::SelectFont verticalFont_;
+  int32_t textHeight_ = 0;   // the label font's character height, positive
+  double tickLength_ = 0;
+  int32_t widestYNumber_ = 0;
+};
+
+void DiagramRecorder::layOut() {
+  const bool metafile = in_.output.outputDevice == OutputDevice::Wmf;
+  PositionArea area = metafile && !in_.output.withPage ? in_.page.wmfArea : in_.page.area;
+  area.axesCode = in_.page.axesCode;
+  layoutFrame(s_, area);
+  s_.pageYSign = metafile ? -1 : 1;
+  if (metafile) {
+    // The metafile's page y grows downwards: the frame is mirrored inside its window.
+    const int32_t height = in_.output.withPage ? (in_.page.portrait ? in_.page.pageLength : in_.page.pageWidth)
+                                               : wmfWindowHeight;
+    const int32_t bottom = height - std::min(s_.frameBottom, s_.frameTop);
+    const int32_t top = height - std::max(s_.frameBottom, s_.frameTop);
+    s_.frameBottom = static_cast<int16_t>(std::clamp<int32_t>(bottom, INT16_MIN, INT16_MAX));
+    s_.frameTop = static_cast<int16_t>(std::clamp<int32_t>(top, INT16_MIN, INT16_MAX));
+    s_.frameHeight = static_cast<int16_t>(s_.frameTop - s_.frameBottom);
+  }
+}
+
+void DiagramRecorder::setUpRecording() {
+  const int32_t pageW = in_.page.portrait ? in_.page.pageWidth : in_.page.pageLength;
+  const int32_t pageH = in_.page.portrait ? in_.page.pageLength : in_.page.pageWidth;
+  if (in_.output.outputDevice == OutputDevice::Wmf) {
+    if (in_.output.withPage) rec_.setWindow({0, 0}, {pageW, pageH});
+    else rec_.setWindow({0, 0}, {wmfWindowWidth, wmfWindowHeight});
+  } else {
+    // Page y grows upwards: the window starts at the top of the page and runs down.
+    rec_.setWindow({0, pageH}, {pageW, -pageH});
+  }
+}
+
+void DiagramRecorder::drawPageAndFrame() {
+  const SymbolTable& sym = in_.symbols;
+  const bool white = s_.whitePage == 1;
+  const int32_t pageW = in_.page.portrait ? in_.page.pageWidth : in_.page.pageLength;
+  const int32_t pageH = in_.page.portrait ? in_.page.pageLength : in_.page.pageWidth;
+  const OutputDevice device = in_.output.outputDevice;
+  bool fillPage = true;
+  if (device == OutputDevice::Wmf) fillPage = in_.output.withPage;
+  if (device == OutputDevice::Print) fillPage = !white && !in_.continuesPage;
+  if (fillPage) {
+    const int colour = white ? whiteColour : sym.pageColour;
+    rec_.selectPen(colour, 0, gr::PenStyle::Null);
+    rec_.selectBrush(colour);
+    rec_.rectangle(0, 0, pageW, pageH);
+  }
+  const std::string& kind = s_.diagramKind;
+  if (kind == "XY" || kind == "HIST" || kind == "SPI") {
+    if (!(device == OutputDevice::Print && white)) {
+      const int box = white ? whiteColour : sym.boxColour;
+      rec_.selectPen(box, 0, gr::PenStyle::Null);
+      rec_.selectBrush(box);
+      rec_.rectangle(frameMinX(), frameMinY(), frameMaxX(), frameMaxY());
+    }
+    rec_.selectPen(sym.frameColour, sym.frameLineWidth);
+    rec_.polyline({{s_.frameLeft, s_.frameBottom},
+                   {s_.frameRight, s_.frameBottom},
+                   {s_.frameRight, s_.frameTop},
+                   {s_.frameLeft, s_.frameTop},
+                   {s_.frameLeft, s_.frameBottom}});
+  }
+  rec_.setTextColour(sym.textColour);
+  rec_.selectFont(labelFont_);
+}
+
+void DiagramRecorder::text(gr::Point at, const std::string& title, const gr::SelectFont& font, gr::HAlign h,
+                           gr::VAlign v) {
+  gr::recordMarkupText(rec_, at, title, font, h, v, textYDirection());
+}
+
+void DiagramRecorder::xTick(int32_t px, double length) {
+  rec_.line(px, s_.frameBottom, px, up(s_.frameBottom, length));
+  rec_.line(px, s_.frameTop, px, up(s_.frameTop, -length));
+}
+
+void DiagramRecorder::yTick(int32_t py, double length) {
+  const int direction = s_.frameRight >= s_.frameLeft ? 1 : -1;
+  rec_.line(s_.frameLeft, py, roundToUnit(s_.frameLeft + direction * length), py);
+  rec_.line(s_.frameRight, py, roundToUnit(s_.frameRight - direction * length), py);
+}
+
+void DiagramRecorder::linearXTicks() {
+  const AxisSettings& a = s_.x;
+  const double interval = a.tickInterval == 0 ? 1.0 : std::fabs(a.tickInterval);
+  const double span = a.span == 0 ? 1.0 : a.span;
+  const double direction = a.end >= a.start ? 1.0 : -1.0;
+  for (int k = 0; k <= maxAxisSteps && k * interval <= span + interval; ++k) {
+    const float value = static_cast<float>(a.start + direction * k * interval);
+    const int32_t px = projectXY(s_, value, s_.y.start).x;
+    if (px < frameMinX() || px > frameMaxX()) continue;
+    const bool large = a.largeTickEvery != 0 &&
+                       static_cast<long>(std::floor(value / interval + 0.01)) % a.largeTickEvery == 0;
+    xTick(px, large ? 2 * tickLength_ : tickLength_);
+  }
+}
+
+void DiagramRecorder::linearYTicks() {
+  const AxisSettings& a = s_.y;
+  const double interval = a.tickInterval == 0 ? 1.0 : std::fabs(a.tickInterval);
+  const double span = a.span == 0 ? 1.0 : a.span;
+  const double direction = a.end >= a.start ? 1.0 : -1.0;
+  for (int k = 0; k <= maxAxisSteps && k * interval <= span + interval; ++k) {
+    const float value = static_cast<float>(a.start + direction * k * interval);
+    const int32_t py = projectXY(s_, s_.x.start, value).y;
+    if (py < frameMinY() || py > frameMaxY()) continue;
+    const bool large = a.largeTickEvery != 0 &&
+                       static_cast<long>(std::floor(value / interval + 0.01)) % a.largeTickEvery == 0;
+    yTick(py, large ? 2 * tickLength_ : tickLength_);
+  }
+}
+
+void DiagramRecorder::logXTicks() {
+  const double lo = std::min(s_.x.start, s_.x.end), hi = std::max(s_.x.start, s_.x.end);
+  for (int d = static_cast<int>(std::floor(lo)); d <= static_cast<int>(std::floor(hi)) && d - lo < maxAxisSteps; ++d)
+    for (int k = 1; k <= 9; ++k) {
+      const double v = std::log10(static_cast<double>(k)) + d;
+      if (v < lo - 1e-6 || v > hi + 1e-6) continue;
+      xTick(projectXY(s_, static_cast<float>(v), s_.y.start).x, k == 1 ? 2 * tickLength_ : tickLength_);
+    }
+}
+
+void DiagramRecorder::logYTicks() {
+  const double lo = std::min(s_.y.start, s_.y.end), hi = std::max(s_.y.start, s_.y.end);
+  for (int d = static_cast<int>(std::floor(lo)); d <= static_cast<int>(std::floor(hi)) && d - lo < maxAxisSteps; ++d)
+    for (int k = 1; k <= 9; ++k) {
+      const double v = std::log10(static_cast<double>(k)) + d;
+      if (v < lo - 1e-6 || v > hi + 1e-6) continue;
+      yTick(projectXY(s_, s_.x.start, static_cast<float>(v)).y, k == 1 ? 2 * tickLength_ : tickLength_);
+    }
+}
+
+void DiagramRecorder::xNumber(int32_t px, const std::string& number) {
+  text({px, up(s_.frameBottom, -0.35 * textHeight_)}, number, labelFont_, gr::HAlign::Centre, gr::VAlign::Top);
+}
+
+void DiagramRecorder::yNumber(int32_t py, const std::string& number) {
+  const double gap = 0.4 * textHeight_;
+  widestYNumber_ = std::max(widestYNumber_, gr::markupWidth(number, labelFont_.height, labelFont_.bold));
+  // Numbers sit half a character lower than their tick's centre line would put their baseline.
+  const int32_t baseline = up(py, -0.35 * textHeight_);
+  if (yNumbersOnRight()) text({roundToUnit(s_.frameRight + gap), baseline}, number, labelFont_, gr::HAlign::Left, gr::VAlign::Baseline);
+  else text({roundToUnit(s_.frameLeft - gap), baseline}, number, labelFont_, gr::HAlign::Right, gr::VAlign::Baseline);
+}
+
+// Linear numbers from the number start to the number end in steps of the number step.
+template <typename Draw>
+void forEachNumber(const AxisSettings& a, Draw draw) {
+  const double step = a.numberStep;
+  if (step == 0) {
+    draw(a.numberStart);
+    return;
+  }
+  const double direction = a.numberEnd >= a.numberStart ? 1.0 : -1.0;
+  const double count = std::floor(std::fabs((a.numberEnd - a.numberStart) / step) + 1e-4);
+  for (int k = 0; k <= count && k <= maxAxisSteps; ++k) {
+    double value = a.numberStart + direction * k * std::fabs(step);
+    if (std::fabs(value) < std::fabs(step) * 1e-6) value = 0;  // no "-0" from rounding
+    draw(value);
+  }
+}
+
+void DiagramRecorder::linearXNumbers() {
+  forEachNumber(s_.x, [&](double v) {
+    const int32_t px = projectXY(s_, static_cast<float>(v), s_.y.start).x;
+    if (px < frameMinX() - 1 || px > frameMaxX() + 1) return;
+    xNumber(px, format::formatNumber(static_cast<float>(v), s_.x.numberFormat));
+  });
+}
+
+void DiagramRecorder::linearYNumbers() {
+  forEachNumber(s_.y, [&](double v) {
+    const int32_t py = projectXY(s_, s_.x.start, static_cast<float>(v)).y;
+    if (py < frameMinY() - 1 || py > frameMaxY() + 1) return;
+    yNumber(py, format::formatNumber(static_cast<float>(v), s_.y.numberFormat));
+  });
+}
+
+void DiagramRecorder::logXNumbers() {
+  const double lo = std::min(s_.x.start, s_.x.end), hi = std::max(s_.x.start, s_.x.end);
+  for (int d = static_cast<int>(std::floor(lo)); d <= static_cast<int>(std::floor(hi)) && d - lo < maxAxisSteps; ++d)
+    if (d >= lo - 1e-6) xNumber(projectXY(s_, static_cast<float>(d), s_.y.start).x, decadeText(d));
+}
+
+void DiagramRecorder::logYNumbers() {
+  const double lo = std::min(s_.y.start, s_.y.end), hi = std::max(s_.y.start, s_.y.end);
+  for (int d = static_cast<int>(std::floor(lo)); d <= static_cast<int>(std::floor(hi)) && d - lo < maxAxisSteps; ++d)
+    if (d >= lo - 1e-6) yNumber(projectXY(s_, s_.x.start, static_cast<float>(d)).y, decadeText(d));
+}
+
+void DiagramRecorder::drawXYAxes() {
+  rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
+  if (s_.plot.xLog == 1) {
+    logXTicks();
+    if (axisNumbersOnX()) logXNumbers();
+  } else {
+    linearXTicks();
+    if (axisNumbersOnX()) linearXNumbers();
+  }
+  if (s_.plot.yLog == 1) {
+    logYTicks();
+    logYNumbers();
+  } else {
+    linearYTicks();
+    linearYNumbers();
+  }
+}
+
+void DiagramRecorder::drawHistogram() {
+  RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn};
+  result_.histogram = countHistogram(filter);
+  rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
+  linearXTicks();
+  linearXNumbers();
+  linearYTicks();
+  linearYNumbers();
+  const int bins = std::clamp<int>(s_.binCount, 1, maxBinCount);
+  const double binWidth = (static_cast<double>(s_.x.end) - s_.x.start) / bins;
+  const double ySpan = s_.y.span == 0 ? 1.0 : s_.y.span;
+  for (int bin = 1; bin <= bins; ++bin) {
+    const auto& line = result_.histogram.counts[static_cast<std::size_t>(bin)];
+    if (line[histogramTotal] == 0) continue;
+    const int32_t left = projectXY(s_, static_cast<float>(s_.x.start + (bin - 1) * binWidth), 0).x;
+    const int32_t right = projectXY(s_, static_cast<float>(s_.x.start + bin * binWidth), 0).x;
+    double base = s_.frameBottom;
+    for (int group = 0; group < histogramGroups; ++group) {
+      const int count = line[static_cast<std::size_t>(group)];
+      if (count == 0) continue;
+      const int symbol = group == histogramZeroGroup ? 0 : group;
+      const double top = base + count * static_cast<double>(s_.frameHeight) / ySpan;
+      rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
+      rec_.selectBrush(symbolBrush(in_.symbols, symbol).hollow ? in_.symbols.symbolLineColour[static_cast<std::size_t>(std::min(symbol, symbolSlots - 1))]
+                                                             : symbolBrush(in_.symbols, symbol).colour);
+      const int32_t bottomY = roundToUnit(base), topY = roundToUnit(top);
+      // Bars stop at the frame: a hand-set frequency axis may be lower than the counts.
+      const int32_t clippedTop = std::clamp(topY, frameMinY(), frameMaxY());
+      if (clippedTop != bottomY) rec_.rectangle(left, std::min(bottomY, clippedTop), right, std::max(bottomY, clippedTop));
+      base = top;
+    }
+  }
+}
+
+void DiagramRecorder::drawSpiderAxes() {
+  if (s_.spiderScale == "LIN") {
+    float begin = s_.spiderYBegin, end = s_.spiderYEnd;
+    if (begin > end) std::swap(begin, end);
+    s_.y.start = begin;
+    s_.y.end = end;
+    s_.y.span = std::fabs(end - begin);
+    if (s_.y.span == 0) s_.y.span = 1;
+    rebuildNumberFormat(s_.y);
+    s_.plot.yLog = 0;
+  } else {
+    const float begin = s_.spiderYBegin <= 0 ? 1.0f : s_.spiderYBegin;
+    const float end = s_.spiderYEnd <= 0 ? 10.0f : s_.spiderYEnd;
+    s_.y.start = std::log10(begin);
+    s_.y.end = std::log10(end);
+    s_.y.span = std::fabs(s_.y.end - s_.y.start);
+    if (s_.y.span == 0) s_.y.span = 1;
+    s_.plot.yLog = 1;
+  }
+  rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
+  if (s_.plot.yLog == 1) {
+    logYTicks();
+    logYNumbers();
+  } else {
+    linearYTicks();
+    linearYNumbers();
+  }
+}
+
+void DiagramRecorder::drawTernary() {
+  resetClipUnlessLibrary(s_);
+  const TernaryGeometry g = ternaryGeometry(s_);
+  if (g.outline.size() < 3) return;
+  std::vector<gr::Point> outline;
+  for (const Fractions& f : g.outline) outline.push_back(g.project(f));
+  outline.push_back(outline.front());
+  rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
+  rec_.selectHollowBrush();
+  rec_.polygon(outline);
+
+  // Ticks on the three outer edges, pointing into the triangle along the other edges.
+  const double tick = tickLength_ / g.height;
+  struct Edge {
+    float Fractions::*fixed;
+    float Fractions::*running;
+    float Fractions::*third;
+    float fixedValue, runMin, runMax, thirdMin, thirdMax;
+  };
+  const Edge edges[] = {
+      {&Fractions::y, &Fractions::z, &Fractions::x, s_.yClipMin, s_.zClipMin, s_.zClipMax, s_.xClipMin, s_.xClipMax},
+      {&Fractions::x, &Fractions::y, &Fractions::z, s_.xClipMin, s_.yClipMin, s_.yClipMax, s_.zClipMin, s_.zClipMax},
+      {&Fractions::z, &Fractions::x, &Fractions::y, s_.zClipMin, s_.xClipMin, s_.xClipMax, s_.yClipMin, s_.yClipMax},
+  };
+  for (const Edge& e : edges) {
+    float f = e.runMin;
+    for (int step = 0; step <= 40 && f <= e.runMax + 1e-4f; ++step, f += 0.05f) {
+      const float third = 1.0f - e.fixedValue - f;
+      if ((third - e.thirdMin) * (third - e.thirdMax) >= 0.001f && !(third >= e.thirdMin && third <= e.thirdMax))
+        continue;
+      const int percent = static_cast<int>(third * 100.0f + 1e-3f);
+      if (percent % 10 != 0) continue;
+      if (f - e.runMin < 0.04f || e.runMax - f < 0.04f || third - e.thirdMin < 0.04f - 1e-5f ||
+          e.thirdMax - third < 0.04f - 1e-5f)
+        continue;
+      const bool large = s_.x.largeTickEvery != 0 && std::fabs(f - 0.5f) < 0.01f;
+      const double length = large ? 1.75 * tick : tick;
+      Fractions a{}, b{};
+      a.*e.fixed = e.fixedValue;
+      a.*e.running = f;
+      a.*e.third = third;
+      b = a;
+      // Into the triangle: the fixed component grows, the running one gives way.
+      b.*e.fixed = static_cast<float>(a.*e.fixed + length);
+      b.*e.running = static_cast<float>(a.*e.running - length);
+      rec_.line(g.project(a).x, g.project(a).y, g.project(b).x, g.project(b).y);
+    }
+  }
+
+  // Apex titles at the corners where each component is largest.
+  auto corner = [&](float Fractions::*component) {
+    const Fractions* best = &g.outline.front();
+    for (const Fractions& f : g.outline)
+      if (f.*component > best->*component + 1e-6f) best = &f;
+    return g.project(*best);
+  };
+  const gr::Point left = corner(&Fractions::x), top = corner(&Fractions::y), right = corner(&Fractions::z);
+  text({left.x, up(left.y, -0.4 * textHeight_)}, s_.plot.xTitle, labelFont_, gr::HAlign::Centre, gr::VAlign::Top);
+  text({top.x, up(top.y, 0.4 * textHeight_)}, s_.plot.yTitle, labelFont_, gr::HAlign::Centre, gr::VAlign::Bottom);
+  text({right.x, up(right.y, -0.4 * textHeight_)}, s_.plot.zTitle, labelFont_, gr::HAlign::Centre, gr::VAlign::Top);
+}
+
+void DiagramRecorder::drawTitles() {
+  const std::string& kind = s_.diagramKind;
+  if (kind == "TRI") return;
+  const double h = textHeight_;
+  if (axisNumbersOnX() && !s_.plot.xTitle.empty())
+    text({roundToUnit((s_.frameLeft + s_.frameRight) / 2.0), up(s_.frameBottom, -1.75 * h)}, s_.plot.xTitle, labelFont_,
+         gr::HAlign::Centre, gr::VAlign::Top);
+  // A histogram's Y axis counts rows, whatever variable was on Y before.
+  const std::string yTitle = kind == "HIST" ? std::string("Frequency") : s_.plot.yTitle;
+  if (!yTitle.empty()) {
+    const int32_t middle = roundToUnit((s_.frameBottom + s_.frameTop) / 2.0);
+    const bool vertical = s_.yLabelOrientation == 1;
+    const bool right = yNumbersOnRight();
+    const double numbersEdge = 0.4 * h + widestYNumber_;
+    if (vertical) {
+      // Text turned to read upwards lies on the left of its baseline.
+      const double x = right ? s_.frameRight + numbersEdge + 1.5 * h : s_.frameLeft - numbersEdge - 1.0 * h;
+      text({std::max<int32_t>(roundToUnit(x), roundToUnit(10 + h)), middle}, yTitle, verticalFont_,
+           gr::HAlign::Centre, gr::VAlign::Baseline);
+    } else if (right) {
+      text({roundToUnit(s_.frameRight + numbersEdge + 0.5 * h), middle}, yTitle, labelFont_, gr::HAlign::Left,
+           gr::VAlign::Baseline);
+    } else {
+      const int32_t width = gr::markupWidth(yTitle, labelFont_.height, labelFont_.bold);
+      const int32_t x = std::max<int32_t>(roundToUnit(s_.frameLeft - numbersEdge - 0.5 * h - width), 10);
+      text({x, middle}, yTitle, labelFont_, gr::HAlign::Left, gr::VAlign::Baseline);
+    }
+  }
+  if (s_.statsCaptionOn && in_.style.histRegLabelsOn && !in_.statsCaption.empty())
+    text({s_.frameLeft, up(s_.frameTop, 1.5 * h)}, in_.statsCaption, labelFont_, gr::HAlign::Left, gr::VAlign::Baseline);
+}
+
+void DiagramRecorder::drawSamples() {
+  const std::string& kind = s_.diagramKind;
+  std::vector<int>& rows = result_.plottedRows;
+  if (kind == "SPI") {
+    rows = in_.spiderRows;
+  } else if (kind == "XY" || kind == "TRI") {
+    RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn};
+    const int last = std::min<int>(in_.data.rowCount, static_cast<int>(in_.data.symbolOf.size()) - 1);
+    rows.reserve(static_cast<std::size_t>(std::max(last, 0)));
+    for (int row = 1; row <= last; ++row)
+      if (plotsRow(filter, row, kind)) rows.push_back(row);
+  } else {
+    return;
+  }
+  for (int row : rows)
+    result_.plottedNames.push_back(static_cast<std::size_t>(row) < in_.data.sampleName.size()
+                                       ? in_.data.sampleName[static_cast<std::size_t>(row)]
+                                       : std::string());
+
+  const SymbolTable& sym = in_.symbols;
+  const std::size_t n = rows.size();
+  if (kind == "SPI") {
+    if (!in_.drawSpiderRow) return;
+    for (std::size_t i = 0; i < n; ++i) in_.drawSpiderRow(rec_, rows[s_.flipOrder ? n - 1 - i : i]);
+    return;
+  }
+  // Error bars read the column after an axis variable's column when it is named "ERROR".
+  auto errorColumn = [&](int16_t column) -> int {
+    const int next = column + 1;
+    if (column <= 0 || next > in_.data.columnCount) return 0;
+    return text::toUpper(text::stripMarkup(in_.data.columnName[static_cast<std::size_t>(next)])) == "ERROR" ? next : 0;
+  };
+  const int xError = kind == "XY" ? errorColumn(s_.plot.xColumn) : 0;
+  const int yError = kind == "XY" ? errorColumn(s_.plot.yColumn) : 0;
+  auto barEnds = [](float value, float error, bool logAxis) -> std::pair<float, float> {
+    if (!logAxis) return {value - error, value + error};
+    const double raw = std::pow(10.0, value);
+    const double low = raw - error > 0 ? std::log10(raw - error) : value;
+    return {static_cast<float>(low), static_cast<float>(std::log10(raw + error))};
+  };
+
+  bool havePrevious = false;
+  gr::Point previous;
+  for (std::size_t i = 0; i < n; ++i) {
+    const int row = rows[s_.flipOrder ? n - 1 - i : i];
+    const float x = at(s_.plot.xValue, row), y = at(s_.plot.yValue, row);
+    gr::Point point;
+    if (kind == "TRI") {
+      const auto f = toFractions(x, y, at(s_.plot.zValue, row));
+      if (!f) continue;
+      point = ternaryGeometry(s_).project(*f);
+    } else {
+      point = projectXY(s_, x, y);
+    }
+    const int symbol = rowSymbol(sym, in_.data.symbolOf[static_cast<std::size_t>(row)]);
+    const int penSymbol = symbol == noSymbol ? 0 : symbol;
+    if (xError || yError) {
+      rec_.add(symbolPen(sym, penSymbol));
+      if (xError) {
+        const auto [lo, hi] = barEnds(x, in_.data.value(row, xError), s_.plot.xLog == 1);
+        rec_.line(projectXY(s_, lo, y).x, point.y, projectXY(s_, hi, y).x, point.y);
+      }
+      if (yError) {
+        const auto [lo, hi] = barEnds(y, in_.data.value(row, yError), s_.plot.yLog == 1);
+        rec_.line(point.x, projectXY(s_, x, lo).y, point.x, projectXY(s_, x, hi).y);
+      }
+    }
+    if (sym.tiesOn && havePrevious) {
+      rec_.add(symbolPen(sym, penSymbol));
+      rec_.line(previous.x, previous.y, point.x, point.y);
+    }
+    if (!sym.lineOnly && symbol != noSymbol) drawSymbol(rec_, sym, symbol, point.x, point.y, s_.pageYSign);
+    previous = point;
+    havePrevious = true;
+  }
+}
+
+void DiagramRecorder::drawModelCurves() {
+  if (s_.diagramKind != "XY") return;
+  std::vector<gr::Point> curve;
+  for (int entry = in_.data.rowCount + 1; entry <= s_.plot.plotRowCount; ++entry) {
+    const float x = at(s_.plot.xValue, entry), y = at(s_.plot.yValue, entry);
+    const bool inside = (static_cast<double>(x) - s_.x.start) * (x - s_.x.end) <= 0 &&
+                        (static_cast<double>(y) - s_.y.start) * (y - s_.y.end) <= 0;
+    if (inside) curve.push_back(projectXY(s_, x, y));
+  }
+  if (curve.size() < 2) return;
+  rec_.selectPen(in_.symbols.curveColour, in_.symbols.curveLineWidth);
+  rec_.polyline(std::move(curve));
+}
+
+RedrawResult DiagramRecorder::run() {
+  rec_.clear();
+  layOut();
+  result_.labelFontHeight = labelFontHeight(s_.frameHeight, in_.style.fontPoints);
+  textHeight_ = -result_.labelFontHeight;
+  labelFont_ = gr::SelectFont{in_.style.fontName, result_.labelFontHeight, in_.style.bold, in_.style.italic, 0};
+  verticalFont_ = labelFont_;
+  verticalFont_.escapement = in_.output.outputDevice == OutputDevice::Print ? in_.style.printerYAxisAngle : 900;
+  tickLength_ = in_.style.tickHeight * std::abs(static_cast<int>(s_.frameHeight));
+  setUpRecording();
+  drawPageAndFrame();
+  const std::string& kind = s_.diagramKind;
+  if (kind == "XY") drawXYAxes();
+  else if (kind == "HIST") drawHistogram();
+  else if (kind == "SPI") drawSpiderAxes();
+  else if (kind == "TRI") drawTernary();
+  drawTitles();
+  if (in_.drawOverlays) in_.drawOverlays(rec_);
+  drawSamples();
+  drawModelCurves();
+  result_.statusLine = statusLine(in_);
+  return std::move(result_);
+}
+
+}  // namespace
+
+int32_t labelFontHeight(int frameHeight, int fontPoints) {
+  double s = std::abs(frameHeight);
+  if (s < 3500) s = (s + 3500) / 2;
+  const double points = std::nearbyint(s / 3500.0 * fontPoints);
+  return -static_cast<int32_t>(std::lround(points / 72.0 * 1000.0));
+}
+
+graphics::Point projectXY(const DiagramSettings& s, float x, float y) {
+  const double xSpan = s.x.span == 0 ? 1.0 : s.x.span;
+  const double ySpan = s.y.span == 0 ? 1.0 : s.y.span;
+  // A span is a magnitude; the direction comes from the limits.
+  const double xScale = (s.x.end >= s.x.start ? 1.0 : -1.0) * s.frameWidth / xSpan;
+  const double yScale = (s.y.end >= s.y.start ? 1.0 : -1.0) * s.frameHeight / ySpan;
+  return {roundToUnit(s.frameLeft + (static_cast<double>(x) - s.x.start) * xScale),
+          roundToUnit(s.frameBottom + (static_cast<double>(y) - s.y.start) * yScale)};
+}
+
+std::string statusLine(const RedrawInput& in) {
+  std::string line = in.page.positionName + " ";
+  if (in.normalised) line += "/nm100 ";
+  const data::SubsetCriteria& c = in.subset;
+  if (c.active && (!c.limits.empty() || !c.match.empty() || !c.exclude.empty())) line += "/limits ";
+  for (int s = 0; s <= in.symbols.symbolCount && s < symbolSlots; ++s)
+    if (in.symbols.selectedSymbol[static_cast<std::size_t>(s)] == hiddenSymbol) {
+      line += "/symbols ";
+      break;
+    }
+  if (in.output.pageOpenCount > 0) line += "/page open";
+  return line;
+}
+
+RedrawResult redrawDiagram(RedrawInput& input, graphics::Recording& recording) {
+  return DiagramRecorder(input, recording).run();
+}
+
+}  // namespace lavix::diagram

@@ -1,0 +1,83 @@
+// redrawDiagram: records the whole current diagram in page units for the screen, the printer
+// or a metafile. It never paints; players replay the recording.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "common/graphics/Recording.h"
+#include "lavix/data/DataStore.h"
+#include "lavix/data/SubsetCriteria.h"
+#include "lavix/diagram/DiagramSettings.h"
+#include "lavix/diagram/FrameLayout.h"
+#include "lavix/diagram/Histogram.h"
+#include "lavix/diagram/OutputState.h"
+#include "lavix/diagram/SymbolTable.h"
+
+namespace lavix::diagram {
+
+// The preferences the picture depends on.
+struct RedrawStyle {
+  std::string fontName = "DejaVu Sans";
+  int fontPoints = 10;
+  bool bold = false;
+  bool italic = false;
+  float tickHeight = 0.025f;         // fraction of the frame height
+  int16_t printerYAxisAngle = 900;   // tenths of a degree, on the printer only
+  bool histRegLabelsOn = true;
+};
+
+// The page the diagram sits on and the position chosen on it.
+struct PageFrame {
+  std::string positionName;
+  std::string axesCode;     // "XYL", "XYR", "-YR" ...
+  bool portrait = false;
+  int32_t pageLength = 11000;  // the long side
+  int32_t pageWidth = 8500;    // the short side
+  PositionArea area;           // the current position
+  PositionArea wmfArea;        // position 2: the frame of a metafile without its page
+};
+
+struct RedrawInput {
+  DiagramSettings& settings;  // the frame is laid out, the spider and histogram Y axes are set
+  const data::DataStore& data;
+  const SymbolTable& symbols;
+  const data::SubsetCriteria& subset;
+  bool zerosIn = false;
+  OutputState output;
+  RedrawStyle style;
+  PageFrame page;
+  std::string statsCaption;       // the histogram or regression caption, empty for none
+  bool normalised = false;        // the data are recast to 100
+  bool continuesPage = false;     // a diagram added to an open printer page: no page fill
+  // "SPI": the selected samples, and how one of them is drawn (the spider subsystem's part).
+  std::vector<int> spiderRows;
+  std::function<void(graphics::Recording&, int row)> drawSpiderRow;
+  // Overlays drawn before the samples (library fields, user labels).
+  std::function<void(graphics::Recording&)> drawOverlays;
+};
+
+struct RedrawResult {
+  std::vector<int> plottedRows;         // the rows drawn, in list order (identify walks it)
+  std::vector<std::string> plottedNames;
+  std::string statusLine;               // position name and flags
+  HistogramCounts histogram;            // "HIST"
+  int32_t labelFontHeight = 0;          // negative: character height in page units
+};
+
+// The label font's character height for a frame: s = |frameHeight|, below 3500 half-way to
+// 3500; then s / 3500 × points, rounded, in page units.
+int32_t labelFontHeight(int frameHeight, int fontPoints);
+
+// The whole diagram into `recording` (cleared first).
+RedrawResult redrawDiagram(RedrawInput& input, graphics::Recording& recording);
+
+// Page x/y of an XY (or histogram, spider) value pair.
+graphics::Point projectXY(const DiagramSettings& settings, float x, float y);
+
+// The status line: position name, a blank, then "/nm100 ", "/limits ", "/symbols ", "/page open".
+std::string statusLine(const RedrawInput& input);
+
+}  // namespace lavix::diagram
