@@ -459,9 +459,11 @@ std::optional<IronValues> adjustIron(float feO, float fe2O3, float tiO2) {
   return out;
 }
 
-std::string formatNormEntry(float value) { return value == 0 ? std::string() : format::formatNumber(value, "#0.00"); }
-std::string formatNormTotal(float value) { return format::formatNumber(value, "#00.00"); }
-std::string formatMgNumber(float value) { return format::formatNumber(value, " 0.###"); }
-std::string formatAdjustedIron(float value) { return format::formatNumber(value, "##.00"); }
+std::string formatNormEntry(float value) {
+  return value == 0 ? std::string() : format::formatNumber(value, kNormEntryMask);
+}
+std::string formatNormTotal(float value) { return format::formatNumber(value, kNormTotalMask); }
+std::string formatMgNumber(float value) { return format::formatNumber(value, kMgNumberMask); }
+std::string formatAdjustedIron(float value) { return format::formatNumber(value, kAdjustedIronMask); }
 
 }  // namespace lavix::norm

@@ -99,6 +99,10 @@ std::optional<IronValues> adjustIron(float feO, float fe2O3, float tiO2);
 
 // Display texts: a mineral entry ("" for 0, else "#0.00"), a total or An ("#00.00"),
 // the oxide total ("#00.00"), the Mg number (" 0.###"), the adjusted iron ("##.00").
+inline constexpr std::string_view kNormEntryMask = "#0.00";
+inline constexpr std::string_view kNormTotalMask = "#00.00";
+inline constexpr std::string_view kMgNumberMask = " 0.###";
+inline constexpr std::string_view kAdjustedIronMask = "##.00";
 std::string formatNormEntry(float value);
 std::string formatNormTotal(float value);
 std::string formatMgNumber(float value);

@@ -22,6 +22,16 @@ inline constexpr std::array<std::string_view, 9> kPropertyLabels = {
     "", "Liquid Density", "Rock Density ", " DI ", " Mg # ", "Heat Capacity", "Basalt Liq Temp",
     "Log visc poises", "Eff. visc"};
 
+// Masks of the property fields.
+inline constexpr std::string_view kLiquidusMask = " ####.#";
+inline constexpr std::string_view kLiquidDensityMask = " #.##";
+inline constexpr std::string_view kLogViscosityMask = " #0.##";
+inline constexpr std::string_view kHeatCapacityMask = " 0.##";
+inline constexpr std::string_view kDifferentiationIndexMask = " #0.##";
+inline constexpr std::string_view kRockDensityMask = " #.##";
+inline constexpr std::string_view kResidualViscosityMask = " #0.00";
+inline constexpr std::string_view kEffectiveViscosityMask = " ##0.00";
+
 struct MeltProperties {
   // Basalt liquidus (C); absent when SiO2 is outside 48..53, and the shown value then stays.
   std::optional<float> liquidusTemperature;
