@@ -292,4 +292,26 @@ std::vector<std::vector<SpiderPagePoint>> splitProjectedSpiderLine(const std::ve
   return pieces;
 }
 
+std::vector<std::vector<SpiderPagePoint>> projectSpiderLines(
+    const std::vector<SpiderLine>& lines, const std::function<SpiderPagePoint(float x, float y)>& project,
+    int32_t lowY, int32_t highY) {
+  std::vector<std::vector<SpiderPagePoint>> pieces;
+  for (const auto& line : lines) {
+    std::vector<SpiderPagePoint> page;
+    page.reserve(line.size());
+    for (const auto& point : line) page.push_back(project(point.x, point.y));
+    for (auto& piece : splitProjectedSpiderLine(page, lowY, highY)) pieces.push_back(std::move(piece));
+  }
+  return pieces;
+}
+
+SpiderPen spiderPenOf(const SymbolTable& symbols, int16_t symbolOf, bool dataRow) {
+  int symbol = dataRow && symbols.oneSymbol >= 0 ? symbols.oneSymbol : symbolOf;
+  SpiderPen pen;
+  pen.negative = symbol < 0;
+  symbol = symbol < 0 ? -symbol : symbol;
+  pen.symbol = static_cast<int16_t>(symbol > symbols.symbolCount ? 0 : symbol);
+  return pen;
+}
+
 }  // namespace lavix::diagram

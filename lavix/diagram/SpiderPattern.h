@@ -7,11 +7,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/text/TextFile.h"
+#include "lavix/diagram/SymbolTable.h"
 
 namespace lavix::diagram {
 
@@ -107,5 +109,20 @@ struct SpiderPagePoint {
 std::vector<std::vector<SpiderPagePoint>> splitProjectedSpiderLine(const std::vector<SpiderPagePoint>& points,
                                                                    int32_t lowY, int32_t highY,
                                                                    std::size_t buffer = spiderPointBuffer);
+
+// A whole row for drawing: its lines projected with `project` (data x, y to page units) and
+// split as above. Each piece is one polyline of the row's pattern.
+std::vector<std::vector<SpiderPagePoint>> projectSpiderLines(
+    const std::vector<SpiderLine>& lines, const std::function<SpiderPagePoint(float x, float y)>& project,
+    int32_t lowY, int32_t highY);
+
+// The symbol whose pen draws a row's pattern, and the sign the line drawing receives as its
+// line style. oneSymbol (when set) replaces the symbol of data rows; a number whose size
+// exceeds the highest symbol becomes 0.
+struct SpiderPen {
+  int16_t symbol = 0;
+  bool negative = false;
+};
+SpiderPen spiderPenOf(const SymbolTable& symbols, int16_t symbolOf, bool dataRow);
 
 }  // namespace lavix::diagram

@@ -262,5 +262,34 @@ TEST(SpiderProjection, PointsOutsideTheWindowAreDroppedAndLongLinesSplit) {
   EXPECT_TRUE(splitProjectedSpiderLine({{1, 10}}, 100, 5000).empty());
 }
 
+TEST(SpiderProjection, RowLinesAreProjectedThenSplit) {
+  const std::vector<SpiderLine> lines = {{{1, 2}, {2, -1}}, {{4, 3}}};
+  const auto pieces = projectSpiderLines(
+      lines, [](float x, float y) { return SpiderPagePoint{static_cast<int32_t>(x * 1000), static_cast<int32_t>(y * 1000)}; },
+      100, 5000);
+  ASSERT_EQ(pieces.size(), 2u);
+  EXPECT_EQ(pieces[0], (std::vector<SpiderPagePoint>{{1000, 2000}}));  // the point below the range is dropped
+  EXPECT_EQ(pieces[1], (std::vector<SpiderPagePoint>{{4000, 3000}}));
+}
+
+TEST(SpiderPen, SymbolSignAndRange) {
+  SymbolTable symbols;
+  symbols.symbolCount = 36;
+  struct Case {
+    int16_t symbolOf;
+    bool dataRow;
+    int16_t oneSymbol;
+    int16_t symbol;
+    bool negative;
+  };
+  for (const Case& c : {Case{5, true, -1, 5, false}, Case{-5, true, -1, 5, true}, Case{40, true, -1, 0, false},
+                        Case{-99, true, -1, 0, true}, Case{5, true, 7, 7, false}, Case{5, false, 7, 5, false}}) {
+    symbols.oneSymbol = c.oneSymbol;
+    const SpiderPen pen = spiderPenOf(symbols, c.symbolOf, c.dataRow);
+    EXPECT_EQ(pen.symbol, c.symbol) << c.symbolOf;
+    EXPECT_EQ(pen.negative, c.negative) << c.symbolOf;
+  }
+}
+
 }  // namespace
 }  // namespace lavix::diagram

@@ -1,0 +1,2 @@
+# Fuzzers of the diagram engine's file readers: the spider pattern file.
+lavix_add_fuzzer(fuzz_spider_file SOURCES ${CMAKE_CURRENT_LIST_DIR}/spider_file.cpp LIBS lavix_diagram)
