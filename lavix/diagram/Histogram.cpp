@@ -35,8 +35,9 @@ HistogramCounts countHistogram(const RowFilterContext& c) {
   const int bins = std::clamp<int>(s.binCount, 1, maxBinCount);
   for (int row = 1; row <= c.data.rowCount; ++row) {
     if (!plotsRow(c, row, "HIST")) continue;
-    const int bin = histogramBin(s.plot.xValue[static_cast<std::size_t>(row)], s.x.start, s.x.end, bins);
-    if (bin < 0 || bin > maxBinCount) continue;
+    // Halves go to the even neighbour, which would put a value on the first or last boundary
+    // outside every bar; inside the range it belongs to the edge bin.
+    const int bin = std::clamp(histogramBin(s.plot.xValue[static_cast<std::size_t>(row)], s.x.start, s.x.end, bins), 1, bins);
     auto& line = result.counts[static_cast<std::size_t>(bin)];
     if (line[histogramTotal] < INT16_MAX) ++line[histogramTotal];
     auto& group = line[static_cast<std::size_t>(groupOf(c, row))];

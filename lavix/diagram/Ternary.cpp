@@ -64,7 +64,19 @@ TernaryGeometry ternaryGeometry(const DiagramSettings& s) {
   polygon = clip(polygon, &Fractions::y, s.yClipMax, false);
   polygon = clip(polygon, &Fractions::z, s.zClipMin, true);
   polygon = clip(polygon, &Fractions::z, s.zClipMax, false);
-  g.outline = polygon;
+  // A limit through a corner leaves that corner twice.
+  std::vector<Fractions> corners;
+  for (const Fractions& f : polygon) {
+    const Fractions& last = corners.empty() ? polygon.back() : corners.back();
+    if (std::fabs(f.x - last.x) + std::fabs(f.y - last.y) + std::fabs(f.z - last.z) > 1e-5f || corners.empty())
+      corners.push_back(f);
+  }
+  if (corners.size() > 1) {
+    const Fractions &a = corners.front(), &b = corners.back();
+    if (std::fabs(a.x - b.x) + std::fabs(a.y - b.y) + std::fabs(a.z - b.z) <= 1e-5f) corners.pop_back();
+  }
+  g.outline = corners;
+  polygon = corners;
   if (!polygon.empty()) {
     double leftmost = 1e300;
     for (const Fractions& f : polygon) leftmost = std::min(leftmost, (0.5 * f.y + f.z) * g.width + g.originX);
