@@ -1,0 +1,57 @@
+// Offscreen checks that the mixing views mirror their models and forward their events.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "common/ui/ScriptedPrompts.h"
+#include "common/ui/Transcript.h"
+#include "mixing/MainWindow.h"
+#include "mixing/qt/MixingViews.h"
+#include "tests/support/TempProgramFolder.h"
+
+namespace lavix::mixing {
+namespace {
+
+struct ViewFixture {
+  lavix::testing::TempProgramFolder folder;
+  ui::Transcript transcript;
+  ui::ScriptedPrompts prompts{transcript, folder.path()};
+  ui::ScriptedPrinter printer{transcript};
+  Session session{prompts, printer, folder.path()};
+  MainWindow window{session};
+  qt::MainView view{window};
+};
+
+TEST(MixingViews, MenuActionsRunTheModelAndLabelsFollowIt) {
+  ViewFixture f;
+  EXPECT_EQ(f.view.label("matrixSize")->text(), QStringLiteral("Matrix is 500 by 120"));
+  f.prompts.queueAnswers({"PC/andesite.PC.txt", "PC/majors.wt.txt"});
+  f.view.findChild<QAction*>(QStringLiteral("readpc"))->trigger();
+  EXPECT_EQ(f.view.label("pcFile")->text(), QStringLiteral("andesite.PC.txt"));
+  f.view.findChild<QPushButton*>(QStringLiteral("viewpc"))->click();
+  ASSERT_TRUE(f.window.output().visible);
+  EXPECT_TRUE(f.view.outputView()->textBox()->toPlainText().startsWith(QStringLiteral("Partition Coefficients\n")));
+}
+
+TEST(MixingViews, OutputButtonsForwardAndQuitHidesTheWindow) {
+  ViewFixture f;
+  f.view.show();
+  f.window.output().show({"  line one", "  line two"});
+  f.view.refresh();
+  qt::OutputView* output = f.view.outputView();
+  EXPECT_TRUE(output->isVisible());
+  EXPECT_EQ(output->textBox()->toPlainText(), QStringLiteral("  line one\n  line two\n"));
+  QTest::mouseClick(output->button("Printr"), Qt::LeftButton);
+  EXPECT_TRUE(f.transcript.contains(0, f.transcript.size(), "print: mixing"));
+  QTest::mouseClick(output->button("quit"), Qt::LeftButton);
+  EXPECT_FALSE(f.window.output().visible);
+  EXPECT_FALSE(output->isVisible());
+  EXPECT_TRUE(f.window.isOpen());
+}
+
+}  // namespace
+}  // namespace lavix::mixing
