@@ -212,20 +212,20 @@ void CipwForm::calc() {
 
   const norm::MeltProperties melt = norm::computeMeltProperties(input.oxides, result, conditions(true));
   if (melt.liquidusTemperature) {
-    txtTemp_ = format::formatNumber(*melt.liquidusTemperature, " ####.#");
+    txtTemp_ = format::formatNumber(*melt.liquidusTemperature, norm::kLiquidusMask);
     properties_[6].value = *melt.liquidusTemperature;
   }
-  txtDensity_ = format::formatNumber(melt.liquidDensity, " #.##");
+  txtDensity_ = format::formatNumber(melt.liquidDensity, norm::kLiquidDensityMask);
   properties_[1].value = melt.liquidDensity;
   if (melt.hasViscosity) {
-    txtVisc_ = format::formatNumber(melt.logViscosity, " #0.##");
+    txtVisc_ = format::formatNumber(melt.logViscosity, norm::kLogViscosityMask);
     properties_[7].value = melt.logViscosity;
   }
-  txtCP_ = format::formatNumber(melt.heatCapacity, " 0.##");
+  txtCP_ = format::formatNumber(melt.heatCapacity, norm::kHeatCapacityMask);
   properties_[5].value = melt.heatCapacity;
-  txtDI_ = format::formatNumber(melt.differentiationIndex, " #0.##");
+  txtDI_ = format::formatNumber(melt.differentiationIndex, norm::kDifferentiationIndexMask);
   properties_[3].value = melt.differentiationIndex;
-  txtRkDen_ = format::formatNumber(melt.rockDensity, " #.##");
+  txtRkDen_ = format::formatNumber(melt.rockDensity, norm::kRockDensityMask);
   properties_[2].value = melt.rockDensity;
   result_ = result;
 }
@@ -248,9 +248,9 @@ void CipwForm::cmdEVisc() {
         ui::say(prompts_, std::string(norm::kFractionTooLarge));
         continue;
       case norm::EffectiveViscosityStatus::Done:
-        txtVisc_ = format::formatNumber(viscosity.residualLogViscosity, " #0.00");
+        txtVisc_ = format::formatNumber(viscosity.residualLogViscosity, norm::kResidualViscosityMask);
         properties_[7].value = viscosity.residualLogViscosity;
-        txtEVisc_ = format::formatNumber(viscosity.effectiveLogViscosity, " ##0.00");
+        txtEVisc_ = format::formatNumber(viscosity.effectiveLogViscosity, norm::kEffectiveViscosityMask);
         properties_[8].value = viscosity.effectiveLogViscosity;
         return;
     }
