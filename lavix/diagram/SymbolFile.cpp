@@ -184,9 +184,11 @@ SymbolReadResult readSymbolText(std::string_view content, std::string_view mode,
     }
 
     // Frame, curve, page, box and text colours; only the first two numbers are widths.
+    // Black symbols leave the page and box their colours: black on black would hide the
+    // frame, the text and every symbol.
     for (int k = 1; k <= 5; ++k) {
       const auto slot = static_cast<std::size_t>(read.symbolCount + k);
-      const SymbolRgb rgb = in.rgb(read.blackSymbols);
+      const SymbolRgb rgb = in.rgb(read.blackSymbols && k != 3 && k != 4);
       const int32_t width = in.integer(0, 32767);
       in.textValue();
       if (!takeColours) continue;

@@ -94,7 +94,7 @@ TEST(SymbolFile, OnlyDefaultAndSymbolModesTakeTheColours) {
   }
 }
 
-TEST(SymbolFile, BlackSymbolsTakeEveryColourAsBlack) {
+TEST(SymbolFile, BlackSymbolsTakeEveryColourButThePageAndBoxAsBlack) {
   SymbolTable table;
   table.blackSymbols = true;
   text::FileError error;
@@ -102,7 +102,12 @@ TEST(SymbolFile, BlackSymbolsTakeEveryColourAsBlack) {
             SymbolReadResult::complete);
   EXPECT_EQ(table.symbolLineColour[0], 0);
   EXPECT_EQ(table.symbolFillColour[0], 0);
-  EXPECT_EQ(table.pageColour, 0);
+  EXPECT_EQ(table.frameColour, 0);
+  EXPECT_EQ(table.curveColour, 0);
+  EXPECT_EQ(table.textColour, 0);
+  // Black on a black page would show nothing.
+  EXPECT_EQ(table.pageColour, 3);
+  EXPECT_EQ(table.boxColour, 0x040404);
 }
 
 SymbolTable previousTable() {
