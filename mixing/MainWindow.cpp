@@ -90,7 +90,7 @@ void OutputWindow::txtfile() {
 
 void OutputWindow::corr() {
   Session& s = session_;
-  if (!s.lastResult || s.lastSpec.target == 0) {
+  if (!s.lastResult || s.lastChoice.target == 0) {
     ui::say(s.prompts, messages::noTarget);
     return;
   }
@@ -117,7 +117,7 @@ void OutputWindow::corr() {
   } else if (content.back() != '\n') {
     content += "\r\n";
   }
-  const int row = s.lastSpec.target;
+  const int row = s.lastChoice.target;
   std::string line = s.matrix.name(row);
   for (int c = 0; c < 3; ++c) line += "\t" + std::to_string(s.matrix.code(c, row));
   for (int i = 1; i <= s.oxides.count(); ++i) line += "\t" + formatNumber(s.matrix.value(i, row), "#0.0#");
@@ -325,54 +325,54 @@ std::vector<int> MainWindow::chooseMany(const std::string& prompt, const std::ve
   return chosen;
 }
 
-void MainWindow::run(const ModelSpec& spec) {
+void MainWindow::run(const ModelChoice& choice) {
   Session& s = session_;
-  s.lastResult = runModel(s.matrix, s.oxides, s.partition, spec);
-  s.lastSpec = spec;
-  s.lastModel = static_cast<int>(spec.model);
-  if (spec.model == Model::Fractionation) s.fcRun = true;
+  s.lastResult = runModel(s.matrix, s.oxides, s.partition, choice);
+  s.lastChoice = choice;
+  s.lastModel = static_cast<int>(choice.model);
+  if (choice.model == Model::Fractionation) s.fcRun = true;
   output_.show(s.lastResult->report);
 }
 
 void MainWindow::FC() {
   if (!filesReady(true)) return;
-  ModelSpec spec;
-  spec.model = Model::Fractionation;
-  spec.minerals = chooseMany(messages::selectMinerals, mineralRows(), false);
-  if (spec.minerals.empty()) return;
-  spec.daughter = chooseOne(messages::selectDaughter, rockRows());
-  if (spec.daughter == 0) return;
-  status_ = messages::daughterIs + session_.matrix.name(spec.daughter);
+  ModelChoice choice;
+  choice.model = Model::Fractionation;
+  choice.minerals = chooseMany(messages::selectMinerals, mineralRows(), false);
+  if (choice.minerals.empty()) return;
+  choice.daughter = chooseOne(messages::selectDaughter, rockRows());
+  if (choice.daughter == 0) return;
+  status_ = messages::daughterIs + session_.matrix.name(choice.daughter);
   session_.prompts.showStatus(status_);
-  spec.target = chooseOne(messages::selectParent, rockRows());
-  if (spec.target == 0) return;
-  status_ = messages::parentIs + session_.matrix.name(spec.target);
+  choice.target = chooseOne(messages::selectParent, rockRows());
+  if (choice.target == 0) return;
+  status_ = messages::parentIs + session_.matrix.name(choice.target);
   session_.prompts.showStatus(status_);
-  run(spec);
+  run(choice);
 }
 
 void MainWindow::magmix() {
   if (!filesReady(false)) return;
-  ModelSpec spec;
-  spec.model = Model::Mixing;
-  spec.target = chooseOne(messages::selectHybrid, rockRows());
-  if (spec.target == 0) return;
-  spec.lavas = chooseMany(messages::selectLavas, rockRows(), true);
-  if (spec.lavas.empty()) return;
-  run(spec);
+  ModelChoice choice;
+  choice.model = Model::Mixing;
+  choice.target = chooseOne(messages::selectHybrid, rockRows());
+  if (choice.target == 0) return;
+  choice.lavas = chooseMany(messages::selectLavas, rockRows(), true);
+  if (choice.lavas.empty()) return;
+  run(choice);
 }
 
 void MainWindow::both() {
   if (!filesReady(true)) return;
-  ModelSpec spec;
-  spec.model = Model::MixingAndFractionation;
-  spec.target = chooseOne(messages::selectHybridKeys, rockRows());
-  if (spec.target == 0) return;
-  spec.minerals = chooseMany(messages::selectMinerals, mineralRows(), false);
-  if (spec.minerals.empty()) return;
-  spec.lavas = chooseMany(messages::selectLavas, rockRows(), true);
-  if (spec.lavas.empty()) return;
-  run(spec);
+  ModelChoice choice;
+  choice.model = Model::MixingAndFractionation;
+  choice.target = chooseOne(messages::selectHybridKeys, rockRows());
+  if (choice.target == 0) return;
+  choice.minerals = chooseMany(messages::selectMinerals, mineralRows(), false);
+  if (choice.minerals.empty()) return;
+  choice.lavas = chooseMany(messages::selectLavas, rockRows(), true);
+  if (choice.lavas.empty()) return;
+  run(choice);
 }
 
 bool MainWindow::fcRerunAllowed() {
@@ -390,30 +390,30 @@ bool MainWindow::fcRerunAllowed() {
 
 void MainWindow::newpt() {
   if (!fcRerunAllowed()) return;
-  ModelSpec spec = session_.lastSpec;
-  spec.target = chooseOne(messages::selectParent, rockRows());
-  if (spec.target == 0) return;
-  status_ = messages::parentIs + session_.matrix.name(spec.target);
+  ModelChoice choice = session_.lastChoice;
+  choice.target = chooseOne(messages::selectParent, rockRows());
+  if (choice.target == 0) return;
+  status_ = messages::parentIs + session_.matrix.name(choice.target);
   session_.prompts.showStatus(status_);
-  run(spec);
+  run(choice);
 }
 
 void MainWindow::newdt() {
   if (!fcRerunAllowed()) return;
-  ModelSpec spec = session_.lastSpec;
-  spec.daughter = chooseOne(messages::selectDaughter, rockRows());
-  if (spec.daughter == 0) return;
-  status_ = messages::daughterIs + session_.matrix.name(spec.daughter);
+  ModelChoice choice = session_.lastChoice;
+  choice.daughter = chooseOne(messages::selectDaughter, rockRows());
+  if (choice.daughter == 0) return;
+  status_ = messages::daughterIs + session_.matrix.name(choice.daughter);
   session_.prompts.showStatus(status_);
-  run(spec);
+  run(choice);
 }
 
 void MainWindow::newmins() {
   if (!fcRerunAllowed()) return;
-  ModelSpec spec = session_.lastSpec;
-  spec.minerals = chooseMany(messages::selectMinerals, mineralRows(), false);
-  if (spec.minerals.empty()) return;
-  run(spec);
+  ModelChoice choice = session_.lastChoice;
+  choice.minerals = chooseMany(messages::selectMinerals, mineralRows(), false);
+  if (choice.minerals.empty()) return;
+  run(choice);
 }
 
 void MainWindow::viewpc() {

@@ -37,7 +37,7 @@ struct Session {
   std::string pcFileName, weightFileName, rockFileName, mineralFileName;
 
   int lastModel = 0;          // 0 before any model
-  ModelSpec lastSpec;
+  ModelChoice lastChoice;
   std::optional<ModelResult> lastResult;
   std::string correctedFile;  // empty until chosen
 
@@ -112,7 +112,7 @@ class MainWindow : public ui::FormModel {
   std::vector<int> mineralRows() const;
   int chooseOne(const std::string& prompt, const std::vector<int>& rows);
   std::vector<int> chooseMany(const std::string& prompt, const std::vector<int>& rows, bool quitItem);
-  void run(const ModelSpec& spec);
+  void run(const ModelChoice& choice);
 
   Session& session_;
   OutputWindow output_;

@@ -66,19 +66,19 @@ void signs(const std::vector<double>& x, std::size_t from, std::size_t to, bool&
 }  // namespace
 
 ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const PartitionTable& partition,
-                     const ModelSpec& spec, NormalPrecision precision) {
+                     const ModelChoice& choice, NormalPrecision precision) {
   ModelResult r;
-  r.model = spec.model;
+  r.model = choice.model;
   const int nel = oxides.count();
   const int ntr = partition.elementCount();
 
   std::vector<int> phases;  // data rows of columns 1..nph+1
-  if (spec.model != Model::Mixing) phases = spec.minerals;
+  if (choice.model != Model::Mixing) phases = choice.minerals;
   r.nmin = static_cast<int>(phases.size());
-  if (spec.model == Model::Fractionation) phases.push_back(spec.daughter);
-  else phases.insert(phases.end(), spec.lavas.begin(), spec.lavas.end());
+  if (choice.model == Model::Fractionation) phases.push_back(choice.daughter);
+  else phases.insert(phases.end(), choice.lavas.begin(), choice.lavas.end());
   r.nph = static_cast<int>(phases.size());
-  phases.push_back(spec.target);
+  phases.push_back(choice.target);
   const int nph = r.nph;
   const auto column = [&](int j) { return phases[static_cast<std::size_t>(j - 1)]; };
   for (int row : phases) r.phaseNames.push_back(matrix.name(row));
@@ -101,7 +101,7 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
   r.coefficients.assign(b.begin() + 1, b.end());
   const auto x = [&](int j) { return r.coefficients[static_cast<std::size_t>(j - 1)]; };
 
-  const int ncoef = spec.model == Model::Mixing ? nph : r.nmin;
+  const int ncoef = choice.model == Model::Mixing ? nph : r.nmin;
   double s = 0;
   for (int j = 1; j <= ncoef; ++j) s += x(j);
   r.proportions.assign(static_cast<std::size_t>(nph), 0.0F);
@@ -126,8 +126,8 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
     }
   }
 
-  if (spec.model != Model::Mixing) signs(r.coefficients, 0, static_cast<std::size_t>(r.nmin), r.mineralSignsMixed);
-  if (spec.model != Model::Fractionation)
+  if (choice.model != Model::Mixing) signs(r.coefficients, 0, static_cast<std::size_t>(r.nmin), r.mineralSignsMixed);
+  if (choice.model != Model::Fractionation)
     signs(r.coefficients, static_cast<std::size_t>(r.nmin), static_cast<std::size_t>(nph), r.lavaSignsMixed);
   const bool signsPass = !r.mineralSignsMixed && !r.lavaSignsMixed;
 
@@ -141,28 +141,28 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
   }
   double lavaSum = 0;
   for (int j = r.nmin + 1; j <= nph; ++j) lavaSum += x(j);
-  float f = spec.model == Model::Fractionation ? static_cast<float>(x(nph)) : static_cast<float>(lavaSum);
+  float f = choice.model == Model::Fractionation ? static_cast<float>(x(nph)) : static_cast<float>(lavaSum);
   const bool above1 = f > 1;
   if (above1) f = f / (2 * f - 1);
   r.meltFraction = f;
   const auto exponent = [&](float d) { return above1 ? d - 1 : 1 - d; };
   const auto traceOf = [&](int row, int t) { return matrix.value(nel + t, row); };
 
-  if (spec.model == Model::Fractionation && x(nph) != 0 && ntr > 0 && signsPass) {
+  if (choice.model == Model::Fractionation && x(nph) != 0 && ntr > 0 && signsPass) {
     r.traceTable = true;
     for (int t = 1; t <= ntr; ++t) {
-      const float daughter = traceOf(spec.daughter, t);
+      const float daughter = traceOf(choice.daughter, t);
       if (!(daughter > 0)) continue;
       TraceRow row;
       row.element = partition.elements[static_cast<std::size_t>(t - 1)];
       row.d = bulkD[static_cast<std::size_t>(t - 1)];
       row.source = daughter;
-      row.observed = traceOf(spec.target, t);
+      row.observed = traceOf(choice.target, t);
       row.calculated = std::pow(f, exponent(row.d)) * daughter;
       row.difference = row.observed - row.calculated;
       r.trace.push_back(row);
     }
-  } else if (spec.model == Model::MixingAndFractionation && r.nmin > 0 && signsPass && lavaSum != 0) {
+  } else if (choice.model == Model::MixingAndFractionation && r.nmin > 0 && signsPass && lavaSum != 0) {
     r.traceTable = true;
     for (int t = 1; t <= ntr; ++t) {
       double mixed = 0;
@@ -173,12 +173,12 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
       row.element = partition.elements[static_cast<std::size_t>(t - 1)];
       row.d = bulkD[static_cast<std::size_t>(t - 1)];
       row.source = m;
-      row.observed = traceOf(spec.target, t);
+      row.observed = traceOf(choice.target, t);
       row.calculated = std::pow(f, exponent(row.d)) * m;
       row.difference = row.observed - row.calculated;
       r.trace.push_back(row);
     }
-  } else if (spec.model == Model::Mixing && signsPass && ntr > 0) {
+  } else if (choice.model == Model::Mixing && signsPass && ntr > 0) {
     r.traceTable = true;
     for (int t = 1; t <= ntr; ++t) {
       double calc = 0;
@@ -190,7 +190,7 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
       row.calculated = static_cast<float>(calc);
       if (!(row.calculated > 0)) continue;
       row.element = partition.elements[static_cast<std::size_t>(t - 1)];
-      row.observed = traceOf(spec.target, t);
+      row.observed = traceOf(choice.target, t);
       row.difference = row.observed - row.calculated;
       r.trace.push_back(row);
     }
@@ -199,27 +199,27 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
   // The report, line by line.
   auto& out = r.report;
   const std::string& targetName = r.phaseNames.back();
-  switch (spec.model) {
+  switch (choice.model) {
     case Model::Fractionation: out.push_back("  The Parent magma(P) is  " + formatText(targetName, "!@@@@@@@@@@@@@@@")); break;
     case Model::Mixing: out.push_back("  The Hybrid(Hy) magma is  " + formatText(targetName, "!@@@@@@@@@@@@@@@")); break;
     case Model::MixingAndFractionation:
       out.push_back("  The Hybrid(Hy) magma is   " + formatText(targetName, "!@@@@@@@@@@@@@@@"));
       break;
   }
-  out.emplace_back(spec.model == Model::Mixing ? "  Coef            Magma" : "  Coef   Solid    Min/Magma");
-  const int coefficientLines = spec.model == Model::Fractionation ? r.nmin : nph;
+  out.emplace_back(choice.model == Model::Mixing ? "  Coef            Magma" : "  Coef   Solid    Min/Magma");
+  const int coefficientLines = choice.model == Model::Fractionation ? r.nmin : nph;
   for (int j = 1; j <= coefficientLines; ++j)
     out.push_back(" " + coefficientText(x(j)) +
                   formatText(formatNumber(r.proportions[static_cast<std::size_t>(j - 1)] * 100.0F, "##00.0"), "@@@@@@@") +
                   "     " + r.phaseNames[static_cast<std::size_t>(j - 1)]);
-  if (spec.model == Model::Fractionation)
+  if (choice.model == Model::Fractionation)
     out.push_back(" " + coefficientText(x(nph)) + formatText("", "@@@@@@@") + "     " + r.phaseNames[static_cast<std::size_t>(nph - 1)] +
                   " Daughter(D)");
 
   std::string heading = "       ";
-  const int namedColumns = spec.model == Model::Fractionation ? r.nmin : nph;
+  const int namedColumns = choice.model == Model::Fractionation ? r.nmin : nph;
   for (int j = 1; j <= namedColumns; ++j) heading += formatText(r.phaseNames[static_cast<std::size_t>(j - 1)], "!@@@@@@@@");
-  heading += spec.model == Model::Fractionation ? "Daughter Parent " + targetName : " Hybrid " + targetName;
+  heading += choice.model == Model::Fractionation ? "Daughter Parent " + targetName : " Hybrid " + targetName;
   out.push_back(heading);
   std::string obs = formatText(" Obs   ", " !@@@@@@@@"), calc = formatText(" Calc   ", " !@@@@@@@@"),
               diff = formatText(" Diff*Wt", " !@@@@@@@@");
@@ -251,12 +251,12 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
     return formatText(row.element, " !@@") + formatText(formatNumber(row.d, "#0.00"), "@@@@@@@") + traceValue(row.observed) +
            traceValue(row.calculated) + traceValue(row.difference) + traceValue(row.source);
   };
-  if (spec.model == Model::Fractionation) {
+  if (choice.model == Model::Fractionation) {
     out.push_back("  " + r.phaseNames[static_cast<std::size_t>(nph - 1)] + "(D)" + "  F=" + formatNumber(f, "#0.000"));
     out.push_back(formatText("     D ", "@@@@@@@@") + formatText("Obs(P)", "@@@@@@@@") + formatText("Calc(P)", "@@@@@@@@") +
                   formatText("Diff", "@@@@@@@@"));
     for (const auto& row : r.trace) out.push_back(traceLine(row));
-  } else if (spec.model == Model::MixingAndFractionation) {
+  } else if (choice.model == Model::MixingAndFractionation) {
     out.push_back(std::string("  ") + " Mix " + "  F=" + formatNumber(f, "#0.000"));
     out.push_back(formatText("     D ", "@@@@@@@@") + formatText("Obs-Hy", "@@@@@@@@") + formatText("Calc-Hy", "@@@@@@@@") +
                   formatText("Diff", "@@@@@@@@"));

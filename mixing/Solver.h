@@ -11,7 +11,7 @@ namespace lavix::mixing {
 enum class Model { Fractionation = 1, Mixing = 2, MixingAndFractionation = 3 };
 
 // Rows of the data matrix taking part in a model.
-struct ModelSpec {
+struct ModelChoice {
   Model model = Model::Fractionation;
   std::vector<int> minerals;  // models 1 and 3
   std::vector<int> lavas;     // models 2 and 3
@@ -55,6 +55,6 @@ struct ModelResult {
 
 // Builds, solves and reports one model. Rows must lie inside the matrix.
 ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const PartitionTable& partition,
-                     const ModelSpec& spec, NormalPrecision precision = NormalPrecision::Double);
+                     const ModelChoice& choice, NormalPrecision precision = NormalPrecision::Double);
 
 }  // namespace lavix::mixing
