@@ -480,6 +480,7 @@ void DiagramRecorder::drawSamples() {
 
   const SymbolTable& sym = in_.symbols;
   const std::size_t n = rows.size();
+  rec_.reserve(rec_.size() + 3 * n + 16);
   if (kind == "SPI") {
     if (!in_.drawSpiderRow) return;
     for (std::size_t i = 0; i < n; ++i) in_.drawSpiderRow(rec_, rows[s_.flipOrder ? n - 1 - i : i]);

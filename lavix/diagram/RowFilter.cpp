@@ -13,6 +13,8 @@ constexpr float logMissingMarker = 14.9f;
 bool symbolShown(const SymbolTable& symbols, int symbol) {
   if (symbol == -99) return true;
   const int magnitude = std::abs(symbol);
+  // Slot s holds s while symbol s is shown: one look, not a search, at 32767 rows a redraw.
+  if (magnitude < symbolSlots && symbols.selectedSymbol[static_cast<std::size_t>(magnitude)] == magnitude) return true;
   for (int s = 0; s < symbolSlots; ++s)
     if (symbols.selectedSymbol[static_cast<std::size_t>(s)] == magnitude) return true;
   return false;
@@ -51,7 +53,9 @@ bool plotsRow(const RowFilterContext& c, int row, std::string_view kind) {
   } else if (kind == "HIST") {
     if (zeroRejected(x, p.xLog, c.zerosIn) || outside(x, c.settings.x)) return false;
   }
-  return data::rowSelected(c.subset, c.data, row);
+  const data::SubsetCriteria& subset = c.subset;
+  if (subset.limits.empty() && subset.match.empty() && subset.exclude.empty()) return true;
+  return data::rowSelected(subset, c.data, row);
 }
 
 }  // namespace lavix::diagram
