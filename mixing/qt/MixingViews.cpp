@@ -1,6 +1,7 @@
 // Builds the `Main` and `outpt` views and forwards their events to the core models.
 #include "mixing/qt/MixingViews.h"
 
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -54,6 +55,11 @@ OutputView::OutputView(OutputWindow& model, QWidget* parent) : QWidget(parent, Q
 QPushButton* OutputView::button(const std::string& control) const {
   const auto found = buttons_.find(control);
   return found == buttons_.end() ? nullptr : found->second;
+}
+
+void OutputView::closeEvent(QCloseEvent* event) {
+  model_.quit();
+  QWidget::closeEvent(event);
 }
 
 void OutputView::refresh() {

@@ -31,6 +31,10 @@ class OutputView : public QWidget {
   QPlainTextEdit* textBox() const { return text_; }
   QPushButton* button(const std::string& control) const;
 
+ protected:
+  // The title bar's close button is the window's `quit`.
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   OutputWindow& model_;
   QPlainTextEdit* text_ = nullptr;

@@ -51,6 +51,11 @@ TEST(MixingViews, OutputButtonsForwardAndQuitHidesTheWindow) {
   EXPECT_FALSE(f.window.output().visible);
   EXPECT_FALSE(output->isVisible());
   EXPECT_TRUE(f.window.isOpen());
+  // showop brings it back; the title bar's close is quit too.
+  f.view.findChild<QAction*>(QStringLiteral("showop"))->trigger();
+  EXPECT_TRUE(output->isVisible());
+  output->close();
+  EXPECT_FALSE(f.window.output().visible);
 }
 
 }  // namespace
