@@ -125,10 +125,11 @@ bool chooseSpiderPattern(Session& s, SpiderState& spider) {
   return true;
 }
 
-std::vector<float> spiderRowValues(const data::DataStore& store, const diagram::SpiderMatch& match, int row) {
+std::vector<float> spiderRowValues(const data::DataStore& store, const diagram::SpiderMatch& match, int row,
+                                   const std::vector<int16_t>* normFlag) {
   std::vector<float> values(match.column.size(), 0.0f);
   for (std::size_t i = 0; i < match.column.size(); ++i)
-    if (match.column[i] > 0) values[i] = store.value(row, match.column[i]);
+    if (match.column[i] > 0) values[i] = data::variableValue(store, match.column[i], row, normFlag);
   return values;
 }
 
@@ -223,9 +224,10 @@ bool spiderYScale(Session& s) {
   return true;
 }
 
-std::vector<diagram::SpiderLine> spiderRowLines(const Session& s, const SpiderState& spider, int row) {
+std::vector<diagram::SpiderLine> spiderRowLines(const Session& s, const SpiderState& spider, int row,
+                                                const std::vector<int16_t>* normFlag) {
   if (!spider.patternChosen) return {};
-  return diagram::spiderPatternLines(spider.pattern, spider.match, spiderRowValues(s.data, spider.match, row),
+  return diagram::spiderPatternLines(spider.pattern, spider.match, spiderRowValues(s.data, spider.match, row, normFlag),
                                      s.diagram.spiderScale == "LOG", spider.gapMode);
 }
 

@@ -73,10 +73,13 @@ bool runSpiderChoice(Session& session, SpiderState& spider, const data::SubsetCr
 // (nothing changed then).
 bool spiderYScale(Session& session);
 
-// The row's parsed value in each element's column (0 where the element has no column).
-std::vector<float> spiderRowValues(const data::DataStore& store, const diagram::SpiderMatch& match, int row);
+// The row's parsed value in each element's column (0 where the element has no column), times
+// the row's totalFactor for columns whose normFlag is 1 (null: none are recast to 100).
+std::vector<float> spiderRowValues(const data::DataStore& store, const diagram::SpiderMatch& match, int row,
+                                   const std::vector<int16_t>* normFlag = nullptr);
 
 // drawSpiderPattern's data: the lines of one row in data coordinates (x = element position).
-std::vector<diagram::SpiderLine> spiderRowLines(const Session& session, const SpiderState& spider, int row);
+std::vector<diagram::SpiderLine> spiderRowLines(const Session& session, const SpiderState& spider, int row,
+                                                const std::vector<int16_t>* normFlag = nullptr);
 
 }  // namespace lavix::app

@@ -237,6 +237,20 @@ TEST_F(SpiderCommandsTest, RowLinesScaleToTheKeyAndConvertK2O) {
   EXPECT_STREQ(spider.lineStyleCaption(), "full line");
 }
 
+TEST_F(SpiderCommandsTest, RecastColumnsAreTakenTimesTheRowsFactor) {
+  prompts.listAnswers.push_back(click(1));
+  ASSERT_TRUE(chooseSpiderPattern(*session, spider));
+  // Only K2O (column 2) is recast to 100 volatile-free.
+  std::vector<int16_t> normFlag(static_cast<std::size_t>(session->data.columnCount) + 1, 0);
+  normFlag[2] = 1;
+  const float factor = session->data.totalFactor[1];
+  ASSERT_NE(factor, 1.0f);
+  const std::vector<float> values = spiderRowValues(session->data, spider.match, 1, &normFlag);
+  EXPECT_FLOAT_EQ(values[0], 1.2f * factor);
+  EXPECT_FLOAT_EQ(values[1], 10.0f);
+  EXPECT_EQ(spiderRowValues(session->data, spider.match, 1), (std::vector<float>{1.2f, 10, 20, 5}));
+}
+
 TEST_F(SpiderCommandsTest, YScaleLogLinearAndCancel) {
   session->diagram.spiderYBegin = 1;
   session->diagram.spiderYEnd = 1000;
