@@ -218,26 +218,7 @@ TEST_F(SpiderCommandsTest, StateDecidesWhichChoicesRun) {
   EXPECT_EQ(spider.selectedRows, (std::vector<int16_t>{4}));
 }
 
-TEST_F(SpiderCommandsTest, RowLinesScaleToTheKeyAndConvertK2O) {
-  prompts.listAnswers.push_back(click(1));
-  ASSERT_TRUE(chooseSpiderPattern(*session, spider));
-  session->diagram.spiderScale = "LIN";
-  // A1: La 10 / 0.5 = 20 normalised; La=5 gives the factor 1/4.
-  const auto lines = spiderRowLines(*session, spider, 1);
-  ASSERT_EQ(lines.size(), 1u);
-  ASSERT_EQ(lines[0].size(), 4u);
-  EXPECT_NEAR(lines[0][0].y, 1.2f * 8301.5f / 250.0f / 4.0f, 0.05);
-  EXPECT_FLOAT_EQ(lines[0][1].y, 5.0f);
-  EXPECT_FLOAT_EQ(lines[0][2].y, 2.5f);
-
-  // A3's Ce is 0: joined in line mode, broken in gap mode.
-  EXPECT_EQ(spiderRowLines(*session, spider, 3).size(), 1u);
-  spider.gapMode = true;
-  EXPECT_EQ(spiderRowLines(*session, spider, 3).size(), 2u);
-  EXPECT_STREQ(spider.lineStyleCaption(), "full line");
-}
-
-TEST_F(SpiderCommandsTest, RecastColumnsAreTakenTimesTheRowsFactor) {
+TEST_F(SpiderCommandsTest, RowValuesRecastColumnsAndGaps) {
   prompts.listAnswers.push_back(click(1));
   ASSERT_TRUE(chooseSpiderPattern(*session, spider));
   // Only K2O (column 2) is recast to 100 volatile-free.
@@ -249,6 +230,11 @@ TEST_F(SpiderCommandsTest, RecastColumnsAreTakenTimesTheRowsFactor) {
   EXPECT_FLOAT_EQ(values[0], 1.2f * factor);
   EXPECT_FLOAT_EQ(values[1], 10.0f);
   EXPECT_EQ(spiderRowValues(session->data, spider.match, 1), (std::vector<float>{1.2f, 10, 20, 5}));
+
+  // A3's Ce is 0: joined in line mode, broken in gap mode.
+  EXPECT_EQ(spiderRowLines(*session, spider, 3).size(), 1u);
+  spider.gapMode = true;
+  EXPECT_EQ(spiderRowLines(*session, spider, 3).size(), 2u);
 }
 
 TEST_F(SpiderCommandsTest, YScaleLogLinearAndCancel) {
