@@ -4,6 +4,7 @@
 #include "lavix/app/Redraw.h"
 
 #include "common/text/Text.h"
+#include "lavix/app/CipwColumns.h"
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/FileOperations.h"
@@ -59,6 +60,7 @@ void MainWindow::buildCommands() {
   add("mplot", "&Plot", mplot);
   add("mxy", "&XY diagram", mxy);
   add("mtri", "&Ternary diagram", mtri);
+  add("mcipw", "CIPW Norm", mcipw);
   add("mhist", "&Histogram", mhist);
   add("menuAspect", "&Aspect", menuAspect);
   add("menuPosition", "&Position", menuPosition);
@@ -103,7 +105,7 @@ void MainWindow::buildMenus() {
   plot.entries.insert(plot.entries.begin(), {{"mxy"}, {"mtri"}, {"mhist"}});
   menus_.push_back(std::move(plot));
   Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
-  calculate.entries.insert(calculate.entries.begin(), {"maddpara"});
+  calculate.entries.insert(calculate.entries.begin(), {{"maddpara"}, {"mcipw"}});
   menus_.push_back(std::move(calculate));
   Menu diagramMenu = menuOf("mdiagram", "&Diagram", diagramCommands);
   for (const char* name : diagramMenuCommands) diagramMenu.entries.push_back({name});
