@@ -7,6 +7,7 @@
 #include "common/batch/BatchRunner.h"
 #include "common/batch/ProgramOptions.h"
 #include "common/text/Text.h"
+#include "common/ui/ScriptedPicture.h"
 #include "common/ui/ScriptedPrompts.h"
 #include "common/ui/Transcript.h"
 #include "lavix/app/DataLoading.h"
@@ -35,6 +36,17 @@ int runBatch(const ProgramOptions& options) {
   ui::ScriptedPrompts prompts(transcript, source.folder);
   ui::ScriptedClipboard clipboard;
   app::Session session(prompts, clipboard, options.base, text::systemDecimalSeparator());
+  ui::ScriptedPicture::RasterWriter rasterWriter;
+#ifdef LAVIX_HAVE_GUI
+  rasterWriter = [](const graphics::Recording& recording, const std::string& format,
+                    const std::string& path) -> std::optional<std::string> {
+    std::string error;
+    if (!qt::exportPicture(recording, format, path, error)) return error;
+    return std::nullopt;
+  };
+#endif
+  ui::ScriptedPicture picture(transcript, rasterWriter);
+  session.picture = &picture;
   app::MainWindow window(session);
 
   batch::BatchHooks hooks;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "common/graphics/Recording.h"
+#include "common/ui/PicturePort.h"
 #include "common/ui/Prompts.h"
 #include "lavix/app/PageLayout.h"
 #include "lavix/app/Preferences.h"
@@ -41,6 +42,10 @@ class Session {
 
   ui::PromptPort& prompts;
   ui::ClipboardPort& clipboard;
+  // Printer, picture files and the clipboard's pictures; set by the front end after
+  // construction. Without it those outputs are skipped.
+  ui::PicturePort* picture = nullptr;
+  std::string clipboardState;  // "NOGS" after a metafile copy to the clipboard
 
   // Configuration (read at start-up).
   std::string baseFolder;  // always ends with "/"

@@ -18,6 +18,7 @@
 #include "lavix/qt/VarformView.h"
 #include "qtui/RecordingPlayer.h"
 #include "qtui/QtClipboard.h"
+#include "qtui/QtPicture.h"
 #include "qtui/QtPrompts.h"
 
 namespace lavix::qt {
@@ -34,6 +35,8 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
   });
   qtui::QtClipboard clipboard;
   app::Session session(prompts, clipboard, baseFolder, text::systemDecimalSeparator());
+  qtui::QtPicture picture;
+  session.picture = &picture;
   app::MainWindow window(session);
 
   // Start-up may ask for missing configuration files before any window shows.

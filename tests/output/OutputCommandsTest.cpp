@@ -1,0 +1,277 @@
+// The print, metafile, clipboard and export commands, driven on a session with a diagram.
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "common/graphics/WmfWriter.h"
+#include "common/ui/ScriptedPicture.h"
+#include "lavix/app/OutputCommands.h"
+#include "lavix/app/Redraw.h"
+#include "tests/redraw/DiagramFixture.h"
+
+namespace lavix::testing {
+namespace {
+
+namespace texts = app::outputTexts;
+
+std::uint16_t word(const std::string& bytes, std::size_t at) {
+  return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
+                                    (static_cast<unsigned char>(bytes[at + 1]) << 8));
+}
+
+class OutputCommandsTest : public DiagramFixture {
+ protected:
+  void SetUp() override {
+    DiagramFixture::SetUp();
+    session().picture = &picture;
+    xy("SiO2", "K2O");
+    ASSERT_FALSE(session().recording.empty());
+  }
+
+  std::string path(const std::string& name) const { return f.folder.path() + "/" + name; }
+  bool exists(const std::string& name) const { return std::filesystem::exists(path(name)); }
+
+  // The screen is back: upward page y, screen device, the screen's window.
+  void expectScreen() {
+    EXPECT_EQ(settings().pageYSign, 1);
+    EXPECT_EQ(session().output.outputDevice, diagram::OutputDevice::Screen);
+    EXPECT_LT(session().recording.windowExtent().y, 0);
+    EXPECT_FALSE(session().recording.empty());
+  }
+
+  void print(const std::string& answer) {
+    f.prompts.queueAnswers({answer});
+    app::menuPrint(session());
+  }
+
+  ui::ScriptedPicture picture{f.transcript};
+};
+
+TEST(WmfName, ADotInTheFileNameKeepsItAsTyped) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"diagram", "diagram.wmf"},          {"diagram.emf", "diagram.emf"},
+      {"diagram.txt", "diagram.txt"},      {"diagram.", "diagram."},
+      {"my.plots/diagram", "my.plots/diagram.wmf"}, {"C:\\a.b\\diagram", "C:\\a.b\\diagram.wmf"}};
+  for (const auto& [typed, used] : cases) EXPECT_EQ(app::withWmfExtension(typed), used) << typed;
+}
+
+TEST_F(OutputCommandsTest, SaveDiagramAsksForANameAndWritesTheBoxOf6000By4500) {
+  f.prompts.queueAnswers({"plot"});
+  app::mnuSaveDiag(session());
+  EXPECT_TRUE(f.shown("file: save Windows MetaFiles (*.wmf)|*.wmf| | name: *.wmf"));
+  ASSERT_TRUE(exists("plot.wmf"));
+  const std::string bytes = readWholeFile(path("plot.wmf"));
+  ASSERT_GT(bytes.size(), 22u + 18u);
+  EXPECT_EQ(word(bytes, 0), 0xCDD7);
+  EXPECT_EQ(word(bytes, 2), 0x9AC6);
+  EXPECT_EQ(word(bytes, 4), 0);  // handle
+  EXPECT_EQ(word(bytes, 6), 0);
+  EXPECT_EQ(word(bytes, 8), 0);
+  EXPECT_EQ(word(bytes, 10), 6000);
+  EXPECT_EQ(word(bytes, 12), 4500);
+  EXPECT_EQ(word(bytes, 14), 1000);
+  EXPECT_EQ(word(bytes, 16), 0);
+  EXPECT_EQ(word(bytes, 18), 0);
+  EXPECT_EQ(word(bytes, 20), 0x521D);
+  EXPECT_EQ(word(bytes, 22), 1);  // the metafile itself follows
+  expectScreen();
+}
+
+TEST_F(OutputCommandsTest, ThePageBoxFollowsThePositionsOrientation) {
+  struct Case {
+    int16_t position;
+    std::uint16_t right, bottom;
+  };
+  for (const Case c : {Case{1, 11000, 8500}, Case{9, 8500, 11000}}) {
+    settings().pagePosition = c.position;
+    app::redrawDiagram(session());
+    f.prompts.queueAnswers({"page.wmf"});
+    app::mnuSaveDiaPage(session());
+    const std::string bytes = readWholeFile(path("page.wmf"));
+    ASSERT_GT(bytes.size(), 22u);
+    EXPECT_EQ(word(bytes, 10), c.right) << c.position;
+    EXPECT_EQ(word(bytes, 12), c.bottom) << c.position;
+    EXPECT_EQ(word(bytes, 20), 0x5711 ^ c.right ^ c.bottom ^ 1000) << c.position;
+  }
+}
+
+TEST_F(OutputCommandsTest, NoFileNameWritesNothing) {
+  f.prompts.queueAnswers({"[cancel]"});
+  app::mnuSaveDiag(session());
+  EXPECT_EQ(f.lastLine(), "message: No file name, exiting");
+  EXPECT_FALSE(exists(".wmf"));
+  expectScreen();
+}
+
+TEST_F(OutputCommandsTest, AFileThatCannotBeCreatedIsSkippedSilently) {
+  const std::size_t before = f.transcript.size();
+  f.prompts.queueAnswers({"no such folder/plot"});
+  app::mnuSaveDiag(session());
+  EXPECT_FALSE(exists("no such folder/plot.wmf"));
+  EXPECT_FALSE(f.transcript.contains(before, f.transcript.size(), "message:"));
+  expectScreen();
+}
+
+TEST_F(OutputCommandsTest, MetafileOutputGivesTheScreenItsSettingsBack) {
+  const std::size_t screenOps = session().recording.size();
+  for (const int16_t orientation : {1, -1}) {
+    settings().yLabelOrientation = orientation;
+    f.prompts.queueAnswers({"plot.wmf"});
+    app::mnuSaveDiag(session());
+    EXPECT_EQ(settings().yLabelOrientation, orientation);
+    expectScreen();
+    app::mnuClipnopage(session());
+    EXPECT_EQ(settings().yLabelOrientation, orientation);
+    expectScreen();
+  }
+  EXPECT_EQ(session().recording.size(), screenOps);
+}
+
+TEST_F(OutputCommandsTest, ClipboardCopyHoldsWhatGarbWmfHolds) {
+  session().window.identifyMode = true;
+  app::mnuClipPage(session());
+  EXPECT_EQ(f.lastLine(), "clipboard: picture (wmf, svg, png)");
+  EXPECT_FALSE(session().window.identifyMode);
+  const std::string garb = readWholeFile(path("garb.wmf"));
+  ASSERT_EQ(picture.copies(), 1);
+  EXPECT_EQ(garb, std::string(picture.clipboardWmf().begin(), picture.clipboardWmf().end()));
+  EXPECT_EQ(word(garb, 10), 11000);  // with the page
+  EXPECT_NE(picture.clipboardSvg().find("<svg"), std::string::npos);
+  EXPECT_TRUE(session().clipboardState.empty());
+  expectScreen();
+
+  app::CopyToMetaClip(session());
+  EXPECT_EQ(session().clipboardState, "NOGS");
+  EXPECT_EQ(picture.copies(), 2);
+  EXPECT_EQ(word(readWholeFile(path("garb.wmf")), 10), 11000);  // withPage stays as chosen last
+  app::mnuClipnopage(session());
+  EXPECT_EQ(word(readWholeFile(path("garb.wmf")), 10), 6000);
+}
+
+TEST_F(OutputCommandsTest, PrintAsksAndYesSendsThePage) {
+  print("Yes");
+  EXPECT_TRUE(f.shown("message: Send current page to printer?\\nAnswer YES if page is complete.  Answer NO to leave "
+                      "page open for more plots"));
+  EXPECT_EQ(f.lastLine(), "print: page landscape, 1 diagram");
+  ASSERT_EQ(picture.printedPages().size(), 1u);
+  EXPECT_GT(picture.printedPages()[0].windowExtent().x, 0);
+  EXPECT_EQ(session().output.pageOpenCount, 0);
+  EXPECT_TRUE(session().printPage.empty());
+  expectScreen();
+
+  settings().pagePosition = 9;  // a portrait position
+  app::redrawDiagram(session());
+  print("Yes");
+  EXPECT_EQ(f.lastLine(), "print: page portrait, 1 diagram");
+}
+
+TEST_F(OutputCommandsTest, TwoDiagramsOnOnePage) {
+  settings().pagePosition = 2;
+  app::redrawDiagram(session());
+  print("No");
+  EXPECT_EQ(session().output.pageOpenCount, 1);
+  EXPECT_NE(session().window.status.find("/page open"), std::string::npos);
+  EXPECT_TRUE(picture.printedPages().empty());
+  const std::size_t firstOps = session().printPage.size();
+  ASSERT_GT(firstOps, 0u);
+
+  settings().pagePosition = 3;
+  app::redrawDiagram(session());
+  print("Yes");
+  EXPECT_EQ(f.lastLine(), "print: page landscape, 2 diagrams");
+  ASSERT_EQ(picture.printedPages().size(), 1u);
+  // Both frames are on the page: the left half's and the right half's left edges.
+  int leftHalf = 0, rightHalf = 0;
+  for (const graphics::Operation& op : picture.printedPages()[0].operations())
+    if (const auto* line = std::get_if<graphics::Polyline>(&op); line && line->points.size() == 5) {
+      leftHalf += line->points[0].x == 1200;
+      rightHalf += line->points[0].x == 5800;
+    }
+  EXPECT_EQ(leftHalf, 1);
+  EXPECT_EQ(rightHalf, 1);
+  EXPECT_GT(picture.printedPages()[0].size(), firstOps);
+  EXPECT_EQ(session().output.pageOpenCount, 0);
+  EXPECT_EQ(session().window.status.find("/page open"), std::string::npos);
+}
+
+TEST_F(OutputCommandsTest, CancelDiscardsTheOpenPage) {
+  print("No");
+  print("No");
+  EXPECT_EQ(session().output.pageOpenCount, 2);
+  print("Cancel");
+  EXPECT_EQ(session().output.pageOpenCount, 0);
+  EXPECT_TRUE(session().printPage.empty());
+  EXPECT_TRUE(picture.printedPages().empty());
+  EXPECT_EQ(session().window.status.find("/page open"), std::string::npos);
+  expectScreen();
+  print("Yes");  // a fresh page: the discarded diagrams are not on it
+  EXPECT_EQ(f.lastLine(), "print: page landscape, 1 diagram");
+}
+
+TEST_F(OutputCommandsTest, WithoutAPrinterPortYesSaysSo) {
+  session().picture = nullptr;
+  print("Yes");
+  EXPECT_EQ(f.lastLine(), "message: No printer is installed");
+  EXPECT_EQ(session().output.pageOpenCount, 0);
+  expectScreen();
+}
+
+TEST_F(OutputCommandsTest, ExportWritesTheScreensPictureByTheNamesEnding) {
+  std::vector<std::string> written;
+  ui::ScriptedPicture raster(f.transcript, [&written](const graphics::Recording& r, const std::string& format,
+                                                      const std::string& where) -> std::optional<std::string> {
+    written.push_back(format + " " + where + (r.windowExtent().y < 0 ? " screen" : " other"));
+    return std::nullopt;
+  });
+  session().picture = &raster;
+  f.prompts.queueAnswers({"pic.svg"});
+  app::mnuExport(session());
+  EXPECT_TRUE(f.shown("file: save PNG images (*.png)|*.png|SVG pictures (*.svg)|*.svg|PDF documents (*.pdf)|*.pdf| "
+                      "| title: Export picture | name: *.png"));
+  EXPECT_NE(readWholeFile(path("pic.svg")).find("<svg"), std::string::npos);
+  f.prompts.queueAnswers({"pic.PDF"});
+  app::mnuExport(session());
+  f.prompts.queueAnswers({"pic"});
+  app::mnuExport(session());
+  EXPECT_EQ(written, (std::vector<std::string>{"pdf " + path("pic.PDF") + " screen", "png " + path("pic.png") + " screen"}));
+
+  f.prompts.queueAnswers({"pic.gif"});
+  app::mnuExport(session());
+  EXPECT_EQ(f.lastLine(), "message: Export the picture as a .png, .svg or .pdf file");
+  EXPECT_FALSE(exists("pic.gif"));
+
+  session().picture = &picture;  // no window system behind it
+  f.prompts.queueAnswers({"pic.png"});
+  app::mnuExport(session());
+  EXPECT_EQ(f.lastLine(), "message: The picture could not be written: cannot write png without the window system");
+  expectScreen();
+}
+
+TEST(OutputCommandsNoDiagram, NothingHappensWithoutDataOrDiagram) {
+  for (const bool withData : {false, true}) {
+    SessionFixture f;
+    ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+    ui::ScriptedPicture picture(f.transcript);
+    f.session->picture = &picture;
+    if (withData) {
+      f.folder.write("Data Files/small.txt", smallDataSet);
+      f.click("mOpen", {"Data Files/small.txt"});
+      ASSERT_EQ(f.session->data.rowCount, 8);
+    }
+    const std::size_t before = f.transcript.size();
+    app::Session& s = *f.session;
+    for (void (*command)(app::Session&) : {app::menuPrint, app::mnuSaveDiag, app::mnuSaveDiaPage, app::SaveWMF,
+                                           app::mnuClipnopage, app::mnuClipPage, app::copytoclip,
+                                           app::CopyToMetaClip, app::mnuExport})
+      command(s);
+    EXPECT_EQ(f.transcript.size(), before) << withData;
+    EXPECT_FALSE(std::filesystem::exists(f.folder.path() + "/garb.wmf"));
+    EXPECT_EQ(picture.copies(), 0);
+    EXPECT_TRUE(s.clipboardState.empty());
+    EXPECT_TRUE(s.recording.empty());
+  }
+}
+
+}  // namespace
+}  // namespace lavix::testing
