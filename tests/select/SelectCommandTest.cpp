@@ -102,25 +102,5 @@ TEST(MenuSelect, ClosingWithoutDoneKeepsTheCriteria) {
   EXPECT_EQ(t.s.subset, before);
 }
 
-TEST(MenuSelect, AWindowLeftOpenByTheScriptChangesNothing) {
-  SelectSession t;
-  t.prompts.queueAnswers({"click cmdClearAll"});
-  t.s.subset.exclude = {{1, "45"}};
-  const SelectOutcome outcome = menuSelect(t.s);
-  EXPECT_TRUE(t.prompts.failed());  // no answer for the still open window
-  EXPECT_FALSE(outcome.criteriaChanged);
-  EXPECT_EQ(t.s.subset.exclude, (std::vector<data::ValueCriterion>{{1, "45"}}));
-}
-
-TEST(MenuSelect, RefusedLimitsSayWhyAndTheWindowStaysOpen) {
-  SelectSession t;
-  const SelectOutcome outcome =
-      select(t, {"click cmdAddLimits", "click List1 SiO2", "type Text2 low", "click cmdAddLimits", "click cmdDone"});
-  EXPECT_TRUE(t.shown("message: Click a variable in the Variables list first."));
-  EXPECT_TRUE(t.shown("message: Min= must be a number."));
-  EXPECT_TRUE(t.s.subset.limits.empty());
-  EXPECT_FALSE(outcome.criteriaChanged);
-}
-
 }  // namespace
 }  // namespace lavix::app
