@@ -61,7 +61,8 @@ void drawShape(graphics::Recording& recording, const SymbolTable& table, int s, 
   const auto slot = static_cast<std::size_t>(s);
   const auto& vertices = table.symbolVertex[slot];
   if (table.isCircle(s)) {
-    recording.circle(x, y, vertices[0].x);
+    // A negative radius in the file would turn the circle's box inside out.
+    recording.circle(x, y, std::abs(vertices[0].x));
     return;
   }
   const int count = std::min(table.symbolVertexCount[slot], static_cast<int32_t>(maxSymbolVertices));

@@ -7,6 +7,18 @@ SymbolTable::SymbolTable() {
   for (int s = 0; s < symbolSlots; ++s) selectedSymbol[static_cast<std::size_t>(s)] = static_cast<int16_t>(s);
 }
 
+bool SymbolTable::symbolShown(int symbolOfRow) const {
+  if (symbolOfRow == -99) return true;
+  const int s = symbolOfRow < 0 ? -symbolOfRow : symbolOfRow;
+  return s < symbolSlots && selectedSymbol[static_cast<std::size_t>(s)] == s;
+}
+
+bool SymbolTable::allSymbolsShown() const {
+  for (int s = 0; s <= symbolCount && s < symbolSlots; ++s)
+    if (selectedSymbol[static_cast<std::size_t>(s)] != s) return false;
+  return true;
+}
+
 bool SymbolTable::isFilled(int symbol) const {
   if (symbol < 0 || symbol >= symbolSlots) return false;
   return symbolShape[static_cast<std::size_t>(symbol)].find('F') != std::string::npos;

@@ -61,6 +61,12 @@ struct SymbolTable {
   float pendingSymbolSize = 0.0f;         // "Resize": above 0 it replaces the file's scale
   int16_t symbolLineWidthOverride = 0;    // above 0 it replaces the file's pen width
 
+  // The row filter's symbol test: |symbolOfRow| is one of the selected symbols, or the row
+  // has no symbol (-99).
+  bool symbolShown(int symbolOfRow) const;
+  // False when the check boxes hide any of the symbols 0..N (the status line's "/symbols ").
+  bool allSymbolsShown() const;
+
   // Plain substring tests on the upper-cased shape name.
   bool isFilled(int symbol) const;  // contains "F"
   bool isCircle(int symbol) const;  // contains "CIR"

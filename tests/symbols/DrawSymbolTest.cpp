@@ -191,6 +191,29 @@ TEST(DrawSymbol, FreeFunctionLooksOnlyAShortWayBack) {
   EXPECT_EQ(std::get<SelectPen>(r.operations()[r.size() - 2]), symbolPen(table, 2));
 }
 
+TEST(DrawSymbol, NegativeRadiusDrawsTheSameCircle) {
+  SymbolTable table = readTable(fourShapes);
+  table.symbolVertex[1][0].x = -20;
+  Recording r;
+  drawSymbol(r, table, 1, 100, 100, 1);
+  EXPECT_EQ(*lastOf<Ellipse>(r), (Ellipse{80, 80, 120, 120}));
+}
+
+TEST(SymbolTable, RowFilterTakesSelectedSymbolsByAbsoluteValue) {
+  SymbolTable table = readTable(fourShapes);
+  EXPECT_TRUE(table.allSymbolsShown());
+  table.selectedSymbol[3] = hiddenSymbol;
+  EXPECT_FALSE(table.allSymbolsShown());
+  struct Case {
+    int symbolOf;
+    bool shown;
+  } cases[] = {{3, false}, {-3, false}, {2, true}, {-2, true}, {-99, true}, {-90, false}, {90, false}, {51, true}};
+  for (const Case& c : cases) EXPECT_EQ(table.symbolShown(c.symbolOf), c.shown) << c.symbolOf;
+  table.selectedSymbol[3] = 3;
+  table.selectedSymbol[40] = hiddenSymbol;  // beyond N: not a check box of this file
+  EXPECT_TRUE(table.allSymbolsShown());
+}
+
 TEST(DrawSymbol, RowSymbolAndTheStoredNumberRule) {
   SymbolTable table = readTable(fourShapes);
   EXPECT_EQ(rowSymbol(table, 3), 3);
