@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!analyses.ok()) return 0;
 
   // What the commands do next with a file that read: fill, match and run a model.
-  DataMatrix matrix;
+  // A small matrix keeps runs fast; the rows beyond it are dropped as the commands would refuse them.
+  DataMatrix matrix(mineralRowCount + 20, defaultColumnCount);
   if (oxides.count() + table.elementCount() > matrix.columnCount()) return 0;
   matrix.replaceBlock(1, matrix.rockCapacity(), analyses.value);
   matrix.replaceBlock(matrix.firstMineralRow(), matrix.rowCount(), analyses.value);

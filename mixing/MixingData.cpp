@@ -213,8 +213,11 @@ void DataMatrix::setValue(int column, int row, float v) {
 }
 
 void DataMatrix::replaceBlock(int firstRow, int lastRow, const std::vector<Analysis>& analyses) {
+  firstRow = std::max(firstRow, 1);
+  lastRow = std::min(lastRow, rowCount_);
+  const auto stride = static_cast<std::size_t>(columnCount_ + 1);
   for (int row = firstRow; row <= lastRow; ++row) {
-    for (int c = 1; c <= columnCount_; ++c) setValue(c, row, 0);
+    std::fill_n(values_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * stride), stride, 0.0F);
     name(row).clear();
     codes_[static_cast<std::size_t>(row)] = {0, 0, 0};
     mineralId(row) = 0;

@@ -77,6 +77,7 @@ int matchMineral(const std::string& sampleName, const std::vector<std::string>& 
 class DataMatrix {
  public:
   DataMatrix() { allocate(defaultRowCount, defaultColumnCount); }
+  DataMatrix(int rows, int columns) { allocate(rows, columns); }
 
   // Empties everything and takes the new size (at least 201 rows so rocks have a row).
   void allocate(int rows, int columns);
