@@ -28,15 +28,16 @@ namespace txt = data::subSelectText;
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 // Rebuilt only when the entries differ, so that a list keeps its scroll position while
-// values are clicked into MATCH one after another.
-void mirrorList(QListWidget* widget, const std::vector<std::string>& entries) {
+// values are clicked into MATCH one after another. True when rebuilt.
+bool mirrorList(QListWidget* widget, const std::vector<std::string>& entries) {
   bool same = widget->count() == static_cast<int>(entries.size());
   for (int i = 0; same && i < widget->count(); ++i) same = widget->item(i)->text() == qs(entries[static_cast<std::size_t>(i)]);
-  if (same) return;
+  if (same) return false;
   const int current = widget->currentRow();
   widget->clear();
   for (const auto& entry : entries) widget->addItem(qs(entry));
   if (current >= 0 && current < widget->count()) widget->setCurrentRow(current);
+  return true;
 }
 
 void mirrorText(QLineEdit* box, const std::string& text) {
@@ -192,9 +193,14 @@ void SubSelectView::refresh() {
   for (QListWidget* widget : lists_) widget->blockSignals(true);
   mirrorList(lists_[0], model_.variables());
   mirrorList(lists_[1], model_.values());
-  mirrorList(lists_[2], model_.limitsList());
-  mirrorList(lists_[3], model_.matchList());
-  mirrorList(lists_[4], model_.excludeList());
+  const std::vector<std::string>* entries[] = {&model_.limitsList(), &model_.matchList(), &model_.excludeList()};
+  for (int n = 3; n <= 5; ++n) {
+    QListWidget* widget = lists_[n - 1];
+    // A removal forgets the model's chosen entry while the list keeps a current row: the
+    // row shown is the one Edit Limit and Delete Limit must act on.
+    if (mirrorList(widget, *entries[n - 3]) && widget->currentRow() >= 0)
+      model_.selectEntry(n, widget->currentRow() + 1);
+  }
   if (const auto variable = model_.currentVariable()) lists_[0]->setCurrentRow(*variable + 2);
   for (QListWidget* widget : lists_) widget->blockSignals(false);
 

@@ -138,7 +138,7 @@ TEST(SubSelectView, ClicksAndTypingBuildTheListsAndDoneCommits) {
 TEST(SubSelectView, EditLimitTakesTheChosenLimitBackAndDeleteRemovesIt) {
   testing::qtApp();
   Window w;
-  w.criteria.limits = {{1, 45.0f, 52.0f}, {data::kcodeVariable, 1.0f, 2.0f}};
+  w.criteria.limits = {{1, 45.0f, 52.0f}, {data::kcodeVariable, 1.0f, 2.0f}, {data::jcodeVariable, 0.0f, 5.0f}};
   data::SubSelect model(w.store, w.criteria, w.prompts);
   SubSelectView view(model);
   view.show();
@@ -151,6 +151,10 @@ TEST(SubSelectView, EditLimitTakesTheChosenLimitBackAndDeleteRemovesIt) {
   EXPECT_EQ(view.minBox()->text(), QString("1"));
   EXPECT_EQ(view.maxBox()->text(), QString("2"));
 
+  QTest::mouseClick(view.commandButton("cmdDeleteLimit"), Qt::LeftButton);
+  EXPECT_EQ(texts(view.list(3)), (QStringList{"        SiO2:45 to 52", "        Jcode:0 to 5"}));
+  // The row now highlighted is the one the next Delete Limit removes.
+  ASSERT_EQ(view.list(3)->currentRow(), 1);
   QTest::mouseClick(view.commandButton("cmdDeleteLimit"), Qt::LeftButton);
   EXPECT_EQ(texts(view.list(3)), QStringList{"        SiO2:45 to 52"});
   QTest::mouseClick(view.commandButton("cmdClearAll"), Qt::LeftButton);
