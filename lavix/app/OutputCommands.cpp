@@ -133,10 +133,15 @@ void SaveWMF(Session& s) {
     ui::say(s.prompts, outputTexts::noFileName);
     return;
   }
-  const std::string path = withWmfExtension(*chosen);
+  writeDiagramMetafile(s, withWmfExtension(*chosen));
+}
+
+bool writeDiagramMetafile(Session& s, const std::string& path) {
+  if (!haveDiagram(s)) return false;
   const int16_t yLabelOrientation = recordForMetafile(s);
-  SaveTheMetafile(s, path);
+  const bool written = SaveTheMetafile(s, path);
   backToScreen(s, yLabelOrientation);
+  return written;
 }
 
 bool SaveTheMetafile(Session& s, const std::string& path) {

@@ -37,6 +37,9 @@ void mnuSaveDiag(Session& session);
 void mnuSaveDiaPage(Session& session);
 // Asks for a file name and writes the diagram there as a placeable metafile.
 void SaveWMF(Session& session);
+// The diagram recorded for the metafile (with or without its page, after withPage) and
+// written to `path`, then drawn for the screen again; false when nothing was written.
+bool writeDiagramMetafile(Session& session, const std::string& path);
 // The placeable metafile of the current recording; false (and nothing written, the old file
 // kept) when the file cannot be written.
 bool SaveTheMetafile(Session& session, const std::string& path);

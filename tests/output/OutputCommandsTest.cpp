@@ -111,6 +111,9 @@ TEST_F(OutputCommandsTest, AFileThatCannotBeCreatedIsSkippedSilently) {
   EXPECT_FALSE(exists("no such folder/plot.wmf"));
   EXPECT_FALSE(f.transcript.contains(before, f.transcript.size(), "message:"));
   expectScreen();
+  EXPECT_FALSE(app::writeDiagramMetafile(session(), path("no such folder/plot.wmf")));
+  EXPECT_TRUE(app::writeDiagramMetafile(session(), path("plot.wmf")));
+  expectScreen();
 }
 
 TEST_F(OutputCommandsTest, MetafileOutputGivesTheScreenItsSettingsBack) {
