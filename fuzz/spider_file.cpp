@@ -22,10 +22,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   oxides.oxideName = {"", "K2O", "TiO2", "P2O5"};
   oxides.element = {"", "K", "Ti", "P"};
   oxides.elementFactor = {0, 8301.5f, 5995.0f, 4364.0f};
-  for (const SpiderPattern& p : patterns) {
+  // The reader is checked on every pattern; the drawing path on the first few keeps runs fast.
+  for (std::size_t record = 0; record < patterns.size(); ++record) {
+    const SpiderPattern& p = patterns[record];
     const std::size_t n = p.elements.size();
     if (n < 1 || n > static_cast<std::size_t>(maxSpiderElements) || p.normalisers.size() != n) __builtin_trap();
     if (!(p.keyValue > 0) || !std::isfinite(p.keyValue)) __builtin_trap();
+    if (record >= 4) continue;
 
     // Columns named after the elements (every other one as its oxide) with values from the input.
     std::vector<std::string> columns = {""};

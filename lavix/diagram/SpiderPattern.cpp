@@ -185,6 +185,8 @@ SpiderMatch matchSpiderColumns(const SpiderPattern& pattern, const std::vector<s
   std::vector<std::string> elementKey(n);
   for (std::size_t i = 0; i < n; ++i) elementKey[i] = text::normaliseName(pattern.elements[i]);
   std::vector<bool> direct(n, false);
+  std::vector<std::string> oxideKey(oxides.oxideName.size());
+  for (std::size_t k = 1; k < oxides.oxideName.size(); ++k) oxideKey[k] = text::normaliseName(oxides.oxideName[k]);
 
   const int lastColumn = std::min<int>(columnCount, static_cast<int>(columnNames.size()) - 1);
   for (int c = 1; c <= lastColumn; ++c) {
@@ -193,8 +195,8 @@ SpiderMatch matchSpiderColumns(const SpiderPattern& pattern, const std::vector<s
     std::string oxideElement;
     float factor = 1.0f;
     if (name.find('O') != std::string::npos) {
-      for (std::size_t k = 1; k < oxides.oxideName.size(); ++k) {
-        if (text::normaliseName(oxides.oxideName[k]) != name) continue;
+      for (std::size_t k = 1; k < oxideKey.size(); ++k) {
+        if (oxideKey[k] != name) continue;
         if (k < oxides.element.size()) oxideElement = text::normaliseName(oxides.element[k]);
         factor = k < oxides.elementFactor.size() ? oxides.elementFactor[k] : 0.0f;
         break;
