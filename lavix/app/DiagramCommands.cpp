@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "lavix/app/Interaction.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
 #include "lavix/calc/VariableCalculator.h"
@@ -129,16 +130,18 @@ bool diagramGuard(Session& s) {
     ui::say(s.prompts, readAFileFirst);
     return false;
   }
+  s.overlays.clearCounts();
   s.diagram.plot.plotRowCount = s.data.rowCount;
   s.window.zerosIn = false;
   s.diagram.pageYSign = 1;
-  s.window.identifyMode = false;
-  s.diagram.flipOrder = false;
+  s.output.outputDevice = diagram::OutputDevice::Screen;
+  identifyOff(s);
+  s.diagram.flipOrder = false;  // a new diagram draws its rows in list order
   return true;
 }
 
 bool diagramCommandAllowed(Session& s) {
-  s.window.identifyMode = false;
+  identifyOff(s);
   return haveData(s) && !s.diagram.diagramKind.empty();
 }
 
@@ -188,6 +191,23 @@ void mhist(Session& s) {
   finishNewDiagram(s, "HIST");
 }
 
+void mspider(Session& s) {
+  if (!diagramGuard(s)) return;
+  const diagram::DiagramSettings before = s.diagram;
+  const SpiderState spiderBefore = s.spider;
+  startSpiderDiagram(s, s.spider);
+  layoutFrame(s);
+  if (!runSpiderChoice(s, s.spider, &s.subset)) {
+    s.diagram = before;
+    s.spider = spiderBefore;
+    return;
+  }
+  s.statsCaption.clear();
+  s.diagram.diagramKind = "SPI";
+  redrawDiagram(s);
+  setButtonsForKind(s);
+}
+
 void newx(Session& s) {
   if (!diagramCommandAllowed(s)) return;
   const diagram::DiagramSettings before = s.diagram;
@@ -203,6 +223,9 @@ void newx(Session& s) {
       histogramRange(s);
       rebuildHistogram(s);
     }
+  } else if (kind == "SPI") {
+    s.spider.state = "CONTINUE";
+    runSpiderChoice(s, s.spider, &s.subset);
   } else {
     return;
   }
@@ -210,6 +233,7 @@ void newx(Session& s) {
     s.diagram = before;
     return;
   }
+  s.overlays.clearCounts();
   redrawDiagram(s);
 }
 
@@ -223,6 +247,9 @@ void newy(Session& s) {
   else if (kind == "HIST") {
     done = changeBins(s);
     if (done) rebuildHistogram(s);
+  } else if (kind == "SPI") {
+    s.spider.state = "NEWSPI";
+    runSpiderChoice(s, s.spider, &s.subset);
   } else {
     return;
   }
@@ -230,6 +257,7 @@ void newy(Session& s) {
     s.diagram = before;
     return;
   }
+  s.overlays.clearCounts();
   redrawDiagram(s);
 }
 
@@ -245,6 +273,8 @@ void newz(Session& s) {
     done = askAxisValues(s, diagram::Axis::y, "Change Y-axis values");
   } else if (kind == "TRI") {
     done = chooseVariable(s, "Z Variable");
+  } else if (kind == "SPI") {
+    done = spiderYScale(s);
   } else {
     return;
   }
@@ -252,6 +282,8 @@ void newz(Session& s) {
     s.diagram = before;
     return;
   }
+  // Labels move with the axes; only a new variable forgets them.
+  if (kind == "TRI") s.overlays.clearCounts();
   redrawDiagram(s);
 }
 
@@ -280,6 +312,7 @@ void menuAspect(Session& s) {
     s.diagram.aspectY = y;
   }
   s.diagram.shapeChoice = static_cast<int16_t>(choice);
+  s.spider.state.clear();
   layoutFrame(s);
   redrawDiagram(s);
 }
@@ -313,6 +346,7 @@ void setWhitePage(Session& s, bool white) {
   s.window.identifyMode = false;
   if (!haveData(s)) return;
   s.diagram.whitePage = white ? 1 : 0;
+  s.spider.state.clear();
   redrawDiagram(s);
 }
 
@@ -321,6 +355,7 @@ void setYLabelOrientation(Session& s, int orientation) {
   s.window.identifyMode = false;
   if (!haveData(s)) return;
   s.diagram.yLabelOrientation = static_cast<int16_t>(orientation);
+  s.spider.state.clear();
   redrawDiagram(s);
 }
 

@@ -17,6 +17,7 @@ bool diagramCommandAllowed(Session& session);
 void mxy(Session& session);
 void mtri(Session& session);
 void mhist(Session& session);
+void mspider(Session& session);
 
 // The kind-dependent buttons (spider branches are the spider commands').
 void newx(Session& session);

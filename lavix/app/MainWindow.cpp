@@ -1,11 +1,15 @@
 // The main window of lavix as a core model: menus, commands, title, status line.
 #include "lavix/app/MainWindow.h"
 
+#include <cmath>
+
 #include "lavix/app/Redraw.h"
 
 #include "common/text/Text.h"
 #include "lavix/app/CipwColumns.h"
 #include "lavix/app/DataLoading.h"
+#include "lavix/app/Interaction.h"
+#include "lavix/app/SelectCommand.h"
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/FileOperations.h"
 #include "lavix/app/Messages.h"
@@ -23,11 +27,11 @@ struct Placeholder {
   const char* caption;
 };
 
-constexpr Placeholder plotCommands[] = {{"mspider", "&Spider diagram"}, {"mdiag", "&Diagram library"}};
+constexpr Placeholder plotCommands[] = {{"mdiag", "&Diagram library"}};
 constexpr Placeholder calculateCommands[] = {
     {"mnorm", "&Normalize"}, {"mpearce", "&Pearce parameters"},
     {"mextra", "&Extra parameters"}, {"mcmas", "&CMAS projection"}, {"mmin", "&Mineral projection"}};
-constexpr Placeholder diagramCommands[] = {{"menuSymbols", "S&ymbols"}, {"menuSelect", "Se&lect subset"}};
+constexpr Placeholder diagramCommands[] = {{"menuSymbols", "S&ymbols"}};
 // The diagram menu's own commands, in menu order.
 const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZerosIn", "menuZerosOut", "menuWhite",
                                            "menuColor",  "menuVerticalY", "menuHorizY"};
@@ -62,6 +66,27 @@ void MainWindow::buildCommands() {
   add("mtri", "&Ternary diagram", mtri);
   add("mcipw", "CIPW Norm", mcipw);
   add("mhist", "&Histogram", mhist);
+  add("mspider", "&Spider diagram", mspider);
+  add("menuSelect", "Se&lect subset", [](Session& s) {
+    const SelectOutcome outcome = menuSelect(s);
+    if (!outcome.redraw) return;
+    if (outcome.continueSpider) {
+      s.spider.state = "CONTINUE";
+      runSpiderChoice(s, s.spider, &s.subset);
+    }
+    if (outcome.rebuildHistogram) rebuildHistogram(s);
+    redrawDiagram(s);
+  });
+  add("Identify", "ID ON", identify);
+  add("Nextone", "Next", nextOne);
+  add("prev", "Prev.", previous);
+  add("pick", "Pick", pick);
+  add("wrname", "Name", wrname);
+  add("menuValues", "Write Values", menuValues);
+  add("menuField", "Write Field", menuField);
+  add("menuLabel", "Add a Label", menuLabel);
+  // A click on the picture: "X Y" in page units.
+  commands_.add({"lxpic", "", [this](const std::string& item) { clickAt(item); }, {}});
   add("menuAspect", "&Aspect", menuAspect);
   add("menuPosition", "&Position", menuPosition);
   add("menuZerosIn", "Zeros &in", [](Session& s) { setZerosIn(s, true); });
@@ -102,13 +127,15 @@ void MainWindow::buildMenus() {
     return menu;
   };
   Menu plot = menuOf("mplot", "&Plot", plotCommands);
-  plot.entries.insert(plot.entries.begin(), {{"mxy"}, {"mtri"}, {"mhist"}});
+  plot.entries.insert(plot.entries.begin(), {{"mxy"}, {"mtri"}, {"mhist"}, {"mspider"}});
   menus_.push_back(std::move(plot));
   Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
   calculate.entries.insert(calculate.entries.begin(), {{"maddpara"}, {"mcipw"}});
   menus_.push_back(std::move(calculate));
   Menu diagramMenu = menuOf("mdiagram", "&Diagram", diagramCommands);
+  diagramMenu.entries.push_back({"menuSelect"});
   for (const char* name : diagramMenuCommands) diagramMenu.entries.push_back({name});
+  diagramMenu.entries.insert(diagramMenu.entries.end(), {{""}, {"menuValues"}, {"menuField"}, {"menuLabel"}});
   menus_.push_back(std::move(diagramMenu));
   menus_.push_back(menuOf("moutput", "&Output", outputCommands));
   menus_.push_back(menuOf("mmodels", "&Models", modelCommands));
@@ -133,6 +160,8 @@ std::vector<std::pair<std::string, std::string>> MainWindow::fields() const {
 std::string MainWindow::caption(const std::string& command) const {
   for (int entry = 1; entry <= 5; ++entry)
     if (command == lastFileCommands[entry - 1]) return session_.recent.caption(entry);
+  if (command == "Identify")
+    return session_.window.identifyMode ? interactionText::identifyOff : interactionText::identifyOn;
   for (const diagram::DiagramButton& button : session_.buttons)
     if (button.control == command) return button.caption;
   const ui::Command* found = commands_.find(command);
@@ -153,7 +182,10 @@ bool MainWindow::isVisible(const std::string& command) const {
   for (int entry = 1; entry <= 5; ++entry)
     if (command == lastFileCommands[entry - 1]) return !session_.recent.caption(entry).empty();
   for (const diagram::DiagramButton& button : session_.buttons)
-    if (button.control == command) return button.visible && session_.window.buttonRowVisible;
+    if (button.control == command) {
+      const bool walking = command == "Nextone" || command == "prev" || command == "pick";
+      return button.visible && session_.window.buttonRowVisible && (!walking || session_.window.identifyMode);
+    }
   return commands_.find(command) != nullptr;
 }
 
@@ -161,6 +193,26 @@ std::string MainWindow::title() const { return session_.window.title; }
 std::string MainWindow::statusText() const { return session_.window.status; }
 bool MainWindow::buttonRowVisible() const { return session_.window.buttonRowVisible; }
 const graphics::Recording& MainWindow::picture() const { return session_.recording; }
+const graphics::Recording& MainWindow::highlight() const { return session_.interaction.highlight; }
+
+void MainWindow::clickAt(const std::string& item) {
+  // "X Y" in page units, as the picture view and batch scripts send them.
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : item + " ") {
+    if (c == ' ' || c == '\t') {
+      if (!part.empty()) parts.push_back(part);
+      part.clear();
+    } else {
+      part += c;
+    }
+  }
+  if (parts.size() != 2) return;
+  double x = 0, y = 0;
+  if (!text::tryParseNumber(parts[0], '.', x) || !text::tryParseNumber(parts[1], '.', y)) return;
+  if (std::fabs(x) > 1e9 || std::fabs(y) > 1e9) return;
+  clickPicture(session_, static_cast<int32_t>(std::lround(x)), static_cast<int32_t>(std::lround(y)));
+}
 
 std::vector<std::string> MainWindow::buttonCommands() const {
   std::vector<std::string> visible;

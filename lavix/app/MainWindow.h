@@ -43,6 +43,8 @@ class MainWindow : public ui::FormModel {
   std::vector<std::string> buttonCommands() const;  // the button row, left to right
   // The diagram as last recorded for the screen; empty before the first diagram.
   const graphics::Recording& picture() const;
+  // Identify's highlight, drawn over the picture.
+  const graphics::Recording& highlight() const;
 
   // Called after every event so that views can refresh what they show.
   void setChangeListener(std::function<void()> listener) { changed_ = std::move(listener); }
@@ -61,6 +63,7 @@ class MainWindow : public ui::FormModel {
 
  private:
   void buildCommands();
+  void clickAt(const std::string& item);
   void buildMenus();
   void notify();
 

@@ -9,6 +9,7 @@
 #include "common/text/Text.h"
 #include "common/text/TextFile.h"
 #include "lavix/app/Session.h"
+#include "lavix/app/SpiderDrawing.h"
 #include "lavix/diagram/Redraw.h"
 
 namespace lavix::app {
@@ -53,7 +54,7 @@ diagram::PositionArea currentArea(const Session& s) { return areaOf(positionAt(s
 void layoutFrame(Session& s) { diagram::layoutFrame(s.diagram, currentArea(s)); }
 
 void setButtonsForKind(Session& s) {
-  s.buttons = diagram::setButtonsForKind(s.diagram.diagramKind, s.diagram.statsCaptionOn, false);
+  s.buttons = diagram::setButtonsForKind(s.diagram.diagramKind, s.diagram.statsCaptionOn, s.spider.gapMode);
   s.window.buttonRowVisible = !s.diagram.diagramKind.empty();
 }
 
@@ -67,6 +68,12 @@ void redrawDiagram(Session& s) {
   input.statsCaption = s.statsCaption;
   const bool printing = s.output.outputDevice == diagram::OutputDevice::Print;
   input.continuesPage = printing && s.output.pageOpenCount > 1;
+  input.overlays = &s.overlays;
+  if (writeModeOn(s)) input.pointText = [&s](int row) { return pointText(s, row); };
+  if (s.diagram.diagramKind == "SPI") {
+    input.spiderRows.assign(s.spider.selectedRows.begin(), s.spider.selectedRows.end());
+    input.drawSpiderRow = [&s](graphics::Recording& recording, int row) { drawSpiderPattern(s, recording, row); };
+  }
   // A failed redraw must not leave half-changed settings behind.
   const diagram::DiagramSettings before = s.diagram;
   try {
@@ -75,7 +82,10 @@ void redrawDiagram(Session& s) {
     s.plottedRows = std::move(result.plottedRows);
     s.plottedNames = std::move(result.plottedNames);
     s.labelFontHeight = result.labelFontHeight;
+    s.diagramStatus = result.statusLine;
     s.window.status = result.statusLine;
+    s.interaction.highlight.clear();
+    s.interaction.highlightOn = false;
     if (printing && input.continuesPage) {
       for (const graphics::Operation& op : recording.operations()) s.printPage.add(op);
     } else if (printing) {

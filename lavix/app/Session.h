@@ -6,9 +6,11 @@
 #include "common/graphics/Recording.h"
 #include "common/ui/PicturePort.h"
 #include "common/ui/Prompts.h"
+#include "lavix/app/Interaction.h"
 #include "lavix/app/PageLayout.h"
 #include "lavix/app/Preferences.h"
 #include "lavix/app/RecentFiles.h"
+#include "lavix/app/SpiderCommands.h"
 #include "lavix/data/DataStore.h"
 #include "lavix/data/DialogExchange.h"
 #include "lavix/data/NormalisationTable.h"
@@ -17,6 +19,7 @@
 #include "lavix/data/SubsetCriteria.h"
 #include "lavix/diagram/Buttons.h"
 #include "lavix/diagram/OutputState.h"
+#include "lavix/diagram/Overlays.h"
 #include "lavix/diagram/DiagramSettings.h"
 #include "lavix/diagram/SymbolTable.h"
 
@@ -78,6 +81,10 @@ class Session {
   std::string statsCaption;              // the histogram or regression caption
   std::vector<diagram::DiagramButton> buttons;  // the button row as the kind sets it
   int32_t labelFontHeight = 0;           // of the last redraw, for labels added later
+  std::string diagramStatus;             // the status line of the last redraw
+  InteractionState interaction;          // identify mode, write modes, the armed label
+  diagram::OverlayTable overlays;        // library fields and labels, the user's labels
+  SpiderState spider;                    // the spider diagram's pattern, samples and line mode
 
   WindowState window;
 

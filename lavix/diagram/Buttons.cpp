@@ -6,7 +6,7 @@ namespace lavix::diagram {
 std::vector<DiagramButton> setButtonsForKind(const std::string& kind, bool statsCaptionOn, bool spiderGapMode) {
   std::vector<DiagramButton> row = {
       {"newx", "New X"},        {"newy", "New Y"},       {"newz", "New Z"},     {"SwitchXY", "XY-YX"},
-      {"fliporder", "1-n n-1"}, {"Identify", "Identify"}, {"Nextone", "Next"},  {"prev", "Prev"},
+      {"fliporder", "1-n n-1"}, {"Identify", "ID ON"},  {"Nextone", "Next"},  {"prev", "Prev."},
       {"pick", "Pick"},         {"wrname", "Name"},      {"linRegress", "Regress"}, {"mix", "Mix"},
       {"model", "Model"},       {"Legend", "Legend", false},
       {"cmdRem", statsCaptionOn ? "NB off" : "NB on"}};

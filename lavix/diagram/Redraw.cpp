@@ -65,6 +65,7 @@ class DiagramRecorder {
   void drawTitles();
   void drawSamples();
   void drawModelCurves();
+  void drawStoredLabels();
 
   void linearXTicks();
   void linearYTicks();
@@ -532,8 +533,22 @@ void DiagramRecorder::drawSamples() {
       rec_.line(previous.x, previous.y, point.x, point.y);
     }
     if (!sym.lineOnly && symbol != noSymbol) drawSymbol(rec_, sym, symbol, point.x, point.y, s_.pageYSign);
+    if (in_.pointText) {
+      const std::string written = in_.pointText(row);
+      if (!written.empty()) text(point, written, labelFont_, gr::HAlign::Left, gr::VAlign::Bottom);
+    }
     previous = point;
     havePrevious = true;
+  }
+}
+
+void DiagramRecorder::drawStoredLabels() {
+  const OverlayTable& table = *in_.overlays;
+  const int first = table.fieldLines + table.fieldLabels;
+  for (int i = first; i < table.total() && static_cast<std::size_t>(i) < table.text.size(); ++i) {
+    const auto at = static_cast<std::size_t>(i);
+    // The label's lower-left corner sits on its position.
+    text(projectData(s_, table.x[at], table.y[at]), table.text[at], labelFont_, gr::HAlign::Left, gr::VAlign::Bottom);
   }
 }
 
@@ -568,6 +583,7 @@ RedrawResult DiagramRecorder::run() {
   else if (kind == "SPI") drawSpiderAxes();
   else if (kind == "TRI") drawTernary();
   drawTitles();
+  if (in_.overlays && in_.overlays->total() > 0) drawStoredLabels();
   if (in_.drawOverlays) in_.drawOverlays(rec_);
   drawSamples();
   drawModelCurves();
@@ -592,6 +608,50 @@ graphics::Point projectXY(const DiagramSettings& s, float x, float y) {
   const double yScale = (s.y.end >= s.y.start ? 1.0 : -1.0) * s.frameHeight / ySpan;
   return {roundToUnit(s.frameLeft + (static_cast<double>(x) - s.x.start) * xScale),
           roundToUnit(s.frameBottom + (static_cast<double>(y) - s.y.start) * yScale)};
+}
+
+graphics::Point projectData(const DiagramSettings& s, float x, float y) {
+  if (s.diagramKind == "TRI") return ternaryGeometry(s).project({x, y, 1.0f - x - y});
+  auto axisValue = [](float v, int16_t logFlag) {
+    return logFlag == 1 ? (v > 0 ? std::log10(v) : -38.0f) : v;
+  };
+  return projectXY(s, axisValue(x, s.plot.xLog), axisValue(y, s.plot.yLog));
+}
+
+std::pair<float, float> pageToData(const DiagramSettings& s, graphics::Point page) {
+  if (s.diagramKind == "TRI") {
+    const TernaryGeometry g = ternaryGeometry(s);
+    if (g.width == 0 || g.height == 0) return {0.0f, 0.0f};
+    const double fy = (page.y - g.originY) / (static_cast<double>(g.pageYSign) * g.height);
+    const double fx = 1.0 - fy / 2.0 - (page.x - g.originX) / g.width;
+    return {static_cast<float>(fx), static_cast<float>(fy)};
+  }
+  const double width = s.frameWidth == 0 ? 1 : s.frameWidth, height = s.frameHeight == 0 ? 1 : s.frameHeight;
+  double x = s.x.start + (static_cast<double>(s.x.end) - s.x.start) * (page.x - s.frameLeft) / width;
+  double y = s.y.start + (static_cast<double>(s.y.end) - s.y.start) * (page.y - s.frameBottom) / height;
+  if (s.plot.xLog == 1) x = std::pow(10.0, x);
+  if (s.plot.yLog == 1) y = std::pow(10.0, y);
+  return {static_cast<float>(x), static_cast<float>(y)};
+}
+
+void recordHighlight(graphics::Recording& recording, const DiagramSettings& s, const data::DataStore& data,
+                     const SymbolTable& symbols, int row, int32_t labelFontHeight) {
+  if (row < 1 || static_cast<std::size_t>(row) >= data.symbolOf.size()) return;
+  const float x = at(s.plot.xValue, row), y = at(s.plot.yValue, row);
+  gr::Point point;
+  if (s.diagramKind == "TRI") {
+    const auto f = toFractions(x, y, at(s.plot.zValue, row));
+    if (!f) return;
+    point = ternaryGeometry(s).project(*f);
+  } else {
+    point = projectXY(s, x, y);
+  }
+  const int symbol = rowSymbol(symbols, data.symbolOf[static_cast<std::size_t>(row)]);
+  if (symbol != noSymbol) drawSymbol(recording, symbols, symbol, point.x, point.y, s.pageYSign);
+  const int32_t radius = std::max<int32_t>(60, std::abs(labelFontHeight));
+  recording.selectPen(gr::rgb(220, 0, 0), std::max<int32_t>(10, radius / 8));
+  recording.selectHollowBrush();
+  recording.circle(point.x, point.y, radius);
 }
 
 std::string statusLine(const RedrawInput& in) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/graphics/Recording.h"
@@ -14,6 +15,7 @@
 #include "lavix/diagram/FrameLayout.h"
 #include "lavix/diagram/Histogram.h"
 #include "lavix/diagram/OutputState.h"
+#include "lavix/diagram/Overlays.h"
 #include "lavix/diagram/SymbolTable.h"
 
 namespace lavix::diagram {
@@ -55,8 +57,11 @@ struct RedrawInput {
   // "SPI": the selected samples, and how one of them is drawn (the spider subsystem's part).
   std::vector<int> spiderRows;
   std::function<void(graphics::Recording&, int row)> drawSpiderRow;
-  // Overlays drawn before the samples (library fields, user labels).
+  // Overlays drawn before the samples: stored labels, then what other subsystems add.
+  const OverlayTable* overlays = nullptr;
   std::function<void(graphics::Recording&)> drawOverlays;
+  // The text written beside each plotted point (names, values, a field); empty: none.
+  std::function<std::string(int row)> pointText;
 };
 
 struct RedrawResult {
@@ -76,6 +81,16 @@ RedrawResult redrawDiagram(RedrawInput& input, graphics::Recording& recording);
 
 // Page x/y of an XY (or histogram, spider) value pair.
 graphics::Point projectXY(const DiagramSettings& settings, float x, float y);
+
+// The page point of a position in data coordinates (raw values on log axes; fx, fy on a ternary).
+graphics::Point projectData(const DiagramSettings& settings, float x, float y);
+
+// The inverse: a page point in data coordinates, as labels store them.
+std::pair<float, float> pageToData(const DiagramSettings& settings, graphics::Point page);
+
+// Draws one plotted row again on top (identify's highlight): its symbol and a ring around it.
+void recordHighlight(graphics::Recording& recording, const DiagramSettings& settings, const data::DataStore& data,
+                     const SymbolTable& symbols, int row, int32_t labelFontHeight);
 
 // The status line: position name, a blank, then "/nm100 ", "/limits ", "/symbols ", "/page open".
 std::string statusLine(const RedrawInput& input);

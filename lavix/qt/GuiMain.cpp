@@ -15,6 +15,7 @@
 #include "lavix/app/Startup.h"
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/qt/MainWindowView.h"
+#include "lavix/qt/SubSelectView.h"
 #include "lavix/qt/VarformView.h"
 #include "qtui/RecordingPlayer.h"
 #include "qtui/QtClipboard.h"
@@ -28,6 +29,7 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
   QApplication::setApplicationName(QStringLiteral("Lavix"));
 
   qtui::QtPrompts prompts;
+  registerSubSelectView(prompts);
   prompts.registerForm("varform", [](ui::FormModel& form, QWidget* parent) -> std::unique_ptr<QDialog> {
     auto* calculator = dynamic_cast<calc::VariableCalculator*>(&form);
     if (!calculator) return nullptr;

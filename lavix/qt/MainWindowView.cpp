@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -46,8 +47,26 @@ MainWindowView::MainWindowView(app::MainWindow& model, QWidget* parent) : QMainW
   // The page is shown whole, one page unit as long on both axes, and follows resizes.
   picture_->setPainter([this](QPainter& painter, const QRect& area) {
     const graphics::Recording& recording = model_.picture();
-    if (!recording.empty()) qtui::playRecording(painter, recording, area, qtui::Mapping::Isotropic);
+    if (recording.empty()) return;
+    qtui::playRecording(painter, recording, area, qtui::Mapping::Isotropic);
+    if (!model_.highlight().empty()) qtui::playRecording(painter, model_.highlight(), area, qtui::Mapping::Isotropic);
   });
+  // A click goes to the model in page units, through the inverse of the picture's mapping.
+  connect(picture_, &PictureWidget::pressed, this, [this](QPoint position, Qt::MouseButton button) {
+    const graphics::Recording& recording = model_.picture();
+    if (button != Qt::LeftButton || recording.empty()) return;
+    const QPointF page = qtui::PageMapping(recording, picture_->rect(), qtui::Mapping::Isotropic).toPage(position);
+    runCommand("lxpic", QString("%1 %2").arg(qRound(page.x())).arg(qRound(page.y())).toStdString());
+  });
+  // Walking through the identified samples from the keyboard.
+  for (const auto& [keys, command] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Right), "Nextone"},
+                                      std::pair{QKeySequence(Qt::CTRL | Qt::Key_Left), "prev"}}) {
+    auto* shortcut = new QShortcut(keys, this);
+    const std::string name = command;
+    connect(shortcut, &QShortcut::activated, this, [this, name] {
+      if (model_.isVisible(name)) runCommand(name);
+    });
+  }
   layout->addWidget(buttonRow_);
   layout->addWidget(picture_, 1);
   setCentralWidget(central);
@@ -164,9 +183,9 @@ void MainWindowView::refresh() {
   }
 }
 
-void MainWindowView::runCommand(const std::string& command) {
+void MainWindowView::runCommand(const std::string& command, const std::string& item) {
   try {
-    model_.click(command, "");
+    model_.click(command, item);
   } catch (const std::exception& failure) {
     // The cores report their failures themselves; what escapes is a fault, shown and survived.
     QMessageBox::critical(this, QStringLiteral("Lavix"), QString::fromStdString(failure.what()));

@@ -43,7 +43,7 @@ class MainWindowView : public QMainWindow {
   // Mirrors the model's current state.
   void refresh();
   // Runs a command through the model as its menu item or button would.
-  void runCommand(const std::string& command);
+  void runCommand(const std::string& command, const std::string& item = "");
 
   PictureWidget* picture() const { return picture_; }
   QLabel* statusLabel() const { return status_; }

@@ -1,0 +1,14 @@
+// drawSpiderPattern: one sample's spider pattern projected onto the current frame.
+#pragma once
+
+#include "common/graphics/Recording.h"
+
+namespace lavix::app {
+
+class Session;
+
+// The row's pattern as polylines in its symbol's pen, with its symbol at every point unless
+// line-only is on. Points outside the frame's height are dropped, not clipped.
+void drawSpiderPattern(const Session& session, graphics::Recording& recording, int row);
+
+}  // namespace lavix::app
