@@ -1,8 +1,10 @@
-// Fuzz target: the symbol file reader, in a colour mode and in a keep-colours mode.
+// Fuzz target: the symbol file reader, in a colour mode and in a keep-colours mode, and the
+// drawing of every symbol it leaves in the table.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
+#include "lavix/diagram/DrawSymbol.h"
 #include "lavix/diagram/SymbolFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -19,5 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (result != SymbolReadResult::complete && error.text.empty()) __builtin_trap();
   table.pendingSymbolSize = 1.7f;
   readSymbolText(content, "resize", table, error);
+  lavix::graphics::Recording recording;
+  SymbolPainter painter(recording, table, -1);
+  for (int s = -symbolSlots; s <= symbolSlots; ++s) {
+    painter.draw(s, 30000, -30000);
+    drawSymbol(recording, table, s, -30000, 30000, 1);
+  }
   return 0;
 }
