@@ -10,6 +10,7 @@
 #include "common/text/Text.h"
 #include "common/text/TextFile.h"
 #include "common/ui/Prompts.h"
+#include "lavix/app/Interaction.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
 
@@ -61,6 +62,15 @@ std::vector<std::uint8_t> placeableBytes(const Session& s) {
   return graphics::toPlaceableWmf(s.recording, to16(box.x), to16(box.y));
 }
 
+// The user's labels are the last entries of the overlay table; library fields stay.
+void clearUserLabels(diagram::OverlayTable& table) {
+  const auto kept = static_cast<std::size_t>(std::max(0, table.fieldLines + table.fieldLabels));
+  if (table.x.size() > kept) table.x.resize(kept);
+  if (table.y.size() > kept) table.y.resize(kept);
+  if (table.text.size() > kept) table.text.resize(kept);
+  table.userLabels = 0;
+}
+
 std::string extensionOf(const std::string& path) {
   const std::string name = fileNamePart(path);
   const std::size_t dot = name.rfind('.');
@@ -103,6 +113,7 @@ void menuPrint(Session& s) {
     if (s.output.pageOpenCount < INT16_MAX) ++s.output.pageOpenCount;
     s.output.outputDevice = OutputDevice::Print;
     redrawDiagram(s);
+    clearUserLabels(s.overlays);
   } else {
     s.printPage.clear();
     s.output.pageOpenCount = 0;
@@ -163,7 +174,7 @@ void mnuClipPage(Session& s) {
 
 void copytoclip(Session& s) {
   if (!haveDiagram(s)) return;
-  s.window.identifyMode = false;
+  identifyOff(s);
   const int16_t yLabelOrientation = recordForMetafile(s);
   if (!s.recording.empty()) {
     // The clipboard gets the bytes the file holds; a program folder that cannot be written

@@ -20,6 +20,13 @@ std::uint16_t word(const std::string& bytes, std::size_t at) {
                                     (static_cast<unsigned char>(bytes[at + 1]) << 8));
 }
 
+int textCount(const graphics::Recording& recording, const std::string& text) {
+  int count = 0;
+  for (const graphics::Operation& op : recording.operations())
+    if (const auto* t = std::get_if<graphics::Text>(&op); t && t->text == text) ++count;
+  return count;
+}
+
 class OutputCommandsTest : public DiagramFixture {
  protected:
   void SetUp() override {
@@ -38,6 +45,14 @@ class OutputCommandsTest : public DiagramFixture {
     EXPECT_EQ(session().output.outputDevice, diagram::OutputDevice::Screen);
     EXPECT_LT(session().recording.windowExtent().y, 0);
     EXPECT_FALSE(session().recording.empty());
+  }
+
+  // The last transcript line of one kind ("print: ", "message: " ...); status lines come between.
+  std::string last(const std::string& kind) const {
+    const auto& lines = f.transcript.lines();
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+      if (line->rfind(kind, 0) == 0) return *line;
+    return {};
   }
 
   void print(const std::string& answer) {
@@ -99,7 +114,7 @@ TEST_F(OutputCommandsTest, ThePageBoxFollowsThePositionsOrientation) {
 TEST_F(OutputCommandsTest, NoFileNameWritesNothing) {
   f.prompts.queueAnswers({"[cancel]"});
   app::mnuSaveDiag(session());
-  EXPECT_EQ(f.lastLine(), "message: No file name, exiting");
+  EXPECT_EQ(last("message: "), "message: No file name, exiting");
   EXPECT_FALSE(exists(".wmf"));
   expectScreen();
 }
@@ -134,7 +149,7 @@ TEST_F(OutputCommandsTest, MetafileOutputGivesTheScreenItsSettingsBack) {
 TEST_F(OutputCommandsTest, ClipboardCopyHoldsWhatGarbWmfHolds) {
   session().window.identifyMode = true;
   app::mnuClipPage(session());
-  EXPECT_EQ(f.lastLine(), "clipboard: picture (wmf, svg, png)");
+  EXPECT_EQ(last("clipboard: "), "clipboard: picture (wmf, svg, png)");
   EXPECT_FALSE(session().window.identifyMode);
   const std::string garb = readWholeFile(path("garb.wmf"));
   ASSERT_EQ(picture.copies(), 1);
@@ -156,7 +171,7 @@ TEST_F(OutputCommandsTest, PrintAsksAndYesSendsThePage) {
   print("Yes");
   EXPECT_TRUE(f.shown("message: Send current page to printer?\\nAnswer YES if page is complete.  Answer NO to leave "
                       "page open for more plots"));
-  EXPECT_EQ(f.lastLine(), "print: page landscape, 1 diagram");
+  EXPECT_EQ(last("print: "), "print: page landscape, 1 diagram");
   ASSERT_EQ(picture.printedPages().size(), 1u);
   EXPECT_GT(picture.printedPages()[0].windowExtent().x, 0);
   EXPECT_EQ(session().output.pageOpenCount, 0);
@@ -166,13 +181,16 @@ TEST_F(OutputCommandsTest, PrintAsksAndYesSendsThePage) {
   settings().pagePosition = 9;  // a portrait position
   app::redrawDiagram(session());
   print("Yes");
-  EXPECT_EQ(f.lastLine(), "print: page portrait, 1 diagram");
+  EXPECT_EQ(last("print: "), "print: page portrait, 1 diagram");
 }
 
 TEST_F(OutputCommandsTest, TwoDiagramsOnOnePage) {
   settings().pagePosition = 2;
+  ASSERT_TRUE(session().overlays.addUserLabel(60, 1, "first only"));
   app::redrawDiagram(session());
   print("No");
+  EXPECT_EQ(session().overlays.userLabels, 0);  // the next diagram starts without them
+  EXPECT_EQ(textCount(session().recording, "first only"), 0);
   EXPECT_EQ(session().output.pageOpenCount, 1);
   EXPECT_NE(session().window.status.find("/page open"), std::string::npos);
   EXPECT_TRUE(picture.printedPages().empty());
@@ -182,7 +200,7 @@ TEST_F(OutputCommandsTest, TwoDiagramsOnOnePage) {
   settings().pagePosition = 3;
   app::redrawDiagram(session());
   print("Yes");
-  EXPECT_EQ(f.lastLine(), "print: page landscape, 2 diagrams");
+  EXPECT_EQ(last("print: "), "print: page landscape, 2 diagrams");
   ASSERT_EQ(picture.printedPages().size(), 1u);
   // Both frames are on the page: the left half's and the right half's left edges.
   int leftHalf = 0, rightHalf = 0;
@@ -193,6 +211,7 @@ TEST_F(OutputCommandsTest, TwoDiagramsOnOnePage) {
     }
   EXPECT_EQ(leftHalf, 1);
   EXPECT_EQ(rightHalf, 1);
+  EXPECT_EQ(textCount(picture.printedPages()[0], "first only"), 1);
   EXPECT_GT(picture.printedPages()[0].size(), firstOps);
   EXPECT_EQ(session().output.pageOpenCount, 0);
   EXPECT_EQ(session().window.status.find("/page open"), std::string::npos);
@@ -209,13 +228,13 @@ TEST_F(OutputCommandsTest, CancelDiscardsTheOpenPage) {
   EXPECT_EQ(session().window.status.find("/page open"), std::string::npos);
   expectScreen();
   print("Yes");  // a fresh page: the discarded diagrams are not on it
-  EXPECT_EQ(f.lastLine(), "print: page landscape, 1 diagram");
+  EXPECT_EQ(last("print: "), "print: page landscape, 1 diagram");
 }
 
 TEST_F(OutputCommandsTest, WithoutAPrinterPortYesSaysSo) {
   session().picture = nullptr;
   print("Yes");
-  EXPECT_EQ(f.lastLine(), "message: No printer is installed");
+  EXPECT_EQ(last("message: "), "message: No printer is installed");
   EXPECT_EQ(session().output.pageOpenCount, 0);
   expectScreen();
 }
@@ -241,13 +260,13 @@ TEST_F(OutputCommandsTest, ExportWritesTheScreensPictureByTheNamesEnding) {
 
   f.prompts.queueAnswers({"pic.gif"});
   app::mnuExport(session());
-  EXPECT_EQ(f.lastLine(), "message: Export the picture as a .png, .svg or .pdf file");
+  EXPECT_EQ(last("message: "), "message: Export the picture as a .png, .svg or .pdf file");
   EXPECT_FALSE(exists("pic.gif"));
 
   session().picture = &picture;  // no window system behind it
   f.prompts.queueAnswers({"pic.png"});
   app::mnuExport(session());
-  EXPECT_EQ(f.lastLine(), "message: The picture could not be written: cannot write png without the window system");
+  EXPECT_EQ(last("message: "), "message: The picture could not be written: cannot write png without the window system");
   expectScreen();
 }
 
