@@ -35,11 +35,11 @@ void showPick(Session& s) {
   clearHighlight(s);
   if (st.currentPick < 1 || st.currentPick > pickCount(s)) return;
   const int row = s.plottedRows[static_cast<std::size_t>(st.currentPick - 1)];
-  s.window.status = " " + s.plottedNames[static_cast<std::size_t>(st.currentPick - 1)];
+  s.setStatus(" " + s.plottedNames[static_cast<std::size_t>(st.currentPick - 1)]);
   st.highlightOn = true;
   st.highlight.setWindow(s.recording.windowOrigin(), s.recording.windowExtent());
   if (s.diagram.diagramKind == "SPI") {
-    drawSpiderPattern(s, st.highlight, row);
+    drawSpiderPattern(s, st.highlight, row, true);
   } else {
     diagram::recordHighlight(st.highlight, s.diagram, s.data, s.symbols, row, s.labelFontHeight);
   }
@@ -85,7 +85,7 @@ void identifyOff(Session& s) {
   s.window.identifyMode = false;
   st.identifyValuesAllowed = false;
   clearHighlight(s);
-  s.window.status = s.diagramStatus;
+  s.setStatus(s.diagramStatus);
 }
 
 void identify(Session& s) {

@@ -9,7 +9,9 @@
 #include "lavix/app/CipwColumns.h"
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/Interaction.h"
+#include "lavix/app/OutputCommands.h"
 #include "lavix/app/SelectCommand.h"
+#include "lavix/app/SymbolForm.h"
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/FileOperations.h"
 #include "lavix/app/Messages.h"
@@ -31,15 +33,11 @@ constexpr Placeholder plotCommands[] = {{"mdiag", "&Diagram library"}};
 constexpr Placeholder calculateCommands[] = {
     {"mnorm", "&Normalize"}, {"mpearce", "&Pearce parameters"},
     {"mextra", "&Extra parameters"}, {"mcmas", "&CMAS projection"}, {"mmin", "&Mineral projection"}};
-constexpr Placeholder diagramCommands[] = {{"menuSymbols", "S&ymbols"}};
 // The diagram menu's own commands, in menu order.
 const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZerosIn", "menuZerosOut", "menuWhite",
                                            "menuColor",  "menuVerticalY", "menuHorizY"};
-constexpr Placeholder outputCommands[] = {{"menuPrint", "&Print"},
-                                          {"mnuSaveDiag", "&Save diagram"},
-                                          {"mnuSaveDiaPage", "Save diagram with &page"},
-                                          {"mnuClipPage", "&Copy with page"},
-                                          {"mnuClipnopage", "Copy &without page"}};
+const char* const outputMenuCommands[] = {"menuPrint", "mnuSaveDiag", "mnuSaveDiaPage", "mnuClipPage", "mnuClipnopage",
+                                          "mnuExport"};
 constexpr Placeholder modelCommands[] = {{"mpi", "&Melting and crystallisation"}, {"magmix", "&Mixing"}};
 constexpr Placeholder preferenceCommands[] = {{"mpref", "&Preferences"}};
 
@@ -67,6 +65,12 @@ void MainWindow::buildCommands() {
   add("mcipw", "CIPW Norm", mcipw);
   add("mhist", "&Histogram", mhist);
   add("mspider", "&Spider diagram", mspider);
+  add("menuSymbols", "S&ymbols", [](Session& s) {
+    const SymbolsOutcome outcome = menuSymbols(s);
+    if (outcome.resetSpider) s.spider.state.clear();
+    if (outcome.rebuildHistogram) rebuildHistogram(s);
+    if (outcome.redraw) redrawDiagram(s);
+  });
   add("menuSelect", "Se&lect subset", [](Session& s) {
     const SelectOutcome outcome = menuSelect(s);
     if (!outcome.redraw) return;
@@ -110,8 +114,12 @@ void MainWindow::buildCommands() {
   };
   addPlaceholders(plotCommands);
   addPlaceholders(calculateCommands);
-  addPlaceholders(diagramCommands);
-  addPlaceholders(outputCommands);
+  add("menuPrint", "&Print", menuPrint);
+  add("mnuSaveDiag", "&Save diagram", mnuSaveDiag);
+  add("mnuSaveDiaPage", "Save diagram with &page", mnuSaveDiaPage);
+  add("mnuClipPage", "&Copy with page", mnuClipPage);
+  add("mnuClipnopage", "Copy &without page", mnuClipnopage);
+  add("mnuExport", "&Export picture", mnuExport);
   addPlaceholders(modelCommands);
   addPlaceholders(preferenceCommands);
 }
@@ -132,12 +140,13 @@ void MainWindow::buildMenus() {
   Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
   calculate.entries.insert(calculate.entries.begin(), {{"maddpara"}, {"mcipw"}});
   menus_.push_back(std::move(calculate));
-  Menu diagramMenu = menuOf("mdiagram", "&Diagram", diagramCommands);
-  diagramMenu.entries.push_back({"menuSelect"});
+  Menu diagramMenu{"mdiagram", "&Diagram", {{"menuSymbols"}, {"menuSelect"}}};
   for (const char* name : diagramMenuCommands) diagramMenu.entries.push_back({name});
   diagramMenu.entries.insert(diagramMenu.entries.end(), {{""}, {"menuValues"}, {"menuField"}, {"menuLabel"}});
   menus_.push_back(std::move(diagramMenu));
-  menus_.push_back(menuOf("moutput", "&Output", outputCommands));
+  Menu output{"moutput", "&Output", {}};
+  for (const char* name : outputMenuCommands) output.entries.push_back({name});
+  menus_.push_back(std::move(output));
   menus_.push_back(menuOf("mmodels", "&Models", modelCommands));
   menus_.push_back(menuOf("mprefs", "P&references", preferenceCommands));
 }

@@ -8,6 +8,7 @@
 #include "common/graphics/WmfWriter.h"
 #include "common/text/Text.h"
 #include "common/text/TextFile.h"
+#include "lavix/app/OutputCommands.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/SpiderDrawing.h"
 #include "lavix/diagram/Redraw.h"
@@ -72,6 +73,7 @@ void redrawDiagram(Session& s) {
   if (writeModeOn(s)) input.pointText = [&s](int row) { return pointText(s, row); };
   if (s.diagram.diagramKind == "SPI") {
     input.spiderRows.assign(s.spider.selectedRows.begin(), s.spider.selectedRows.end());
+    input.spiderElements = s.spider.pattern.elements;
     input.drawSpiderRow = [&s](graphics::Recording& recording, int row) { drawSpiderPattern(s, recording, row); };
   }
   // A failed redraw must not leave half-changed settings behind.
@@ -83,7 +85,7 @@ void redrawDiagram(Session& s) {
     s.plottedNames = std::move(result.plottedNames);
     s.labelFontHeight = result.labelFontHeight;
     s.diagramStatus = result.statusLine;
-    s.window.status = result.statusLine;
+    s.setStatus(result.statusLine);
     s.interaction.highlight.clear();
     s.interaction.highlightOn = false;
     if (printing && input.continuesPage) {
@@ -106,15 +108,12 @@ std::optional<std::string> exportRecording(Session& s, const std::string& format
   if (format == "svg") {
     bytes = graphics::toSvg(s.recording, width, height);
   } else if (format == "wmf") {
-    // As the metafile commands do: the diagram alone, recorded for the metafile's downward page y.
-    const diagram::OutputState screen = s.output;
-    s.output = {diagram::OutputDevice::Wmf, false, screen.pageOpenCount};
-    redrawDiagram(s);
-    const auto wmf = graphics::toPlaceableWmf(s.recording, diagram::wmfWindowWidth, diagram::wmfWindowHeight);
-    bytes.assign(wmf.begin(), wmf.end());
-    s.output = screen;
-    redrawDiagram(s);
-  } else return "cannot export " + format + " without the window system";
+    // Exactly what the metafile menu writes.
+    if (!writeDiagramMetafile(s, path)) return "cannot write " + path;
+    return std::nullopt;
+  } else {
+    return "cannot export " + format + " without the window system";
+  }
   text::FileError error;
   if (!text::writeFileAtomically(path, bytes, error)) return error.text;
   return std::nullopt;

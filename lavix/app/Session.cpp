@@ -15,4 +15,10 @@ void Session::allocateRowArrays() {
   diagram.plot.allocate(data.maxRows);
 }
 
+void Session::setStatus(const std::string& text) {
+  if (text == window.status) return;
+  window.status = text;
+  prompts.showStatus(text);
+}
+
 }  // namespace lavix::app

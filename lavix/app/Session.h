@@ -88,6 +88,9 @@ class Session {
 
   WindowState window;
 
+  // The status label's text; shown (and written to a batch transcript) when it changes.
+  void setStatus(const std::string& text);
+
   // (Re)allocates everything whose size follows the matrix capacity.
   void allocateRowArrays();
 };

@@ -2,6 +2,7 @@
 #include "lavix/app/SpiderDrawing.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "lavix/app/Session.h"
 #include "lavix/diagram/DrawSymbol.h"
@@ -9,7 +10,7 @@
 
 namespace lavix::app {
 
-void drawSpiderPattern(const Session& s, graphics::Recording& recording, int row) {
+void drawSpiderPattern(const Session& s, graphics::Recording& recording, int row, bool highlighted) {
   const diagram::DiagramSettings& d = s.diagram;
   const auto lines = spiderRowLines(s, s.spider, row);
   auto project = [&d](float x, float y) {
@@ -24,7 +25,8 @@ void drawSpiderPattern(const Session& s, graphics::Recording& recording, int row
     std::vector<graphics::Point> points;
     for (const auto& p : piece) points.push_back({p.x, p.y});
     if (points.size() > 1) {
-      recording.add(diagram::symbolPen(s.symbols, pen.symbol));
+      if (highlighted) recording.selectPen(graphics::rgb(220, 0, 0), std::max<int32_t>(20, std::abs(s.labelFontHeight) / 6));
+      else recording.add(diagram::symbolPen(s.symbols, pen.symbol));
       recording.polyline(points);
     }
     if (s.symbols.lineOnly) continue;

@@ -8,7 +8,8 @@ namespace lavix::app {
 class Session;
 
 // The row's pattern as polylines in its symbol's pen, with its symbol at every point unless
-// line-only is on. Points outside the frame's height are dropped, not clipped.
-void drawSpiderPattern(const Session& session, graphics::Recording& recording, int row);
+// line-only is on. Points outside the frame's height are dropped, not clipped. `highlighted`
+// draws the lines in a wide red pen, as identify shows the picked sample.
+void drawSpiderPattern(const Session& session, graphics::Recording& recording, int row, bool highlighted = false);
 
 }  // namespace lavix::app

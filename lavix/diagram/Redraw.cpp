@@ -364,6 +364,12 @@ void DiagramRecorder::drawSpiderAxes() {
     linearYTicks();
     linearYNumbers();
   }
+  // Each element at its place along X, with a tick, so the pattern can be read.
+  for (std::size_t i = 0; i < in_.spiderElements.size(); ++i) {
+    const int32_t px = projectXY(s_, static_cast<float>(i + 1), s_.y.start).x;
+    xTick(px, tickLength_);
+    if (axisNumbersOnX()) xNumber(px, in_.spiderElements[i]);
+  }
 }
 
 void DiagramRecorder::drawTernary() {

@@ -56,6 +56,7 @@ struct RedrawInput {
   bool continuesPage = false;     // a diagram added to an open printer page: no page fill
   // "SPI": the selected samples, and how one of them is drawn (the spider subsystem's part).
   std::vector<int> spiderRows;
+  std::vector<std::string> spiderElements;  // written under their places 1..n along X
   std::function<void(graphics::Recording&, int row)> drawSpiderRow;
   // Overlays drawn before the samples: stored labels, then what other subsystems add.
   const OverlayTable* overlays = nullptr;

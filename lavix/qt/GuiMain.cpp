@@ -1,8 +1,6 @@
 // Wires the session, the Qt ports and the main window view together.
 #include "lavix/qt/GuiMain.h"
 
-#include <cmath>
-#include <cstdlib>
 
 #include <QApplication>
 #include <QImage>
@@ -16,8 +14,8 @@
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/qt/MainWindowView.h"
 #include "lavix/qt/SubSelectView.h"
+#include "lavix/qt/SymformView.h"
 #include "lavix/qt/VarformView.h"
-#include "qtui/RecordingPlayer.h"
 #include "qtui/QtClipboard.h"
 #include "qtui/QtPicture.h"
 #include "qtui/QtPrompts.h"
@@ -30,6 +28,7 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
 
   qtui::QtPrompts prompts;
   registerSubSelectView(prompts);
+  registerSymformView(prompts);
   prompts.registerForm("varform", [](ui::FormModel& form, QWidget* parent) -> std::unique_ptr<QDialog> {
     auto* calculator = dynamic_cast<calc::VariableCalculator*>(&form);
     if (!calculator) return nullptr;
@@ -80,21 +79,11 @@ class OffscreenApplication {
 bool exportPicture(const graphics::Recording& recording, const std::string& format, const std::string& path,
                    std::string& error) {
   OffscreenApplication application;
-  const graphics::Point extent = recording.windowExtent();
-  const double ex = std::abs(extent.x == 0 ? 1 : extent.x), ey = std::abs(extent.y == 0 ? 1 : extent.y);
-  bool written = false;
-  if (format == "png") {
-    const QSize size(1600, static_cast<int>(std::lround(1600 * ey / ex)));
-    const QImage image = qtui::renderRecording(recording, size, qtui::Mapping::Isotropic);
-    written = !image.isNull() && image.save(QString::fromStdString(path), "PNG");
-  } else if (format == "pdf") {
-    written = qtui::writePdf(recording, QString::fromStdString(path), ex > ey);
-  } else {
-    error = "unknown picture format " + format;
+  if (const auto refused = qtui::writePictureFile(recording, format, path)) {
+    error = *refused;
     return false;
   }
-  if (!written) error = "cannot write " + path;
-  return written;
+  return true;
 }
 
 bool saveScreenshot(app::MainWindow& window, const std::string& path, std::string& error) {

@@ -45,3 +45,8 @@ lavix_cli_test(calculator calculator.lvb 0
   "1	1	-1.469976	36.89	0"
   "mLastFile1	")
 lavix_cli_test(no_data no_data.lvb 0 "message: Read a File first" "diagramKind	")
+lavix_cli_test(identify identify.lvb 0
+  "labStatus	 ATAC-4"
+  "input: Type label in text box."
+  "frameLeft	1500"
+  "diagramKind	XY")

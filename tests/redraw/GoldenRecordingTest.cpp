@@ -58,5 +58,19 @@ TEST_F(GoldenRecordingTest, Histogram) {
   expectGolden("histogram");
 }
 
+TEST_F(GoldenRecordingTest, SpiderDiagram) {
+  // Three rare-earth patterns; R2 has no Tb, so its line steps over it.
+  f.folder.write("Data Files/ree.txt",
+                 "SAMPLE\tJCODE\tKCODE\tLCODE\tLa\tCe\tPr\tNd\tSm\tEu\tGd\tTb\tDy\tHo\tEr\tTm\tYb\tLu\n"
+                 "R1\t0\t1\t0\t6.7\t15.2\t2.1\t9.8\t2.45\t0.76\t2.3\t0.37\t2.2\t0.45\t1.25\t0.19\t1.22\t0.18\n"
+                 "R2\t0\t2\t0\t18\t38\t4.6\t19\t3.9\t1.1\t3.5\t0\t3.1\t0.62\t1.8\t0.27\t1.7\t0.26\n"
+                 "R3\t0\t3\t0\t35\t70\t8\t30\t5.2\t0.9\t4.4\t0.7\t4.1\t0.85\t2.5\t0.38\t2.6\t0.4\n");
+  f.click("mOpen", {"Data Files/ree.txt"});
+  f.click("mspider", {"#1", "[all]"});
+  ASSERT_EQ(settings().diagramKind, "SPI");
+  ASSERT_EQ(session().plottedRows, (std::vector<int>{1, 2, 3}));
+  expectGolden("spider");
+}
+
 }  // namespace
 }  // namespace lavix::testing

@@ -126,8 +126,8 @@ TEST_F(MainWindowTest, MenusNameOnlyKnownCommandsAndLaterOnesAreDisabled) {
       if (!entry.command.empty()) EXPECT_NE(f.window->commands().find(entry.command), nullptr) << entry.command;
     }
   EXPECT_TRUE(f.window->isEnabled("mOpen"));
-  EXPECT_FALSE(f.window->isEnabled("mtri"));
-  EXPECT_EQ(f.window->click("mtri", ""), ui::EventResult::Disabled);
+  EXPECT_FALSE(f.window->isEnabled("mdiag"));
+  EXPECT_EQ(f.window->click("mdiag", ""), ui::EventResult::Disabled);
   EXPECT_EQ(f.window->click("nonsense", ""), ui::EventResult::UnknownControl);
 }
 
