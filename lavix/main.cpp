@@ -58,13 +58,8 @@ int runBatch(const ProgramOptions& options) {
   hooks.exportRecording = [&](const std::string& format, const std::string& path) -> std::optional<std::string> {
     if (format == "svg" || format == "wmf") return app::exportRecording(session, format, path);
     if (session.recording.empty()) return std::string("there is no diagram to export");
-#ifdef LAVIX_HAVE_GUI
-    std::string error;
-    if (!qt::exportPicture(session.recording, format, path, error)) return error;
-    return std::nullopt;
-#else
-    return "this lavix was built without Qt and cannot write " + format;
-#endif
+    if (!rasterWriter) return "this lavix was built without Qt and cannot write " + format;
+    return rasterWriter(session.recording, format, path);
   };
   batch::BatchRunner runner(prompts, hooks);
   int code = runner.run(source.text, window);
