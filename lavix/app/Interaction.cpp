@@ -233,6 +233,7 @@ void clickPicture(Session& s, int32_t x, int32_t y) {
   if (!s.window.identifyMode || !st.identifyValuesAllowed) return;
   double best = 1.0e10;
   int bestPick = 0;
+  // Squared page distances; the earlier entry keeps a tie.
   for (int i = 0; i < pickCount(s); ++i) {
     const graphics::Point p = plottedPoint(s, s.plottedRows[static_cast<std::size_t>(i)]);
     const double dx = static_cast<double>(p.x) - x, dy = static_cast<double>(p.y) - y;

@@ -508,6 +508,7 @@ void DiagramRecorder::drawSamples() {
     return {static_cast<float>(low), static_cast<float>(std::log10(raw + error))};
   };
 
+  const TernaryGeometry triangle = kind == "TRI" ? ternaryGeometry(s_) : TernaryGeometry{};
   bool havePrevious = false;
   gr::Point previous;
   for (std::size_t i = 0; i < n; ++i) {
@@ -517,7 +518,7 @@ void DiagramRecorder::drawSamples() {
     if (kind == "TRI") {
       const auto f = toFractions(x, y, at(s_.plot.zValue, row));
       if (!f) continue;
-      point = ternaryGeometry(s_).project(*f);
+      point = triangle.project(*f);
     } else {
       point = projectXY(s_, x, y);
     }
