@@ -67,7 +67,36 @@ std::string settingsDump(const Session& s) {
                                    {"pagePosition", number(d.pagePosition)},
                                    {"shapeChoice", number(d.shapeChoice)},
                                    {"zerosIn", s.window.zerosIn ? "1" : "0"},
-                                   {"plotRowCount", number(plot.plotRowCount)}});
+                                   {"plotRowCount", number(plot.plotRowCount)},
+                                   {"frameWidth", number(d.frameWidth)},
+                                   {"frameHeight", number(d.frameHeight)},
+                                   {"pageYSign", number(d.pageYSign)},
+                                   {"aspectX", number(d.aspectX)},
+                                   {"aspectY", number(d.aspectY)},
+                                   {"flipOrder", d.flipOrder ? "1" : "0"},
+                                   {"statsCaptionOn", d.statsCaptionOn ? "1" : "0"},
+                                   {"whitePage", number(d.whitePage)},
+                                   {"yLabelOrientation", number(d.yLabelOrientation)},
+                                   {"binCount", number(d.binCount)},
+                                   {"integerUnits", number(d.integerUnits)},
+                                   {"xClipMin", number(d.xClipMin)},
+                                   {"xClipMax", number(d.xClipMax)},
+                                   {"yClipMin", number(d.yClipMin)},
+                                   {"yClipMax", number(d.yClipMax)},
+                                   {"zClipMin", number(d.zClipMin)},
+                                   {"zClipMax", number(d.zClipMax)},
+                                   {"spiderScale", d.spiderScale},
+                                   {"spiderYBegin", number(d.spiderYBegin)},
+                                   {"spiderYEnd", number(d.spiderYEnd)},
+                                   {"spiderState", s.spider.state},
+                                   {"spiderGapMode", s.spider.gapMode ? "1" : "0"},
+                                   {"identifyMode", s.window.identifyMode ? "1" : "0"},
+                                   {"currentPick", number(s.interaction.currentPick)},
+                                   {"userLabels", number(s.overlays.userLabels)},
+                                   {"pageOpenCount", number(s.output.pageOpenCount)},
+                                   {"outputDevice", s.output.outputDevice == diagram::OutputDevice::Screen  ? "SCREEN"
+                                                    : s.output.outputDevice == diagram::OutputDevice::Print ? "PRINT"
+                                                                                                            : "WMF"}});
   std::string out;
   for (const auto& [name, value] : settings) {
     if (!out.empty()) out += '\n';

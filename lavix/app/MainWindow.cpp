@@ -163,6 +163,10 @@ std::vector<std::pair<std::string, std::string>> MainWindow::fields() const {
   out.emplace_back("labStatus", statusText());
   for (int entry = 1; entry <= 5; ++entry)
     out.emplace_back(lastFileCommands[entry - 1], session_.recent.caption(entry));
+  // The button row as the user sees it.
+  if (session_.window.buttonRowVisible)
+    for (const std::string& button : buttonCommands())
+      if (isVisible(button)) out.emplace_back(button, caption(button));
   return out;
 }
 
