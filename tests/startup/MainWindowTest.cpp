@@ -123,7 +123,9 @@ TEST_F(MainWindowTest, ResetWithZeroRowsKeepsThemAndSetsColumns) {
 TEST_F(MainWindowTest, MenusNameOnlyKnownCommandsAndLaterOnesAreDisabled) {
   for (const auto& menu : f.window->menus())
     for (const auto& entry : menu.entries) {
-      if (!entry.command.empty()) EXPECT_NE(f.window->commands().find(entry.command), nullptr) << entry.command;
+      if (!entry.command.empty()) {
+        EXPECT_NE(f.window->commands().find(entry.command), nullptr) << entry.command;
+      }
     }
   EXPECT_TRUE(f.window->isEnabled("mOpen"));
   EXPECT_FALSE(f.window->isEnabled("mdiag"));
