@@ -43,6 +43,10 @@ struct PageFrame {
 };
 
 struct RedrawInput {
+  RedrawInput(DiagramSettings& settings, const data::DataStore& data, const SymbolTable& symbols,
+              const data::SubsetCriteria& subset)
+      : settings(settings), data(data), symbols(symbols), subset(subset) {}
+
   DiagramSettings& settings;  // the frame is laid out, the spider and histogram Y axes are set
   const data::DataStore& data;
   const SymbolTable& symbols;

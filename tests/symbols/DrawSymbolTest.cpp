@@ -85,7 +85,9 @@ TEST(DrawSymbol, FilledAndCircleFollowTheShapeName) {
     const auto* brush = std::get_if<SelectBrush>(&r.operations()[1]);
     ASSERT_NE(brush, nullptr);
     EXPECT_EQ(brush->hollow, c.hollow) << c.symbol;
-    if (!c.hollow) EXPECT_EQ(brush->colour, table.symbolFillColour[static_cast<std::size_t>(c.symbol)]);
+    if (!c.hollow) {
+      EXPECT_EQ(brush->colour, table.symbolFillColour[static_cast<std::size_t>(c.symbol)]);
+    }
     EXPECT_EQ(std::holds_alternative<Ellipse>(r.operations()[2]), c.circle) << c.symbol;
     EXPECT_EQ(std::holds_alternative<Polygon>(r.operations()[2]), !c.circle) << c.symbol;
   }
