@@ -1,11 +1,11 @@
 // mixing: the window program, or with --batch a headless run of a script.
+#include <functional>
 #include <iostream>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "common/batch/BatchRunner.h"
-#include "common/batch/ProgramOptions.h"
+#include "common/batch/ProgramMain.h"
 #include "common/text/Text.h"
 #include "common/ui/PrinterPort.h"
 #include "common/ui/ScriptedPrompts.h"
@@ -20,13 +20,8 @@ namespace {
 
 using lavix::batch::ProgramOptions;
 
-int runBatch(const ProgramOptions& options) {
+int runBatch(const lavix::batch::ScriptSource& source, const ProgramOptions& options) {
   using namespace lavix;
-  batch::ScriptSource source = batch::readScriptSource(*options.batchScript, std::cin);
-  if (!source.ok) {
-    std::cout << "error: " << source.error << std::endl;
-    return batch::exitUnreadableScript;
-  }
   ui::Transcript transcript(std::cout);
   ui::ScriptedPrompts prompts(transcript, source.folder);
   ui::ScriptedPrinter printer(transcript);
@@ -41,43 +36,23 @@ int runBatch(const ProgramOptions& options) {
   batch::BatchRunner runner(prompts, hooks);
   int code = runner.run(source.text, window);
 
-  if (options.screenshot) {
+  std::function<bool(const std::string&, std::string&)> save;
 #ifdef LAVIX_HAVE_GUI
-    std::string error;
-    if (!mixing::qt::saveScreenshot(window, *options.screenshot, error)) {
-      std::cout << "error: " << error << std::endl;
-      if (code == batch::exitSuccess) code = batch::exitProgramFailure;
-    }
-#else
-    std::cout << "error: this mixing was built without Qt and cannot take screenshots" << std::endl;
-    if (code == batch::exitSuccess) code = batch::exitProgramFailure;
+  save = [&](const std::string& path, std::string& error) {
+    return mixing::qt::saveScreenshot(window, path, error);
+  };
 #endif
-  }
-  return code;
+  return batch::takeScreenshot(code, options, "mixing", save);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace lavix::batch;
-  const ProgramOptionsRules rules{"mixing", false};
-  ProgramOptions options;
-  std::string error;
-  switch (parseProgramOptions(argc, argv, rules, options, error)) {
-    case OptionsOutcome::Help: std::cout << programUsage(rules); return 0;
-    case OptionsOutcome::Error: std::cerr << "mixing: " << error << "\n" << programUsage(rules); return 2;
-    case OptionsOutcome::Run: break;
-  }
-  try {
-    if (options.batchScript) return runBatch(options);
+  lavix::batch::ProgramEntry entry{{"mixing", false}, runBatch, {}};
 #ifdef LAVIX_HAVE_GUI
+  entry.runGui = [](int argc, char** argv, const ProgramOptions& options) {
     return lavix::mixing::qt::runGui(argc, argv, options.base);
-#else
-    std::cerr << "mixing: this build has no window (Qt was not found); run a script with --batch\n";
-    return 1;
+  };
 #endif
-  } catch (const std::exception& failure) {
-    std::cerr << "mixing: " << failure.what() << "\n";
-    return 1;
-  }
+  return lavix::batch::programMain(argc, argv, entry);
 }

@@ -1,11 +1,11 @@
 // normwise: the CIPW norm window program, or with --batch a headless run of a script.
+#include <functional>
 #include <iostream>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
 #include "common/batch/BatchRunner.h"
-#include "common/batch/ProgramOptions.h"
+#include "common/batch/ProgramMain.h"
 #include "common/text/Text.h"
 #include "common/ui/PrinterPort.h"
 #include "common/ui/ScriptedPrompts.h"
@@ -20,13 +20,8 @@ namespace {
 
 using lavix::batch::ProgramOptions;
 
-int runBatch(const ProgramOptions& options) {
+int runBatch(const lavix::batch::ScriptSource& source, const ProgramOptions& options) {
   using namespace lavix;
-  batch::ScriptSource source = batch::readScriptSource(*options.batchScript, std::cin);
-  if (!source.ok) {
-    std::cout << "error: " << source.error << std::endl;
-    return batch::exitUnreadableScript;
-  }
   ui::Transcript transcript(std::cout);
   ui::ScriptedPrompts prompts(transcript, source.folder);
   ui::ScriptedPrinter printer(transcript);
@@ -40,43 +35,23 @@ int runBatch(const ProgramOptions& options) {
   batch::BatchRunner runner(prompts, hooks);
   int code = runner.run(source.text, form);
 
-  if (options.screenshot) {
+  std::function<bool(const std::string&, std::string&)> save;
 #ifdef LAVIX_HAVE_GUI
-    std::string error;
-    if (!normwise::qt::saveScreenshot(form, *options.screenshot, error)) {
-      std::cout << "error: " << error << std::endl;
-      if (code == batch::exitSuccess) code = batch::exitProgramFailure;
-    }
-#else
-    std::cout << "error: this normwise was built without Qt and cannot take screenshots" << std::endl;
-    if (code == batch::exitSuccess) code = batch::exitProgramFailure;
+  save = [&](const std::string& path, std::string& error) {
+    return normwise::qt::saveScreenshot(form, path, error);
+  };
 #endif
-  }
-  return code;
+  return batch::takeScreenshot(code, options, "normwise", save);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  using namespace lavix::batch;
-  const ProgramOptionsRules rules{"normwise", false};
-  ProgramOptions options;
-  std::string error;
-  switch (parseProgramOptions(argc, argv, rules, options, error)) {
-    case OptionsOutcome::Help: std::cout << programUsage(rules); return 0;
-    case OptionsOutcome::Error: std::cerr << "normwise: " << error << "\n" << programUsage(rules); return 2;
-    case OptionsOutcome::Run: break;
-  }
-  try {
-    if (options.batchScript) return runBatch(options);
+  lavix::batch::ProgramEntry entry{{"normwise", false}, runBatch, {}};
 #ifdef LAVIX_HAVE_GUI
+  entry.runGui = [](int argc, char** argv, const ProgramOptions& options) {
     return lavix::normwise::qt::runGui(argc, argv, options.base);
-#else
-    std::cerr << "normwise: this build has no window (Qt was not found); run a script with --batch\n";
-    return 1;
+  };
 #endif
-  } catch (const std::exception& failure) {
-    std::cerr << "normwise: " << failure.what() << "\n";
-    return 1;
-  }
+  return lavix::batch::programMain(argc, argv, entry);
 }

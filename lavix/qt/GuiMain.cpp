@@ -16,6 +16,7 @@
 #include "lavix/qt/SubSelectView.h"
 #include "lavix/qt/SymformView.h"
 #include "lavix/qt/VarformView.h"
+#include "qtui/Offscreen.h"
 #include "qtui/QtClipboard.h"
 #include "qtui/QtPicture.h"
 #include "qtui/QtPrompts.h"
@@ -55,30 +56,9 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
   return code;
 }
 
-namespace {
-
-// Batch mode runs without an application; fonts and painting need one. QApplication keeps
-// references to argc and argv, so they live as long as it does.
-class OffscreenApplication {
- public:
-  OffscreenApplication() {
-    if (QApplication::instance()) return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    own_ = std::make_unique<QApplication>(argc_, argv_);
-  }
-
- private:
-  int argc_ = 1;
-  char name_[6] = "lavix";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> own_;
-};
-
-}  // namespace
-
 bool exportPicture(const graphics::Recording& recording, const std::string& format, const std::string& path,
                    std::string& error) {
-  OffscreenApplication application;
+  qtui::OffscreenApplication application;
   if (const auto refused = qtui::writePictureFile(recording, format, path)) {
     error = *refused;
     return false;
@@ -87,20 +67,12 @@ bool exportPicture(const graphics::Recording& recording, const std::string& form
 }
 
 bool saveScreenshot(app::MainWindow& window, const std::string& path, std::string& error) {
-  OffscreenApplication application;
+  qtui::OffscreenApplication application;
   const QImage image = [&window] {
     MainWindowView view(window);
     return renderOffscreen(view);
   }();
-  if (image.isNull()) {
-    error = "the main window could not be rendered";
-    return false;
-  }
-  if (!image.save(QString::fromStdString(path), "PNG")) {
-    error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  return qtui::saveWindowPicture(image, path, "the main window", error);
 }
 
 }  // namespace lavix::qt

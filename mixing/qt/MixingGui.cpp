@@ -9,6 +9,7 @@
 #include "common/text/Text.h"
 #include "mixing/MainWindow.h"
 #include "mixing/qt/MixingViews.h"
+#include "qtui/Offscreen.h"
 #include "qtui/QtPrinter.h"
 #include "qtui/QtPrompts.h"
 
@@ -28,15 +29,7 @@ int runGui(int argc, char** argv, const std::string& baseFolder) {
 }
 
 bool saveScreenshot(MainWindow& window, const std::string& path, std::string& error) {
-  // QApplication keeps references to argc and argv: they outlive it here.
-  int argc = 1;
-  char name[] = "mixing";
-  char* argv[] = {name, nullptr};
-  std::unique_ptr<QApplication> ownApplication;
-  if (!QApplication::instance()) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    ownApplication = std::make_unique<QApplication>(argc, argv);
-  }
+  qtui::OffscreenApplication application;
   QImage image;
   {
     MainView view(window);
@@ -47,15 +40,7 @@ bool saveScreenshot(MainWindow& window, const std::string& path, std::string& er
     image = shown->grab().toImage();
     shown->hide();
   }
-  if (image.isNull()) {
-    error = "the mixing window could not be rendered";
-    return false;
-  }
-  if (!image.save(QString::fromStdString(path), "PNG")) {
-    error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  return qtui::saveWindowPicture(image, path, "the mixing window", error);
 }
 
 }  // namespace lavix::mixing::qt

@@ -10,6 +10,7 @@
 #include "common/text/Text.h"
 #include "normwise/qt/CipwView.h"
 #include "normwise/qt/InputNormwiseView.h"
+#include "qtui/Offscreen.h"
 #include "qtui/QtPrinter.h"
 #include "qtui/QtPrompts.h"
 
@@ -35,15 +36,7 @@ int runGui(int argc, char** argv, const std::string& baseFolder) {
 }
 
 bool saveScreenshot(CipwForm& form, const std::string& path, std::string& error) {
-  // QApplication keeps references to argc and argv: they outlive it here.
-  int argc = 1;
-  char name[] = "normwise";
-  char* argv[] = {name, nullptr};
-  std::unique_ptr<QApplication> ownApplication;
-  if (!QApplication::instance()) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    ownApplication = std::make_unique<QApplication>(argc, argv);
-  }
+  qtui::OffscreenApplication application;
   QImage image;
   {
     CipwView view(form);
@@ -53,15 +46,7 @@ bool saveScreenshot(CipwForm& form, const std::string& path, std::string& error)
     image = view.grab().toImage();
     view.hide();
   }
-  if (image.isNull()) {
-    error = "the normwise window could not be rendered";
-    return false;
-  }
-  if (!image.save(QString::fromStdString(path), "PNG")) {
-    error = "cannot write " + path;
-    return false;
-  }
-  return true;
+  return qtui::saveWindowPicture(image, path, "the normwise window", error);
 }
 
 }  // namespace lavix::normwise::qt
