@@ -67,14 +67,19 @@ class DiagramRecorder {
   void drawModelCurves();
   void drawStoredLabels();
 
-  void linearXTicks();
-  void linearYTicks();
-  void logXTicks();
-  void logYTicks();
-  void linearXNumbers();
-  void linearYNumbers();
-  void logXNumbers();
-  void logYNumbers();
+  // Ticks and numbers of either axis; a position is a page x for X, a page y for Y.
+  void linearTicks(Axis which);
+  void logTicks(Axis which);
+  void linearNumbers(Axis which);
+  void logNumbers(Axis which);
+  int32_t axisPosition(Axis which, double value) const;
+  bool insideFrame(Axis which, int32_t position, int32_t slack) const;
+  void tick(Axis which, int32_t position, double length) {
+    which == Axis::x ? xTick(position, length) : yTick(position, length);
+  }
+  void number(Axis which, int32_t position, const std::string& text) {
+    which == Axis::x ? xNumber(position, text) : yNumber(position, text);
+  }
   void xTick(int32_t px, double length);
   void yTick(int32_t py, double length);
   void xNumber(int32_t px, const std::string& text);
@@ -177,54 +182,48 @@ void DiagramRecorder::yTick(int32_t py, double length) {
   rec_.line(s_.frameRight, py, roundToUnit(s_.frameRight - direction * length), py);
 }
 
-void DiagramRecorder::linearXTicks() {
-  const AxisSettings& a = s_.x;
+int32_t DiagramRecorder::axisPosition(Axis which, double value) const {
+  const auto v = static_cast<float>(value);
+  return which == Axis::x ? projectXY(s_, v, s_.y.start).x : projectXY(s_, s_.x.start, v).y;
+}
+
+bool DiagramRecorder::insideFrame(Axis which, int32_t position, int32_t slack) const {
+  const int32_t low = which == Axis::x ? frameMinX() : frameMinY();
+  const int32_t high = which == Axis::x ? frameMaxX() : frameMaxY();
+  return position >= low - slack && position <= high + slack;
+}
+
+void DiagramRecorder::linearTicks(Axis which) {
+  const AxisSettings& a = s_.axis(which);
   const double interval = a.tickInterval == 0 ? 1.0 : std::fabs(a.tickInterval);
   const double span = a.span == 0 ? 1.0 : a.span;
   const double direction = a.end >= a.start ? 1.0 : -1.0;
   for (int k = 0; k <= maxAxisSteps && k * interval <= span + interval; ++k) {
     const float value = static_cast<float>(a.start + direction * k * interval);
-    const int32_t px = projectXY(s_, value, s_.y.start).x;
-    if (px < frameMinX() || px > frameMaxX()) continue;
+    const int32_t position = axisPosition(which, value);
+    if (!insideFrame(which, position, 0)) continue;
     const bool large = a.largeTickEvery != 0 &&
                        static_cast<long>(std::floor(value / interval + 0.01)) % a.largeTickEvery == 0;
-    xTick(px, large ? 2 * tickLength_ : tickLength_);
+    tick(which, position, large ? 2 * tickLength_ : tickLength_);
   }
 }
 
-void DiagramRecorder::linearYTicks() {
-  const AxisSettings& a = s_.y;
-  const double interval = a.tickInterval == 0 ? 1.0 : std::fabs(a.tickInterval);
-  const double span = a.span == 0 ? 1.0 : a.span;
-  const double direction = a.end >= a.start ? 1.0 : -1.0;
-  for (int k = 0; k <= maxAxisSteps && k * interval <= span + interval; ++k) {
-    const float value = static_cast<float>(a.start + direction * k * interval);
-    const int32_t py = projectXY(s_, s_.x.start, value).y;
-    if (py < frameMinY() || py > frameMaxY()) continue;
-    const bool large = a.largeTickEvery != 0 &&
-                       static_cast<long>(std::floor(value / interval + 0.01)) % a.largeTickEvery == 0;
-    yTick(py, large ? 2 * tickLength_ : tickLength_);
-  }
+// Decades from floor(start) to floor(end) of a log axis, lowest first.
+template <typename Visit>
+void forEachDecade(const AxisSettings& a, Visit visit) {
+  const double lo = std::min(a.start, a.end), hi = std::max(a.start, a.end);
+  for (int d = static_cast<int>(std::floor(lo)); d <= static_cast<int>(std::floor(hi)) && d - lo < maxAxisSteps; ++d)
+    visit(d, lo, hi);
 }
 
-void DiagramRecorder::logXTicks() {
-  const double lo = std::min(s_.x.start, s_.x.end), hi = std::max(s_.x.start, s_.x.end);
-  for (int d = static_cast<int>(std::floor(lo)); d <= static_cast<int>(std::floor(hi)) && d - lo < maxAxisSteps; ++d)
+void DiagramRecorder::logTicks(Axis which) {
+  forEachDecade(s_.axis(which), [&](int d, double lo, double hi) {
     for (int k = 1; k <= 9; ++k) {
       const double v = std::log10(static_cast<double>(k)) + d;
       if (v < lo - 1e-6 || v > hi + 1e-6) continue;
-      xTick(projectXY(s_, static_cast<float>(v), s_.y.start).x, k == 1 ? 2 * tickLength_ : tickLength_);
+      tick(which, axisPosition(which, v), k == 1 ? 2 * tickLength_ : tickLength_);
     }
-}
-
-void DiagramRecorder::logYTicks() {
-  const double lo = std::min(s_.y.start, s_.y.end), hi = std::max(s_.y.start, s_.y.end);
-  for (int d = static_cast<int>(std::floor(lo)); d <= static_cast<int>(std::floor(hi)) && d - lo < maxAxisSteps; ++d)
-    for (int k = 1; k <= 9; ++k) {
-      const double v = std::log10(static_cast<double>(k)) + d;
-      if (v < lo - 1e-6 || v > hi + 1e-6) continue;
-      yTick(projectXY(s_, s_.x.start, static_cast<float>(v)).y, k == 1 ? 2 * tickLength_ : tickLength_);
-    }
+  });
 }
 
 void DiagramRecorder::xNumber(int32_t px, const std::string& number) {
@@ -257,49 +256,35 @@ void forEachNumber(const AxisSettings& a, Draw draw) {
   }
 }
 
-void DiagramRecorder::linearXNumbers() {
-  forEachNumber(s_.x, [&](double v) {
-    const int32_t px = projectXY(s_, static_cast<float>(v), s_.y.start).x;
-    if (px < frameMinX() - 1 || px > frameMaxX() + 1) return;
-    xNumber(px, format::formatNumber(static_cast<float>(v), s_.x.numberFormat));
+void DiagramRecorder::linearNumbers(Axis which) {
+  const AxisSettings& a = s_.axis(which);
+  forEachNumber(a, [&](double v) {
+    const int32_t position = axisPosition(which, v);
+    if (insideFrame(which, position, 1)) number(which, position, format::formatNumber(static_cast<float>(v), a.numberFormat));
   });
 }
 
-void DiagramRecorder::linearYNumbers() {
-  forEachNumber(s_.y, [&](double v) {
-    const int32_t py = projectXY(s_, s_.x.start, static_cast<float>(v)).y;
-    if (py < frameMinY() - 1 || py > frameMaxY() + 1) return;
-    yNumber(py, format::formatNumber(static_cast<float>(v), s_.y.numberFormat));
+void DiagramRecorder::logNumbers(Axis which) {
+  forEachDecade(s_.axis(which), [&](int d, double lo, double) {
+    if (d >= lo - 1e-6) number(which, axisPosition(which, d), decadeText(d));
   });
-}
-
-void DiagramRecorder::logXNumbers() {
-  const double lo = std::min(s_.x.start, s_.x.end), hi = std::max(s_.x.start, s_.x.end);
-  for (int d = static_cast<int>(std::floor(lo)); d <= static_cast<int>(std::floor(hi)) && d - lo < maxAxisSteps; ++d)
-    if (d >= lo - 1e-6) xNumber(projectXY(s_, static_cast<float>(d), s_.y.start).x, decadeText(d));
-}
-
-void DiagramRecorder::logYNumbers() {
-  const double lo = std::min(s_.y.start, s_.y.end), hi = std::max(s_.y.start, s_.y.end);
-  for (int d = static_cast<int>(std::floor(lo)); d <= static_cast<int>(std::floor(hi)) && d - lo < maxAxisSteps; ++d)
-    if (d >= lo - 1e-6) yNumber(projectXY(s_, s_.x.start, static_cast<float>(d)).y, decadeText(d));
 }
 
 void DiagramRecorder::drawXYAxes() {
   rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
   if (s_.plot.xLog == 1) {
-    logXTicks();
-    if (axisNumbersOnX()) logXNumbers();
+    logTicks(Axis::x);
+    if (axisNumbersOnX()) logNumbers(Axis::x);
   } else {
-    linearXTicks();
-    if (axisNumbersOnX()) linearXNumbers();
+    linearTicks(Axis::x);
+    if (axisNumbersOnX()) linearNumbers(Axis::x);
   }
   if (s_.plot.yLog == 1) {
-    logYTicks();
-    logYNumbers();
+    logTicks(Axis::y);
+    logNumbers(Axis::y);
   } else {
-    linearYTicks();
-    linearYNumbers();
+    linearTicks(Axis::y);
+    linearNumbers(Axis::y);
   }
 }
 
@@ -307,10 +292,10 @@ void DiagramRecorder::drawHistogram() {
   RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn};
   result_.histogram = countHistogram(filter);
   rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
-  linearXTicks();
-  linearXNumbers();
-  linearYTicks();
-  linearYNumbers();
+  linearTicks(Axis::x);
+  linearNumbers(Axis::x);
+  linearTicks(Axis::y);
+  linearNumbers(Axis::y);
   const int bins = std::clamp<int>(s_.binCount, 1, maxBinCount);
   const double binWidth = (static_cast<double>(s_.x.end) - s_.x.start) / bins;
   const double ySpan = s_.y.span == 0 ? 1.0 : s_.y.span;
@@ -358,11 +343,11 @@ void DiagramRecorder::drawSpiderAxes() {
   }
   rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
   if (s_.plot.yLog == 1) {
-    logYTicks();
-    logYNumbers();
+    logTicks(Axis::y);
+    logNumbers(Axis::y);
   } else {
-    linearYTicks();
-    linearYNumbers();
+    linearTicks(Axis::y);
+    linearNumbers(Axis::y);
   }
   // Each element at its place along X, with a tick, so the pattern can be read.
   for (std::size_t i = 0; i < in_.spiderElements.size(); ++i) {
