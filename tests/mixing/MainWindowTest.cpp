@@ -2,21 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "common/text/TextFile.h"
-#include "common/ui/ScriptedPrompts.h"
-#include "common/ui/Transcript.h"
-#include "mixing/MainWindow.h"
-#include "tests/support/TempProgramFolder.h"
+#include "tests/mixing/MixingSession.h"
 
 namespace lavix::mixing {
 namespace {
 
-struct MainFixture {
-  lavix::testing::TempProgramFolder folder;
-  ui::Transcript transcript;
-  ui::ScriptedPrompts prompts{transcript, folder.path()};
-  ui::ScriptedPrinter printer{transcript};
-  Session session{prompts, printer, folder.path()};
-  MainWindow window{session};
+struct MainFixture : testing::MixingSession {
 
   ui::EventResult click(const std::string& control, const std::vector<std::string>& answers = {}) {
     const std::size_t before = transcript.size();

@@ -7,22 +7,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "common/ui/ScriptedPrompts.h"
-#include "common/ui/Transcript.h"
-#include "mixing/MainWindow.h"
 #include "mixing/qt/MixingViews.h"
-#include "tests/support/TempProgramFolder.h"
+#include "tests/mixing/MixingSession.h"
 
 namespace lavix::mixing {
 namespace {
 
-struct ViewFixture {
-  lavix::testing::TempProgramFolder folder;
-  ui::Transcript transcript;
-  ui::ScriptedPrompts prompts{transcript, folder.path()};
-  ui::ScriptedPrinter printer{transcript};
-  Session session{prompts, printer, folder.path()};
-  MainWindow window{session};
+struct ViewFixture : testing::MixingSession {
   qt::MainView view{window};
 };
 
