@@ -1,8 +1,8 @@
 # Batch runs of the normwise program: one line each (script, exit code, expected texts).
 function(normwise_cli_test name script expected_exit)
   add_test(NAME cli.normwise.${name}
-           COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run_normwise_cli.sh $<TARGET_FILE:normwise> ${LAVIX_PROGRAMFOLDER_SOURCE}
-                   ${script} ${expected_exit} ${ARGN})
+           COMMAND ${PROJECT_SOURCE_DIR}/tests/cli/run_cli_test.sh $<TARGET_FILE:normwise> ${LAVIX_PROGRAMFOLDER_SOURCE}
+                   ${script} ${expected_exit} --beside "normwise-*" ${ARGN})
   set_tests_properties(cli.normwise.${name} PROPERTIES LABELS batch ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()
 
