@@ -50,3 +50,6 @@ lavix_cli_test(identify identify.lvb 0
   "input: Type label in text box."
   "frameLeft	1500"
   "diagramKind	XY")
+lavix_cli_test(plotted plotted.lvb 0 --cp files/plotted-spider.txt Controls/Spider.txt
+  "row	symbol	x	y	z" "1	1	50	1.2	0" "3	3	60	2	0" ! "2	2	55"
+  "row	symbol	position	value" "1	1	1	2" "1	1	2	1" "1	1	3	0" "3	3	2	0" "3	3	3	1" ! "3	3	1	")
