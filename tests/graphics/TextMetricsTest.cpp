@@ -40,15 +40,6 @@ TEST(TextMetrics, SubscriptsAreSmallerAndLowered) {
   EXPECT_EQ(markupWidth("Fe[2]O[3]", -300, false), 847);
 }
 
-TEST(TextMetrics, SuperscriptsAreSmallerAndRaised) {
-  auto runs = splitMarkup("km{3}", -300, false);
-  const std::vector<TextRun> expected = {
-      {"km", RunKind::Normal, 0, 0, -300, 466},
-      {"3", RunKind::Superscript, 466, -120, -200, 127},
-  };
-  EXPECT_EQ(runs, expected);
-}
-
 TEST(TextMetrics, UnbalancedMarkupNeverLosesText) {
   struct Case {
     const char* title;
