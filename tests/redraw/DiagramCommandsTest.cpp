@@ -22,20 +22,6 @@ TEST(DiagramCommandsNoData, PlotMenuAndCreatingCommandsAskForAFile) {
   EXPECT_TRUE(f.session->diagram.diagramKind.empty());
 }
 
-TEST_F(DiagramCommandsTest, XYDiagramSetsKindRangesButtonsAndRecording) {
-  xy("SiO2", "K2O");
-  const diagram::DiagramSettings& s = settings();
-  EXPECT_EQ(s.diagramKind, "XY");
-  EXPECT_EQ(s.diagramFamily, "XY");
-  EXPECT_FLOAT_EQ(s.x.start, 40);  // 48.5..74.9: magnitude 10
-  EXPECT_FLOAT_EQ(s.x.end, 80);
-  EXPECT_EQ(s.x.numberFormat, "#0");
-  EXPECT_FALSE(session().recording.empty());
-  EXPECT_TRUE(f.window->buttonRowVisible());
-  EXPECT_EQ(f.window->caption("newz"), "Axes");
-  EXPECT_TRUE(f.window->isVisible("SwitchXY"));
-}
-
 TEST_F(DiagramCommandsTest, CancelledVariableChoiceKeepsTheDiagram) {
   xy("SiO2", "K2O");
   const std::string before = dumped("settings");
@@ -111,20 +97,6 @@ TEST_F(DiagramCommandsTest, HistogramBinsDialogAndSwitches) {
   EXPECT_EQ(f.window->caption("cmdRem"), "NB on");
   f.click("mxy", {pick("SiO2"), pick("K2O")});
   EXPECT_TRUE(f.window->isVisible("Identify"));
-}
-
-TEST_F(DiagramCommandsTest, DisplaySwitchesTickTheirMenuEntries) {
-  xy("SiO2", "K2O");
-  f.click("menuWhite");
-  EXPECT_TRUE(f.window->isChecked("menuWhite"));
-  EXPECT_FALSE(f.window->isChecked("menuColor"));
-  f.click("menuHorizY");
-  EXPECT_EQ(settings().yLabelOrientation, -1);
-  EXPECT_TRUE(f.window->isChecked("menuHorizY"));
-  f.click("menuZerosIn");
-  EXPECT_TRUE(f.window->isChecked("menuZerosIn"));
-  f.click("fliporder");
-  EXPECT_TRUE(settings().flipOrder);
 }
 
 }  // namespace

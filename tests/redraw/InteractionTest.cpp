@@ -63,14 +63,6 @@ TEST_F(InteractionTest, AClickIdentifiesTheNearestAndTheEarlierOfTwoOnOnePoint) 
   EXPECT_EQ(currentPick(), 8);
 }
 
-TEST_F(InteractionTest, ClickWithoutIdentifyOrLabelDoesNothing) {
-  xy("SiO2", "K2O");
-  const std::size_t before = session().recording.size();
-  clickAt({3000, 3000});
-  EXPECT_EQ(session().recording.size(), before);
-  EXPECT_EQ(session().overlays.total(), 0);
-}
-
 TEST_F(InteractionTest, LabelOnALogAxisStaysAtItsValueWhenTheRangeChanges) {
   f.click("mxy", {pick("Log"), pick("Zr"), pick("Log Zr"), pick("K2O")});
   f.click("menuLabel", {"Zr 100"});
@@ -109,12 +101,6 @@ TEST_F(InteractionTest, WriteModesExcludeEachOther) {
   EXPECT_EQ(settings().plot.xTitle, "SiO[2]");  // the axes keep their variables
   f.click("wrname");
   EXPECT_TRUE(session().interaction.writeNames);
-  EXPECT_FALSE(session().interaction.writeValues);
-}
-
-TEST_F(InteractionTest, CancelledParameterLeavesValuesOff) {
-  xy("SiO2", "K2O");
-  f.click("menuValues", {"click cancel"});
   EXPECT_FALSE(session().interaction.writeValues);
 }
 

@@ -55,18 +55,6 @@ TEST(MenuSelect, DoneCommitsLimitsMatchAndExcludeAndTheSwitch) {
   EXPECT_FALSE(outcome.rebuildHistogram);
 }
 
-// The limit keeps rows 3 (SiO2 45) and 5 (52), ends included; the Kcode MATCH then drops
-// row 5, whose Kcode is 2.
-TEST(MenuSelect, CommittedCriteriaDecideTheRows) {
-  SelectSession t;
-  select(t, {"click List1 SiO2", "type Text2 45", "type Text3 52", "click cmdAddLimits", "click List1 Kcode",
-             "click List2 1", "click List2 3", "click cmdDone"});
-  std::vector<int> rows;
-  for (int row = 1; row <= t.s.data.rowCount; ++row)
-    if (data::rowSelected(t.s.subset, t.s.data, row)) rows.push_back(row);
-  EXPECT_EQ(rows, std::vector<int>{3});
-}
-
 TEST(MenuSelect, TheKindSaysWhatTheRedrawNeeds) {
   struct Case {
     const char* kind;
