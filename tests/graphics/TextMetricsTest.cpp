@@ -61,26 +61,5 @@ TEST(TextMetrics, UnbalancedMarkupNeverLosesText) {
   }
 }
 
-TEST(TextMetrics, MarkupTextIsRecordedRunByRunAlongTheTurnedBaseline) {
-  Recording r;
-  SelectFont font;
-  font.height = -300;
-  font.escapement = 900;  // reads upwards: the baseline runs towards smaller page y
-  recordMarkupText(r, {1000, 2000}, "km{3}", font, HAlign::Left, VAlign::Baseline);
-  SelectFont script = font;
-  script.height = -200;
-  const std::vector<Operation> expected = {
-      font, Text{{1000, 2000}, "km"}, script, Text{{1000 - 120, 2000 - 466}, "3"}, font,
-  };
-  EXPECT_EQ(r.operations(), expected);
-
-  Recording centred;
-  font.escapement = 0;
-  recordMarkupText(centred, {1000, 2000}, "Fe[2]O[3]", font, HAlign::Centre, VAlign::Baseline);
-  ASSERT_EQ(centred.size(), 9u);
-  EXPECT_EQ(std::get<Text>(centred.operations()[1]).at, (Point{1000 - 423, 2000}));
-  EXPECT_EQ(std::get<Text>(centred.operations()[3]).at, (Point{1000 - 423 + 357, 2075}));
-}
-
 }  // namespace
 }  // namespace lavix::graphics

@@ -18,23 +18,6 @@ SelectOutcome select(SelectSession& t, const std::vector<std::string>& events) {
   return outcome;
 }
 
-TEST(MenuSelect, NothingWithoutADiagramOrData) {
-  SelectSession noKind("");
-  SelectSession noRows;
-  noRows.s.data.rowCount = 0;
-  for (SelectSession* t : {&noKind, &noRows}) {
-    t->s.window.identifyMode = true;
-    t->s.subset.exclude = {{1, "45"}};
-    const data::SubsetCriteria before = t->s.subset;
-    const SelectOutcome outcome = select(*t, {});
-    EXPECT_FALSE(outcome.shown);
-    EXPECT_FALSE(outcome.redraw);
-    EXPECT_FALSE(t->shown("window: SubSelect"));
-    EXPECT_EQ(t->s.subset, before);
-    EXPECT_FALSE(t->s.window.identifyMode);
-  }
-}
-
 TEST(MenuSelect, DoneCommitsLimitsMatchAndExcludeAndTheSwitch) {
   SelectSession t;
   t.s.window.identifyMode = true;
