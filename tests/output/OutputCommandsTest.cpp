@@ -137,21 +137,6 @@ TEST_F(OutputCommandsTest, ClipboardCopyHoldsWhatGarbWmfHolds) {
   EXPECT_EQ(word(readWholeFile(path("garb.wmf")), 10), 6000);
 }
 
-TEST_F(OutputCommandsTest, PrintAsksAndYesSendsThePage) {
-  print("Yes");
-  EXPECT_EQ(last("print: "), "print: page landscape, 1 diagram");
-  ASSERT_EQ(picture.printedPages().size(), 1u);
-  EXPECT_GT(picture.printedPages()[0].windowExtent().x, 0);
-  EXPECT_EQ(session().output.pageOpenCount, 0);
-  EXPECT_TRUE(session().printPage.empty());
-  expectScreen();
-
-  settings().pagePosition = 9;  // a portrait position
-  app::redrawDiagram(session());
-  print("Yes");
-  EXPECT_EQ(last("print: "), "print: page portrait, 1 diagram");
-}
-
 TEST_F(OutputCommandsTest, TwoDiagramsOnOnePage) {
   settings().pagePosition = 2;
   ASSERT_TRUE(session().overlays.addUserLabel(60, 1, "first only"));
@@ -183,20 +168,6 @@ TEST_F(OutputCommandsTest, TwoDiagramsOnOnePage) {
   EXPECT_GT(picture.printedPages()[0].size(), firstOps);
   EXPECT_EQ(session().output.pageOpenCount, 0);
   EXPECT_EQ(session().window.status.find("/page open"), std::string::npos);
-}
-
-TEST_F(OutputCommandsTest, CancelDiscardsTheOpenPage) {
-  print("No");
-  print("No");
-  EXPECT_EQ(session().output.pageOpenCount, 2);
-  print("Cancel");
-  EXPECT_EQ(session().output.pageOpenCount, 0);
-  EXPECT_TRUE(session().printPage.empty());
-  EXPECT_TRUE(picture.printedPages().empty());
-  EXPECT_EQ(session().window.status.find("/page open"), std::string::npos);
-  expectScreen();
-  print("Yes");  // a fresh page: the discarded diagrams are not on it
-  EXPECT_EQ(last("print: "), "print: page landscape, 1 diagram");
 }
 
 TEST_F(OutputCommandsTest, WithoutAPrinterPortYesSaysSo) {

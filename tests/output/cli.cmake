@@ -23,3 +23,4 @@ lavix_output_cli_test(print_and_copy print_and_copy.lvb 0
   "clipboard: picture (wmf, svg, png)"
   "file: save Windows MetaFiles (*.wmf)|*.wmf| | name: *.wmf"
   "message: No file name, exiting")
+lavix_output_cli_test(print_pages print_pages.lvb 0 "labStatus	Portrait full page " ! "labStatus	Portrait full page /page open")

@@ -15,39 +15,6 @@ class InteractionTest : public DiagramFixture {
   void clickAt(graphics::Point p) { f.window->click("lxpic", std::to_string(p.x) + " " + std::to_string(p.y)); }
 };
 
-TEST_F(InteractionTest, NextAndPrevWrapAroundThePlottedRows) {
-  xy("SiO2", "K2O");
-  EXPECT_FALSE(f.window->isVisible("Nextone"));
-  f.click("Identify");
-  EXPECT_TRUE(f.window->isVisible("Nextone"));
-  EXPECT_EQ(f.window->caption("Identify"), "ID OFF");
-  EXPECT_EQ(currentPick(), 1);
-  EXPECT_EQ(f.window->statusText(), " A1");
-  EXPECT_FALSE(f.window->highlight().empty());
-  f.click("prev");
-  EXPECT_EQ(currentPick(), 8);
-  EXPECT_EQ(f.window->statusText(), " C2");
-  f.click("Nextone");
-  EXPECT_EQ(currentPick(), 1);
-  f.click("pick", {"#5"});
-  EXPECT_EQ(currentPick(), 5);
-  EXPECT_EQ(f.window->statusText(), " B2");
-}
-
-TEST_F(InteractionTest, LeavingIdentifyModeResetsFlipOrderAndTheStatus) {
-  xy("SiO2", "K2O");
-  f.click("fliporder");
-  f.click("fliporder");
-  f.click("fliporder");
-  EXPECT_TRUE(settings().flipOrder);  // the button toggles when identify is off
-  f.click("Identify");
-  f.click("Identify");
-  EXPECT_FALSE(settings().flipOrder);
-  EXPECT_EQ(f.window->caption("Identify"), "ID ON");
-  EXPECT_EQ(f.window->statusText(), "Full page ");
-  EXPECT_TRUE(f.window->highlight().empty());
-}
-
 TEST_F(InteractionTest, AClickIdentifiesTheNearestAndTheEarlierOfTwoOnOnePoint) {
   xy("SiO2", "K2O");
   auto& p = settings().plot;
