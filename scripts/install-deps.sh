@@ -8,6 +8,9 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-dev llvm
   xvfb xauth libwmf-bin
+  # wmf2svg (the metafile tests) loads its fonts from /usr/share/fonts/type1/urw-base35/, and
+  # libwmf only recommends the package that ships them.
+  fonts-urw-base35
 )
 
 missing=()

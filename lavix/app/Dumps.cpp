@@ -1,7 +1,7 @@
 // The state dumps of batch mode (`@dump WHAT`): TAB-separated blocks for checking.
 #include "lavix/app/Dumps.h"
 
-#include <algorithm>
+#include <initializer_list>
 
 #include "common/format/NumberFormat.h"
 #include "lavix/app/Session.h"
@@ -20,16 +20,30 @@ std::string joinLines(const std::vector<std::string>& lines) {
   return out;
 }
 
+// What the last redraw drew. A spider diagram: one line per point of a pattern, its value as
+// plotted (log10 on a log scale). Other kinds: one line per entry of the plotted-value arrays
+// drawn, data rows first, then curve entries; the values as the arrays hold them.
 std::string plottedDump(const Session& s) {
-  const auto& plot = s.diagram.plot;
-  std::string out = "row\tsymbol\tx\ty\tz";
-  const int last = std::min<int>(plot.plotRowCount, static_cast<int>(plot.xValue.size()) - 1);
-  for (int row = 1; row <= last; ++row) {
-    const int symbol = row < static_cast<int>(s.data.symbolOf.size()) ? s.data.symbolOf[static_cast<std::size_t>(row)] : 0;
-    out += "\n" + std::to_string(row) + "\t" + std::to_string(symbol);
-    for (const auto* values : {&plot.xValue, &plot.yValue, &plot.zValue})
-      out += "\t" + format::shortestText((*values)[static_cast<std::size_t>(row)]);
+  const auto symbolOf = [&s](int row) {
+    return row >= 0 && row < static_cast<int>(s.data.symbolOf.size()) ? s.data.symbolOf[static_cast<std::size_t>(row)] : 0;
+  };
+  const auto line = [&](int row, std::initializer_list<float> values) {
+    std::string text = "\n" + std::to_string(row) + "\t" + std::to_string(symbolOf(row));
+    for (float v : values) text += "\t" + format::shortestText(v);
+    return text;
+  };
+  if (s.diagram.diagramKind == "SPI") {
+    std::string out = "row\tsymbol\tposition\tvalue";
+    for (const diagram::DrawnSpiderPoint& p : s.drawn.spiderPoints) out += line(p.row, {p.point.x, p.point.y});
+    return out;
   }
+  const auto& plot = s.diagram.plot;
+  const auto value = [](const std::vector<float>& values, int entry) {
+    return entry >= 0 && entry < static_cast<int>(values.size()) ? values[static_cast<std::size_t>(entry)] : 0.0f;
+  };
+  std::string out = "row\tsymbol\tx\ty\tz";
+  for (int entry : s.drawn.entries)
+    out += line(entry, {value(plot.xValue, entry), value(plot.yValue, entry), value(plot.zValue, entry)});
   return out;
 }
 

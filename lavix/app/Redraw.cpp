@@ -74,7 +74,7 @@ void redrawDiagram(Session& s) {
   if (s.diagram.diagramKind == "SPI") {
     input.spiderRows.assign(s.spider.selectedRows.begin(), s.spider.selectedRows.end());
     input.spiderElements = s.spider.pattern.elements;
-    input.drawSpiderRow = [&s](graphics::Recording& recording, int row) { drawSpiderPattern(s, recording, row); };
+    input.drawSpiderRow = [&s](graphics::Recording& recording, int row) { return drawSpiderPattern(s, recording, row); };
   }
   // A failed redraw must not leave half-changed settings behind.
   const diagram::DiagramSettings before = s.diagram;
@@ -83,6 +83,7 @@ void redrawDiagram(Session& s) {
     diagram::RedrawResult result = diagram::redrawDiagram(input, recording);
     s.plottedRows = std::move(result.plottedRows);
     s.plottedNames = std::move(result.plottedNames);
+    s.drawn = std::move(result.drawn);
     s.labelFontHeight = result.labelFontHeight;
     s.diagramStatus = result.statusLine;
     s.setStatus(result.statusLine);

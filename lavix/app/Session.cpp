@@ -13,6 +13,7 @@ void Session::allocateRowArrays() {
   exchange.allocate(data.maxRows);
   calcResult.assign(static_cast<std::size_t>(data.maxRows) + 1, 0.0f);
   diagram.plot.allocate(data.maxRows);
+  drawn = {};  // the entries it listed are gone with the arrays
 }
 
 void Session::setStatus(const std::string& text) {

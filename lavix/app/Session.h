@@ -21,6 +21,7 @@
 #include "lavix/diagram/OutputState.h"
 #include "lavix/diagram/Overlays.h"
 #include "lavix/diagram/DiagramSettings.h"
+#include "lavix/diagram/Redraw.h"
 #include "lavix/diagram/SymbolTable.h"
 
 namespace lavix::app {
@@ -78,6 +79,7 @@ class Session {
   data::SubsetCriteria subset;           // the selection window's criteria
   std::vector<int> plottedRows;          // the rows of the last redraw, in list order
   std::vector<std::string> plottedNames;
+  diagram::DrawnPlot drawn;              // what the last redraw drew of the plotted values
   std::string statsCaption;              // the histogram or regression caption
   std::vector<diagram::DiagramButton> buttons;  // the button row as the kind sets it
   int32_t labelFontHeight = 0;           // of the last redraw, for labels added later

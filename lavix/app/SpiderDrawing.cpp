@@ -10,7 +10,8 @@
 
 namespace lavix::app {
 
-void drawSpiderPattern(const Session& s, graphics::Recording& recording, int row, bool highlighted) {
+std::vector<diagram::SpiderPoint> drawSpiderPattern(const Session& s, graphics::Recording& recording, int row,
+                                                    bool highlighted) {
   const diagram::DiagramSettings& d = s.diagram;
   const auto lines = spiderRowLines(s, s.spider, row);
   auto project = [&d](float x, float y) {
@@ -32,6 +33,7 @@ void drawSpiderPattern(const Session& s, graphics::Recording& recording, int row
     if (s.symbols.lineOnly) continue;
     for (const auto& p : points) diagram::drawSymbol(recording, s.symbols, pen.symbol, p.x, p.y, d.pageYSign);
   }
+  return diagram::keptSpiderPoints(lines, project, lowY, highY);
 }
 
 }  // namespace lavix::app

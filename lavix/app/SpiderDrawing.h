@@ -1,7 +1,10 @@
 // drawSpiderPattern: one sample's spider pattern projected onto the current frame.
 #pragma once
 
+#include <vector>
+
 #include "common/graphics/Recording.h"
+#include "lavix/diagram/SpiderPattern.h"
 
 namespace lavix::app {
 
@@ -9,7 +12,9 @@ class Session;
 
 // The row's pattern as polylines in its symbol's pen, with its symbol at every point unless
 // line-only is on. Points outside the frame's height are dropped, not clipped. `highlighted`
-// draws the lines in a wide red pen, as identify shows the picked sample.
-void drawSpiderPattern(const Session& session, graphics::Recording& recording, int row, bool highlighted = false);
+// draws the lines in a wide red pen, as identify shows the picked sample. Returns the points
+// drawn, in data coordinates.
+std::vector<diagram::SpiderPoint> drawSpiderPattern(const Session& session, graphics::Recording& recording, int row,
+                                                    bool highlighted = false);
 
 }  // namespace lavix::app

@@ -35,6 +35,7 @@ HistogramCounts countHistogram(const RowFilterContext& c) {
   const int bins = std::clamp<int>(s.binCount, 1, maxBinCount);
   for (int row = 1; row <= c.data.rowCount; ++row) {
     if (!plotsRow(c, row, "HIST")) continue;
+    result.rows.push_back(row);
     // Halves go to the even neighbour, which would put a value on the first or last boundary
     // outside every bar; inside the range it belongs to the edge bin.
     const int bin = std::clamp(histogramBin(s.plot.xValue[static_cast<std::size_t>(row)], s.x.start, s.x.end, bins), 1, bins);

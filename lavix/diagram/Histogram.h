@@ -19,6 +19,7 @@ struct HistogramCounts {
   // counts[bin][group], bins 0..maxBinCount.
   std::vector<std::array<int16_t, histogramGroups + 1>> counts;
   int largestTotal = 0;
+  std::vector<int> rows;  // the rows counted, in row order
 };
 
 // The bin of a value: t = (x - start) × bins / (end - start) + 0.5, rounded half to even.

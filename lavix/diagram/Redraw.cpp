@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "common/format/NumberFormat.h"
 #include "common/graphics/TextMetrics.h"
@@ -291,6 +292,7 @@ void DiagramRecorder::drawXYAxes() {
 void DiagramRecorder::drawHistogram() {
   RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn};
   result_.histogram = countHistogram(filter);
+  result_.drawn.entries = result_.histogram.rows;
   rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
   linearTicks(Axis::x);
   linearNumbers(Axis::x);
@@ -473,9 +475,13 @@ void DiagramRecorder::drawSamples() {
   const SymbolTable& sym = in_.symbols;
   const std::size_t n = rows.size();
   rec_.reserve(rec_.size() + 3 * n + 16);
+  auto listed = [&](std::size_t i) { return s_.flipOrder ? n - 1 - i : i; };  // drawing order to list order
   if (kind == "SPI") {
     if (!in_.drawSpiderRow) return;
-    for (std::size_t i = 0; i < n; ++i) in_.drawSpiderRow(rec_, rows[s_.flipOrder ? n - 1 - i : i]);
+    std::vector<std::vector<SpiderPoint>> pointsOf(n);
+    for (std::size_t i = 0; i < n; ++i) pointsOf[listed(i)] = in_.drawSpiderRow(rec_, rows[listed(i)]);
+    for (std::size_t k = 0; k < n; ++k)
+      for (const SpiderPoint& point : pointsOf[k]) result_.drawn.spiderPoints.push_back({rows[k], point});
     return;
   }
   // Error bars read the column after an axis variable's column when it is named "ERROR".
@@ -493,20 +499,23 @@ void DiagramRecorder::drawSamples() {
     return {static_cast<float>(low), static_cast<float>(std::log10(raw + error))};
   };
 
+  // The page point of each listed row; a ternary row whose three values sum to 0 has none.
   const TernaryGeometry triangle = kind == "TRI" ? ternaryGeometry(s_) : TernaryGeometry{};
+  std::vector<std::optional<gr::Point>> points(n);
+  for (std::size_t k = 0; k < n; ++k) {
+    const int row = rows[k];
+    const float x = at(s_.plot.xValue, row), y = at(s_.plot.yValue, row);
+    if (kind != "TRI") points[k] = projectXY(s_, x, y);
+    else if (const auto f = toFractions(x, y, at(s_.plot.zValue, row))) points[k] = triangle.project(*f);
+    if (points[k]) result_.drawn.entries.push_back(row);
+  }
   bool havePrevious = false;
   gr::Point previous;
   for (std::size_t i = 0; i < n; ++i) {
-    const int row = rows[s_.flipOrder ? n - 1 - i : i];
+    if (!points[listed(i)]) continue;
+    const int row = rows[listed(i)];
+    const gr::Point point = *points[listed(i)];
     const float x = at(s_.plot.xValue, row), y = at(s_.plot.yValue, row);
-    gr::Point point;
-    if (kind == "TRI") {
-      const auto f = toFractions(x, y, at(s_.plot.zValue, row));
-      if (!f) continue;
-      point = triangle.project(*f);
-    } else {
-      point = projectXY(s_, x, y);
-    }
     const int symbol = rowSymbol(sym, in_.data.symbolOf[static_cast<std::size_t>(row)]);
     const int penSymbol = symbol == noSymbol ? 0 : symbol;
     if (xError || yError) {
@@ -547,15 +556,19 @@ void DiagramRecorder::drawStoredLabels() {
 void DiagramRecorder::drawModelCurves() {
   if (s_.diagramKind != "XY") return;
   std::vector<gr::Point> curve;
+  std::vector<int> entries;
   for (int entry = in_.data.rowCount + 1; entry <= s_.plot.plotRowCount; ++entry) {
     const float x = at(s_.plot.xValue, entry), y = at(s_.plot.yValue, entry);
     const bool inside = (static_cast<double>(x) - s_.x.start) * (x - s_.x.end) <= 0 &&
                         (static_cast<double>(y) - s_.y.start) * (y - s_.y.end) <= 0;
-    if (inside) curve.push_back(projectXY(s_, x, y));
+    if (!inside) continue;
+    curve.push_back(projectXY(s_, x, y));
+    entries.push_back(entry);
   }
   if (curve.size() < 2) return;
   rec_.selectPen(in_.symbols.curveColour, in_.symbols.curveLineWidth);
   rec_.polyline(std::move(curve));
+  result_.drawn.entries.insert(result_.drawn.entries.end(), entries.begin(), entries.end());
 }
 
 RedrawResult DiagramRecorder::run() {

@@ -16,6 +16,7 @@
 #include "lavix/diagram/Histogram.h"
 #include "lavix/diagram/OutputState.h"
 #include "lavix/diagram/Overlays.h"
+#include "lavix/diagram/SpiderPattern.h"
 #include "lavix/diagram/SymbolTable.h"
 
 namespace lavix::diagram {
@@ -61,7 +62,8 @@ struct RedrawInput {
   // "SPI": the selected samples, and how one of them is drawn (the spider subsystem's part).
   std::vector<int> spiderRows;
   std::vector<std::string> spiderElements;  // written under their places 1..n along X
-  std::function<void(graphics::Recording&, int row)> drawSpiderRow;
+  // Returns the pattern's points that it drew, in data coordinates.
+  std::function<std::vector<SpiderPoint>(graphics::Recording&, int row)> drawSpiderRow;
   // Overlays drawn before the samples: stored labels, then what other subsystems add.
   const OverlayTable* overlays = nullptr;
   std::function<void(graphics::Recording&)> drawOverlays;
@@ -69,11 +71,26 @@ struct RedrawInput {
   std::function<std::string(int row)> pointText;
 };
 
+// One point of a spider pattern as drawn: x the element's position, y the value as plotted.
+struct DrawnSpiderPoint {
+  int row = 0;
+  SpiderPoint point;
+};
+
+// What a redraw drew of the plotted values, for checking it from a batch script.
+struct DrawnPlot {
+  // Entries of the plotted-value arrays: the data rows drawn ("HIST": counted into the bars)
+  // in list order, then the curve entries beyond the data rows that were drawn.
+  std::vector<int> entries;
+  std::vector<DrawnSpiderPoint> spiderPoints;  // "SPI": rows in list order, points along X
+};
+
 struct RedrawResult {
   std::vector<int> plottedRows;         // the rows drawn, in list order (identify walks it)
   std::vector<std::string> plottedNames;
   std::string statusLine;               // position name and flags
   HistogramCounts histogram;            // "HIST"
+  DrawnPlot drawn;
   int32_t labelFontHeight = 0;          // negative: character height in page units
 };
 

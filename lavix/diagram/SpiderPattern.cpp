@@ -272,16 +272,22 @@ std::vector<SpiderLine> spiderPatternLines(const SpiderPattern& pattern, const S
   return lines;
 }
 
+namespace {
+
+bool onPage(SpiderPagePoint point, int32_t lowY, int32_t highY) {
+  return point.y >= std::min(lowY, highY) && point.y <= std::max(lowY, highY);
+}
+
+}  // namespace
+
 std::vector<std::vector<SpiderPagePoint>> splitProjectedSpiderLine(const std::vector<SpiderPagePoint>& points,
                                                                    int32_t lowY, int32_t highY, std::size_t buffer) {
-  const int32_t low = std::min(lowY, highY);
-  const int32_t high = std::max(lowY, highY);
   buffer = std::max<std::size_t>(buffer, 2);
   std::vector<std::vector<SpiderPagePoint>> pieces;
   std::vector<SpiderPagePoint> current;
   bool carried = false;  // `current` holds only the last point of the previous piece
   for (const auto& point : points) {
-    if (point.y < low || point.y > high) continue;
+    if (!onPage(point, lowY, highY)) continue;
     current.push_back(point);
     carried = false;
     if (current.size() == buffer) {
@@ -305,6 +311,16 @@ std::vector<std::vector<SpiderPagePoint>> projectSpiderLines(
     for (auto& piece : splitProjectedSpiderLine(page, lowY, highY)) pieces.push_back(std::move(piece));
   }
   return pieces;
+}
+
+std::vector<SpiderPoint> keptSpiderPoints(const std::vector<SpiderLine>& lines,
+                                          const std::function<SpiderPagePoint(float x, float y)>& project,
+                                          int32_t lowY, int32_t highY) {
+  std::vector<SpiderPoint> kept;
+  for (const auto& line : lines)
+    for (const auto& point : line)
+      if (onPage(project(point.x, point.y), lowY, highY)) kept.push_back(point);
+  return kept;
 }
 
 SpiderPen spiderPenOf(const SymbolTable& symbols, int16_t symbolOf, bool dataRow) {

@@ -116,6 +116,11 @@ std::vector<std::vector<SpiderPagePoint>> projectSpiderLines(
     const std::vector<SpiderLine>& lines, const std::function<SpiderPagePoint(float x, float y)>& project,
     int32_t lowY, int32_t highY);
 
+// The points of `lines` that projectSpiderLines keeps, in data coordinates and line order.
+std::vector<SpiderPoint> keptSpiderPoints(const std::vector<SpiderLine>& lines,
+                                          const std::function<SpiderPagePoint(float x, float y)>& project,
+                                          int32_t lowY, int32_t highY);
+
 // The symbol whose pen draws a row's pattern, and the sign the line drawing receives as its
 // line style. oneSymbol (when set) replaces the symbol of data rows; a number whose size
 // exceeds the highest symbol becomes 0.

@@ -43,26 +43,5 @@ TEST(NormalisationFile, AtMostSeventyEntriesAndLocaleSeparator) {
   EXPECT_FLOAT_EQ(table.value[69], 70.5f);
 }
 
-TEST(NormalisationFile, MissingFileIsReportedAndTableKept) {
-  TempFolder folder;
-  data::NormalisationTable table;
-  table.title = "kept";
-  text::FileError error;
-  EXPECT_FALSE(readNormalisationTable(folder.path() + "/none.nrm.txt", table, error, '.'));
-  EXPECT_EQ(error.number, 53);
-  EXPECT_EQ(table.title, "kept");
-}
-
-TEST(NormalisationTable, FindIgnoresCase) {
-  data::NormalisationTable table;
-  table.element = {"La", "Ce"};
-  table.value = {0.237f, 0.612f};
-  float value = -1;
-  EXPECT_TRUE(table.find("ce", value));
-  EXPECT_FLOAT_EQ(value, 0.612f);
-  EXPECT_FALSE(table.find("Nd", value));
-  EXPECT_EQ(value, 0.0f);
-}
-
 }  // namespace
 }  // namespace lavix::calc

@@ -34,16 +34,6 @@ TEST(RecentFiles, ShortFileLeavesTheRestEmpty) {
   EXPECT_EQ(recent.caption(4), "");
 }
 
-TEST(RecentFiles, MissingFileIsReportedAndCaptionsKept) {
-  TempFolder folder;
-  RecentFiles recent;
-  recent.setCaption(1, "kept");
-  text::FileError error;
-  EXPECT_FALSE(readRecentFiles(folder.path() + "/filenames.ini", recent, error));
-  EXPECT_EQ(error.text, "File not found");
-  EXPECT_EQ(recent.caption(1), "kept");
-}
-
 TEST(RecentFiles, WritesFivePlainLinesThatReadBack) {
   TempFolder folder;
   RecentFiles recent;

@@ -9,7 +9,6 @@
 #include "common/text/Text.h"
 #include "lavix/app/PageLayout.h"
 #include "lavix/app/Preferences.h"
-#include "lavix/app/RecentFiles.h"
 #include "lavix/app/StandardTableFile.h"
 #include "lavix/calc/NormalisationFile.h"
 #include "lavix/diagram/SymbolFile.h"
@@ -81,13 +80,6 @@ TEST(ShippedControls, Preferences) {
   EXPECT_EQ(p.maxRows, 32767);
   EXPECT_EQ(p.labelFontName, "DejaVu Sans");
   EXPECT_NEAR(feRatioTerm(p.feRatioTemperature, p.feRatioLogFO2), 0.4355f, 0.00005f);
-}
-
-TEST(ShippedControls, RecentFiles) {
-  RecentFiles recent;
-  text::FileError error;
-  ASSERT_TRUE(readRecentFiles(controls("filenames.ini"), recent, error));
-  for (int entry = 1; entry <= recentFileCount; ++entry) EXPECT_EQ(recent.caption(entry), "");
 }
 
 TEST(ShippedControls, PageLayoutFramesFitTheirPages) {
@@ -163,16 +155,6 @@ TEST(ShippedControls, DefaultNormalisation) {
   EXPECT_FLOAT_EQ(value, 0.237f);
   ASSERT_TRUE(table.find("K", value));
   EXPECT_FLOAT_EQ(value, 545.0f);
-}
-
-TEST(ShippedControls, ReferenceDataSetAndEmptyFoldersShip) {
-  const std::string base = LAVIX_PROGRAMFOLDER_DIR;
-  const std::string data = testing::readWholeFile(base + "/Data Files/atacazo-ninahuilca.txt");
-  EXPECT_EQ(data.rfind("SAMPLE\tJCODE\tKCODE\tLCODE\tSiO2", 0), 0u);
-  EXPECT_NE(data.find("\r\n"), std::string::npos);
-  EXPECT_TRUE(std::filesystem::exists(base + "/Data Files/atacazo-ninahuilca.citation.md"));
-  for (const char* folder : {"Diagrams", "CMAS", "MIN", "PC"})
-    EXPECT_TRUE(std::filesystem::is_directory(base + "/" + folder)) << folder;
 }
 
 }  // namespace

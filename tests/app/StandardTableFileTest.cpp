@@ -113,15 +113,6 @@ TEST(StandardTableFile, ShortFileOrShortLineIsRefusedAndTableKept) {
   }
 }
 
-TEST(StandardTableFile, MissingFileReportsTheOpenFailure) {
-  TempFolder folder;
-  data::StandardTable table;
-  text::FileError error;
-  EXPECT_FALSE(readStandardTable(folder.path() + "/lavix.data.txt", table, error, '.'));
-  EXPECT_EQ(error.number, 53);
-  EXPECT_EQ(error.text, "File not found");
-}
-
 TEST(StandardTable, IndexOfNameComparesWithoutMarkupOrCase) {
   data::StandardTable table;
   table.stdName[3] = "Al2O3";

@@ -173,23 +173,5 @@ TEST(SymbolFile, TooManySymbolsOrVerticesRefuseTheWholeFile) {
   }
 }
 
-TEST(SymbolFile, MissingFileIsReportedAsAnOpenFailure) {
-  testing::TempFolder folder;
-  SymbolTable table = previousTable();
-  text::FileError error;
-  SymbolReadResult result = SymbolReadResult::complete;
-  EXPECT_FALSE(readSymbolFile(folder.path() + "/none.sym", "default", table, error, '.', &result));
-  EXPECT_EQ(result, SymbolReadResult::openFailed);
-  EXPECT_EQ(error.text, "File not found");
-  EXPECT_EQ(table.symbolShape[0], "PREVIOUS");
-}
-
-TEST(SymbolTable, StartsWithEverySymbolShownAndNoSingleSymbol) {
-  SymbolTable table;
-  EXPECT_EQ(table.oneSymbol, -1);
-  EXPECT_EQ(table.selectedSymbol[0], 0);
-  EXPECT_EQ(table.selectedSymbol[51], 51);
-}
-
 }  // namespace
 }  // namespace lavix::diagram

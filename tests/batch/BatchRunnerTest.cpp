@@ -164,24 +164,6 @@ TEST_F(BatchRunnerTest, SuccessfulScriptPrintsItsTranscript) {
   EXPECT_EQ(window->formula, "SiO2");
 }
 
-TEST_F(BatchRunnerTest, StartUpAnswersGoToTheStartUpHook) {
-  std::optional<std::string> startName;
-  // The hook needs the port: build the runner by hand.
-  ui::ScriptedPrompts port(transcript);
-  MainWindow mainWindow(port);
-  hooks.startUp = [&] { startName = port.input({"Start-up file", "", ""}); };
-  BatchRunner runner(port, hooks);
-  EXPECT_EQ(runner.run("> first.txt\nclick mName\n> second\n@expect second\n", mainWindow), exitSuccess);
-  EXPECT_EQ(startName, "first.txt");
-
-  ui::Transcript other;
-  ui::ScriptedPrompts unanswered(other);
-  MainWindow secondWindow(unanswered);
-  BatchRunner runner2(unanswered, {[&] { unanswered.input({"Start-up file", "", ""}); }, {}, {}});
-  EXPECT_EQ(runner2.run("@expect Start-up file\nclick mName\n> x\n", secondWindow), exitUnanswered);
-  EXPECT_EQ(other.lines(), (std::vector<std::string>{"input: Start-up file", "error: no answer for the input box"}));
-}
-
 TEST_F(BatchRunnerTest, ExitCodesAndTheirErrorLines) {
   struct Case {
     std::string script;

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 
 #include "common/ui/FormEvent.h"
 
@@ -181,21 +180,6 @@ TEST_F(ScriptedPromptsTest, FileDialogsResolveAgainstScriptFolder) {
   EXPECT_FALSE(prompts.failed());
 }
 
-TEST_F(ScriptedPromptsTest, OpenDialogHandsAMissingFileToTheProgram) {
-  const auto folder = std::filesystem::temp_directory_path() / "lavix-batch-prompts";
-  std::filesystem::create_directories(folder);
-  std::ofstream(folder / "there.txt") << "x";
-  Transcript lines;
-  ScriptedPrompts port(lines, folder.string());
-  port.queueAnswers({"there.txt", "missing.txt"});
-  FileRequest request;
-  request.mustExist = true;
-  EXPECT_EQ(port.openFile(request), (folder / "there.txt").string());
-  EXPECT_EQ(port.openFile(request), (folder / "missing.txt").string());
-  EXPECT_FALSE(port.failed());
-  std::filesystem::remove_all(folder);
-}
-
 TEST_F(ScriptedPromptsTest, ColourAndFont) {
   answering({"255, 0,128", "[cancel]", "300,0,0"});
   const auto colour = prompts.colour("Symbol colour", {1, 2, 3});
@@ -313,15 +297,6 @@ TEST_F(ScriptedPromptsTest, ModalWindowFailures) {
       EXPECT_EQ(window.formula, "x");
     }
   }
-}
-
-TEST(ScriptedClipboardTest, HoldsPresetTextUntilReplacedOrCleared) {
-  ScriptedClipboard clipboard("SAMPLE\tSiO2");
-  EXPECT_EQ(clipboard.text(), "SAMPLE\tSiO2");
-  clipboard.setText("x");
-  EXPECT_EQ(clipboard.text(), "x");
-  clipboard.clear();
-  EXPECT_EQ(clipboard.text(), std::nullopt);
 }
 
 }  // namespace

@@ -56,16 +56,5 @@ TEST(VariableCalculatorFormula, RefusedFormulaKeepsTheWindowOpenAndStoresNothing
   EXPECT_TRUE(calculator.isOpen());
 }
 
-TEST(VariableCalculatorFormula, ScriptedTypeAndEnter) {
-  CalculatorSession s;
-  s.prompts.queueAnswers({"type Formula ZR/2", "enter Formula"});
-  const auto outcome = selectVariable(s.context, "Y-Axis Variable");
-  EXPECT_FALSE(s.prompts.failed()) << s.prompts.failure().text;
-  EXPECT_FALSE(outcome.cancelled);
-  EXPECT_EQ(outcome.label, "ZR/2");
-  EXPECT_FLOAT_EQ(s.plot.yValue[2], 100.0f);
-  EXPECT_EQ(s.plot.yTitle, "ZR/2");
-}
-
 }  // namespace
 }  // namespace lavix::calc

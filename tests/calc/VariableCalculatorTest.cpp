@@ -168,15 +168,6 @@ TEST(VariableCalculator, RefusedTransformsChangeNothingAndSaySo) {
   }
 }
 
-TEST(VariableCalculator, SNormDividesByTheColumnsNormalisingValue) {
-  CalculatorSession s;
-  s.store.normValue[3] = 10;
-  VariableCalculator calculator(s.context, "New Variable");
-  clickAll(calculator, {"S-norm", "Zr"});
-  EXPECT_EQ(s.store.columnName[3], "Zr[N]");
-  EXPECT_EQ(s.columnCells(3), (Strings{"10", "20", "0"}));
-}
-
 TEST(VariableCalculator, QuotientThenLogBecomesANewColumnForNewVariable) {
   CalculatorSession s;
   data::NormalisationTable table;
@@ -267,23 +258,6 @@ TEST(VariableCalculator, AxisTargetsTakeValuesTitleAndLogFlag) {
   }
 }
 
-TEST(VariableCalculator, CancelClosesWithCancelAndChangesNothing) {
-  CalculatorSession s;
-  s.plot.xTitle = "before";
-  VariableCalculator calculator(s.context, "X-Axis Variable");
-  clickAll(calculator, {"A+B", "SiO2"});
-  EXPECT_EQ(calculator.click("cancel", ""), ui::EventResult::Done);
-  EXPECT_FALSE(calculator.isOpen());
-  EXPECT_EQ(calculator.result(), "CANCEL");
-  EXPECT_EQ(s.exchange.answer, "CANCEL");
-  EXPECT_EQ(s.plot.xTitle, "before");
-  EXPECT_EQ(s.plot.plotRowCount, 0);
-  EXPECT_EQ(s.store.columnCount, 4);
-  EXPECT_EQ(s.columnCells(5), (Strings{"", "", ""}));
-  // A closed window takes no more events.
-  EXPECT_EQ(calculator.click("varbut", "SiO2"), ui::EventResult::Disabled);
-}
-
 TEST(VariableCalculator, FullMatrixRefusesNewColumnAndWorkingVariables) {
   CalculatorSession s(2);  // matrix columns 1..14
   std::vector<std::string> names;
@@ -302,29 +276,6 @@ TEST(VariableCalculator, FullMatrixRefusesNewColumnAndWorkingVariables) {
   // The transforms work in place and need no room.
   clickAll(calculator, {"square", "C1"});
   EXPECT_EQ(s.store.columnName[1], "(C1){2}");
-}
-
-TEST(VariableCalculator, UnknownControlsAndItemsAreReported) {
-  CalculatorSession s;
-  VariableCalculator calculator(s.context, "New Variable");
-  EXPECT_EQ(calculator.click("varbut", "Nb"), ui::EventResult::UnknownItem);
-  EXPECT_EQ(calculator.click("varbut", "#20"), ui::EventResult::UnknownItem);
-  EXPECT_EQ(calculator.click("okbut", ""), ui::EventResult::UnknownControl);
-  EXPECT_EQ(calculator.type("inputlab", 0, "x"), ui::EventResult::UnknownControl);
-  EXPECT_EQ(calculator.click("varbut", "sio2"), ui::EventResult::Done);  // markup-free name, any case
-}
-
-TEST(SelectVariable, ScriptedRunClicksThroughRunModal) {
-  CalculatorSession s;
-  s.prompts.queueAnswers({"click varbut square", "click varbut SiO2", "click varbut (SiO2){2}"});
-  const auto outcome = selectVariable(s.context, "Y-Axis Variable");
-  EXPECT_FALSE(outcome.cancelled);
-  EXPECT_EQ(outcome.label, "(SiO2){2}");
-  EXPECT_FALSE(s.prompts.failed()) << s.prompts.failure().text;
-  EXPECT_EQ(s.plot.yTitle, "(SiO2){2}");
-  EXPECT_EQ(s.plot.yColumn, 1);
-  EXPECT_FLOAT_EQ(s.plot.yValue[2], 3600.0f);
-  EXPECT_EQ(s.transcript.lines().front(), "window: varform");
 }
 
 TEST(SelectVariable, CancelAndAnUnknownItemEndAsCancelled) {

@@ -50,3 +50,12 @@ lavix_cli_test(identify identify.lvb 0
   "input: Type label in text box."
   "frameLeft	1500"
   "diagramKind	XY")
+lavix_cli_test(plotted plotted.lvb 0 --cp files/plotted-spider.txt Controls/Spider.txt
+  "row	symbol	x	y	z" "1	1	50	1.2	0" "3	3	60	2	0" ! "2	2	55"
+  "row	symbol	position	value" "1	1	1	2" "1	1	2	1" "1	1	3	0" "3	3	2	0" "3	3	3	1" ! "3	3	1	")
+lavix_cli_test(diagram_commands diagram_commands.lvb 0
+  "xStart	45" "largeXTickEvery	2" "yEnd	5" ! "xStart	50"
+  "frameWidth	6100" "frameHeight	6100" "frameWidth	7320" "frameHeight	3050"
+  "pagePosition	3" "frameLeft	5800"
+  "binCount	4" "yEnd	120" ! "binCount	0" "statsCaptionOn	0" "cmdRem	NB on")
+lavix_cli_test(identify_walk identify_walk.lvb 0 "flipOrder	1" "flipOrder	0" "Identify	ID ON")

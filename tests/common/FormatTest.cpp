@@ -31,36 +31,23 @@ TEST_P(NumberMask, Formats) {
 INSTANTIATE_TEST_SUITE_P(
     Fixed, NumberMask,
     ::testing::Values(
-        MaskCase{12.345, "#0.00", "12.35"}, MaskCase{0.5, "#0.00", "0.50"}, MaskCase{123.4, "#0.00", "123.40"},
-        MaskCase{-3.14159, "#0.00", "-3.14"}, MaskCase{-0.001, "#0.00", "0.00"}, MaskCase{0, "#0.00", "0.00"},
-        MaskCase{0.125, "#0.00", "0.13"}, MaskCase{-0.125, "#0.00", "-0.13"},
-        MaskCase{1e20, "#0.00", "100000000000000000000.00"}, MaskCase{1.23456, "##0.000", "1.235"},
-        MaskCase{1234.5, "##0.000", "1234.500"}, MaskCase{5.5, "#00.00", "05.50"},
-        MaskCase{100, "#00.00", "100.00"}, MaskCase{0.1234567, "0.000000", "0.123457"},
-        MaskCase{0.25, "##00.0", "00.3"}, MaskCase{57.5, "##00.0", "57.5"}, MaskCase{5, "###0.", "5."},
-        MaskCase{4.5, "###0.", "5."}, MaskCase{0, "###0.", "0."}, MaskCase{12.25, "###0.0", "12.3"},
-        MaskCase{2.675, "##0.00", "2.68"}, MaskCase{3.14159265, "#0.0000", "3.1416"},
-        MaskCase{0.000004, "0.00000", "0.00000"}, MaskCase{0.000005, "0.00000", "0.00001"},
+        MaskCase{12.345, "#0.00", "12.35"}, MaskCase{0.5, "#0.00", "0.50"}, MaskCase{-3.14159, "#0.00", "-3.14"},
+        MaskCase{-0.001, "#0.00", "0.00"}, MaskCase{-0.125, "#0.00", "-0.13"},
+        MaskCase{1e20, "#0.00", "100000000000000000000.00"}, MaskCase{1234.5, "##0.000", "1234.500"},
+        MaskCase{5.5, "#00.00", "05.50"}, MaskCase{0.25, "##00.0", "00.3"}, MaskCase{4.5, "###0.", "5."},
+        MaskCase{0, "###0.", "0."}, MaskCase{2.675, "##0.00", "2.68"}, MaskCase{0.000005, "0.00000", "0.00001"},
         MaskCase{9.999, "###0.00", "10.00"}, MaskCase{123.45, "###0.0 ", "123.5 "},
-        MaskCase{0.1235, "#0.000", "0.124"}, MaskCase{45.678, "##00.0", "45.7"},
-        MaskCase{5.26, "#00.0", "05.3"}, MaskCase{100, "#00.0", "100.0"}, MaskCase{0.004, "0.00", "0.00"},
-        MaskCase{2.5, " ###0.000 ", " 2.500 "}, MaskCase{1234.5678, "###0.000 ", "1234.568 "},
-        MaskCase{3.14159, " #0.00", " 3.14"}, MaskCase{-1.5, " ##0.00", "- 1.50"},
+        MaskCase{2.5, " ###0.000 ", " 2.500 "}, MaskCase{-1.5, " ##0.00", "- 1.50"},
         MaskCase{5551234, "###-####", "555-1234"}));
 
 INSTANTIATE_TEST_SUITE_P(
     OptionalDigits, NumberMask,
     ::testing::Values(
         MaskCase{0.5, "#.##", ".5"}, MaskCase{0.5, "0.##", "0.5"}, MaskCase{0.001, "#.##", "."},
-        MaskCase{2.5, " #0.##", " 2.5"}, MaskCase{2, " #0.##", " 2."}, MaskCase{12.345, " #0.##", " 12.35"},
-        MaskCase{0.4567, " 0.###", " 0.457"}, MaskCase{0.5, " 0.###", " 0.5"}, MaskCase{0.25, " #.##", " .25"},
-        MaskCase{2.678, " #.##", " 2.68"}, MaskCase{5.123, "##.00", "5.12"}, MaskCase{0.5, "##.00", ".50"},
-        MaskCase{12, "#####", "12"}, MaskCase{12.5, "#####", "13"}, MaskCase{0, "#####", ""},
-        MaskCase{25, "#### ", "25 "}, MaskCase{7, "####", "7"}, MaskCase{3.14159, "###.##", "3.14"},
+        MaskCase{2, " #0.##", " 2."}, MaskCase{12.345, " #0.##", " 12.35"}, MaskCase{0.5, "##.00", ".50"},
+        MaskCase{12.5, "#####", "13"}, MaskCase{0, "#####", ""}, MaskCase{25, "#### ", "25 "},
         MaskCase{123456.7, "###.##", "123456.7"}, MaskCase{99.96, "###.#", "100."},
-        MaskCase{-0.8765, "#.###", "-.877"}, MaskCase{1234.56, " ####.#", " 1234.6"},
-        MaskCase{5, "#0.0#", "5.0"}, MaskCase{5.25, "#0.0#", "5.25"}, MaskCase{5.255, "#0.0#", "5.26"},
-        MaskCase{1234, "###0.0#", "1234.0"}, MaskCase{0.5, "0.##", "0.5"}, MaskCase{150, "##0.00", "150.00"}));
+        MaskCase{-0.8765, "#.###", "-.877"}, MaskCase{5, "#0.0#", "5.0"}, MaskCase{5.255, "#0.0#", "5.26"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Scientific, NumberMask,
@@ -69,23 +56,16 @@ INSTANTIATE_TEST_SUITE_P(
         MaskCase{-0.0123, "#.000E-00; -#.000E-00", " -1.230E-02"},
         MaskCase{0, "#.000E-00; -#.000E-00", ".000E00"},
         MaskCase{9.9996, "#.000E-00; -#.000E-00", "1.000E01"},
-        MaskCase{1234.5, "  #.000E-00; -#.000E-00", "  1.235E03"},
         MaskCase{-1234.5, "  #.000E-00; -#.000E-00", " -1.235E03"},
-        MaskCase{0.5, "  #.000E-00; -#.000E-00", "  5.000E-01"},
         MaskCase{0.000123456, "  #.00000E-00; -#.00000E-00", "  1.23456E-04"},
-        MaskCase{-98765.4321, "  #.00000E-00; -#.00000E-00", " -9.87654E04"},
-        MaskCase{12.5, "#.00E-00; -#.00E-00", "1.25E01"}, MaskCase{0.004567, "#.00E-00; -#.00E-00", "4.57E-03"},
-        MaskCase{-150, "#.00E-00; -#.00E-00", " -1.50E02"}, MaskCase{1234, "0.00E+00", "1.23E+03"},
-        MaskCase{0.01, "0.00E+00", "1.00E-02"}, MaskCase{0, "0.00E+00", "0.00E+00"},
+        MaskCase{1234, "0.00E+00", "1.23E+03"}, MaskCase{0.01, "0.00E+00", "1.00E-02"},
         MaskCase{1e-120, "0.0E-00", "1.0E-120"}, MaskCase{-2e5, "0.0E-0", "-2.0E5"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Sections, NumberMask,
     ::testing::Values(MaskCase{1.5, "0.00;(0.00);\"nil\"", "1.50"}, MaskCase{-1.5, "0.00;(0.00);\"nil\"", "(1.50)"},
-                      MaskCase{0, "0.00;(0.00);\"nil\"", "nil"}, MaskCase{-0.001, "0.00;(0.00);\"nil\"", "nil"},
-                      MaskCase{0.001, "0.00;(0.00);\"nil\"", "0.00"}, MaskCase{-5, "0;", "-5"},
-                      MaskCase{-5, "0;;zero", "-5"}, MaskCase{0, "0;;zero", "zero"},
-                      MaskCase{5, "\\#0", "#5"}));
+                      MaskCase{-0.001, "0.00;(0.00);\"nil\"", "nil"}, MaskCase{0.001, "0.00;(0.00);\"nil\"", "0.00"},
+                      MaskCase{-5, "0;;zero", "-5"}, MaskCase{0, "0;;zero", "zero"}, MaskCase{5, "\\#0", "#5"}));
 
 TEST(NumberMaskTest, FloatCarriesSevenDigitsSoTypedHalvesRoundUp) {
   EXPECT_EQ(formatNumber(2.675f, "0.00"), "2.68");

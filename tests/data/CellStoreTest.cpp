@@ -11,20 +11,6 @@
 namespace lavix::data {
 namespace {
 
-TEST(CellStore, OverwritingOneCellManyTimesKeepsTheRowSmall) {
-  CellStore cells;
-  cells.allocate(3, 5);
-  ASSERT_TRUE(cells.set(1, 2, "neighbour"));
-  std::string last;
-  for (int i = 0; i < 20000; ++i) {
-    last = std::string(static_cast<std::size_t>(i % 40), 'x') + std::to_string(i);
-    ASSERT_TRUE(cells.set(1, 1, last));
-  }
-  EXPECT_EQ(cells.get(1, 1), last);
-  EXPECT_EQ(cells.get(1, 2), "neighbour");
-  EXPECT_LT(cells.heapBytes(), 4096u);
-}
-
 // Random writes, clears and overwrites against a plain map: compaction and the switch to
 // wide positions must never move a cell's text onto another's.
 TEST(CellStore, RandomWritesMatchAReferenceMap) {
@@ -62,16 +48,6 @@ TEST(CellStore, TextIsKeptByteForByte) {
   ASSERT_TRUE(cells.set(1, 1, longText));
   EXPECT_EQ(cells.get(1, 0), binary);
   EXPECT_EQ(cells.get(1, 1), longText);
-}
-
-TEST(DataStoreCells, AFullSizeEmptyMatrixCostsLittle) {
-  DataStore store;
-  store.allocate(32767, 150);
-  EXPECT_EQ(store.matrixColumns(), 150 + 13);
-  EXPECT_LT(store.cellBytes(), 3u * 1024 * 1024);
-  ASSERT_TRUE(store.setCell(32767, 162, "last"));
-  EXPECT_EQ(store.cell(32767, 162), "last");
-  EXPECT_LT(store.cellBytes(), 3u * 1024 * 1024);
 }
 
 TEST(DataStoreCells, OutOfRangeAccessReadsEmptyAndStoresNothing) {

@@ -24,21 +24,6 @@ Strings names(const DataStore& store) {
   return out;
 }
 
-TEST(ReadFilter, TheQuestionIsAskedOnlyWhenThePreferenceIsOn) {
-  DataSession s;
-  s.read(rocks);
-  EXPECT_TRUE(s.prompts.messages.empty());
-  s.readFilterOn = true;
-  s.prompts.messageAnswers = {ui::MessageResult::No};
-  s.read(rocks);
-  ASSERT_EQ(s.prompts.messages.size(), 1u);
-  EXPECT_EQ(s.prompts.messages[0].text, "Apply a filter while reading this data file?");
-  EXPECT_EQ(s.prompts.messages[0].title, "Read Filter");
-  EXPECT_EQ(s.prompts.messages[0].buttons, ui::MessageButtons::YesNo);
-  EXPECT_TRUE(s.prompts.listRequests.empty());
-  EXPECT_EQ(s.store.rowCount, 5);
-}
-
 TEST(ReadFilter, LimitsOnOneVariableKeepTheirEndsAndPresetTheFileRange) {
   DataSession s;
   s.readFilterOn = true;
@@ -50,9 +35,6 @@ TEST(ReadFilter, LimitsOnOneVariableKeepTheirEndsAndPresetTheFileRange) {
   EXPECT_EQ(s.prompts.listRequests[0].title, "Select First of two control variables");
   EXPECT_EQ(s.prompts.listRequests[0].items, (Strings{" none", " Jcode", " Kcode", " Lcode", " SiO2", " Ba"}));
   EXPECT_EQ(s.prompts.listRequests[1].title, "Select Second control variable");
-  ASSERT_EQ(s.prompts.numberRequests.size(), 1u);
-  EXPECT_EQ(s.prompts.numberRequests[0].title, "Upper and lower limits of SiO2");
-  EXPECT_EQ(s.prompts.numberRequests[0].prompts, (Strings{"Min value of SiO2", "Max value of SiO2"}));
   EXPECT_EQ(s.prompts.numberRequests[0].presets, (Strings{"44.9", "52.1"}));
   EXPECT_EQ(names(s.store), (Strings{"B", "C", "D"}));
   EXPECT_EQ(s.cell(3, 1), "52");
@@ -104,18 +86,6 @@ TEST(ReadFilter, AMergeFiltersOnTheAddedFilesColumns) {
   s.read(rocks, "A");
   EXPECT_EQ(names(s.store), (Strings{"old", "D", "E"}));
   EXPECT_EQ(s.cell(3, 1), "500");
-}
-
-TEST(ReadFilter, AcceptRowTestsCodesAndFieldsInclusively) {
-  ReadFilter filter;
-  ControlVariable kcode{ControlVariable::Kind::Kcode, 0, "Kcode", 1, 3};
-  ControlVariable field{ControlVariable::Kind::Field, 2, "SiO2", 45, 52};
-  filter.setVariables({kcode, field});
-  const Strings fields = {"x", "52"}, outside = {"x", "52.01"}, missing = {"x"};
-  EXPECT_TRUE(filter.acceptRow({0, 3, 0, &fields}));
-  EXPECT_FALSE(filter.acceptRow({0, 4, 0, &fields}));
-  EXPECT_FALSE(filter.acceptRow({0, 1, 0, &outside}));
-  EXPECT_FALSE(filter.acceptRow({0, 1, 0, &missing}));  // an absent field reads 0
 }
 
 }  // namespace

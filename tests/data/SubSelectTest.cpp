@@ -69,24 +69,6 @@ TEST(SubSelect, VariablesListCodesThenColumnsAndShowsValuesInOrder) {
   EXPECT_EQ(Window::run(form, "click List1 MgO"), ui::EventResult::UnknownItem);
 }
 
-TEST(SubSelect, ValuesGoToMatchOrExcludeAsTheOptionSays) {
-  Window w;
-  SubSelect form(w.store, w.criteria, w.prompts);
-  EXPECT_STREQ(form.hint(), "Click a value in the Values list to add it to the MATCH List");
-  EXPECT_EQ(Window::run(form, "click List2 45"), ui::EventResult::UnknownItem);  // no variable yet
-  Window::run(form, "click List1 SiO2");
-  EXPECT_EQ(Window::run(form, "click List2 45"), ui::EventResult::Done);
-  Window::run(form, "click List2 45");  // twice adds nothing
-  EXPECT_EQ(Window::run(form, "click optExclude"), ui::EventResult::Done);
-  EXPECT_STREQ(form.hint(), "Click a value in the Values list to add  it to the EXCLUDE List");
-  Window::run(form, "click List1 Kcode");
-  Window::run(form, "click List2 #1");
-  EXPECT_EQ(form.matchList(), (Strings{"        SiO2 = 45"}));
-  EXPECT_EQ(form.excludeList(), (Strings{"        Kcode = -1"}));
-  Window::run(form, "click optMatch");
-  EXPECT_FALSE(form.excludeChosen());
-}
-
 TEST(SubSelect, DoneParsesTheListsBackIntoTheCriteria) {
   Window w;
   w.store.columnCount = 5;
@@ -107,29 +89,6 @@ TEST(SubSelect, DoneParsesTheListsBackIntoTheCriteria) {
   EXPECT_FALSE(form.isOpen());
   EXPECT_EQ(w.criteria, before);
   EXPECT_EQ(Window::run(form, "click cmdClearAll"), ui::EventResult::Disabled);
-}
-
-TEST(SubSelect, DoneCommitsWhatWasBuiltAndCloseKeepsTheOldCriteria) {
-  Window w;
-  w.criteria = {{{1, 1, 2}}, {}, {}, true};
-  const SubsetCriteria old = w.criteria;
-  const Strings script = {"click List1 Type",  "click List2 basalt", "click optExclude", "click List2 1",
-                          "click List1 SiO2",  "type Text2 45",      "type Text3 52",    "click cmdAddLimits",
-                          "click activeOff"};
-  {
-    SubSelect form(w.store, w.criteria, w.prompts);
-    for (const auto& line : script) EXPECT_EQ(Window::run(form, line), ui::EventResult::Done) << line;
-    EXPECT_EQ(form.limitsList(), (Strings{"        SiO2:45 to 52"}));  // replaces the old 1 to 2
-    EXPECT_EQ(Window::run(form, "click close"), ui::EventResult::Done);
-    EXPECT_FALSE(form.isOpen());
-    EXPECT_EQ(w.criteria, old);
-  }
-  SubSelect form(w.store, w.criteria, w.prompts);
-  for (const auto& line : script) Window::run(form, line);
-  Window::run(form, "click cmdDone");
-  const SubsetCriteria expected{{{1, 45, 52}}, {{2, "basalt"}}, {{2, "1"}}, false};
-  EXPECT_EQ(w.criteria, expected);
-  EXPECT_TRUE(w.prompts.messages.empty());
 }
 
 TEST(SubSelect, LimitsAreEditedDeletedAndCleared) {

@@ -87,18 +87,5 @@ TEST(SubsetCriteria, FlaggedColumnsAreTestedRecastToTheRowTotal) {
   EXPECT_EQ(rocks.selected({{}, {{1, "48"}}, {}}, &normFlag), (Rows{F, F, T, F, F, F}));
 }
 
-TEST(SubsetCriteria, NamesResolveWithoutMarkupAndCase) {
-  Rocks rocks;
-  EXPECT_EQ(findVariable(rocks.store, "JCODE"), jcodeVariable);
-  EXPECT_EQ(findVariable(rocks.store, "Kcode"), kcodeVariable);
-  EXPECT_EQ(findVariable(rocks.store, "lcode"), lcodeVariable);
-  EXPECT_EQ(findVariable(rocks.store, "        Fe2O3"), 3);
-  EXPECT_EQ(findVariable(rocks.store, "fe[2]o[3]"), 3);
-  EXPECT_EQ(findVariable(rocks.store, "MgO"), std::nullopt);
-  EXPECT_EQ(findVariable(rocks.store, ""), std::nullopt);
-  EXPECT_EQ(variableName(rocks.store, jcodeVariable), "Jcode");
-  EXPECT_EQ(variableName(rocks.store, 3), "Fe[2]O[3]");
-}
-
 }  // namespace
 }  // namespace lavix::data

@@ -135,17 +135,6 @@ TEST(AutomaticRange, GivenLimits) {
   EXPECT_FLOAT_EQ(nonPositive.axis.end, 0);
 }
 
-TEST(AutomaticRange, RunsOnEitherAxisOfTheSettings) {
-  DiagramSettings s;
-  s.plot.allocate(3);
-  s.plot.yValue[1] = 3;
-  s.plot.yValue[2] = 87;
-  s.plot.yValue[3] = 40;
-  automaticRange(s, Axis::y, 3, false);
-  EXPECT_FLOAT_EQ(s.y.end, 90);
-  EXPECT_EQ(s.x, AxisSettings{});
-}
-
 TEST(LinearNumberStep, FiveAboveFourteenThenTwoAboveSeven) {
   struct Case {
     float span, tick, step;
@@ -197,19 +186,6 @@ TEST(AxisDialog, BadLinearValuesLeaveTheAxisAsItWas) {
     EXPECT_EQ(applyLinearAxisValues(axis, c.values), c.message);
     EXPECT_EQ(axis, r.axis);
   }
-}
-
-TEST(AxisDialog, PrefilledValues) {
-  const Ranged r = range(rows({3, 87}), 0, false);
-  AxisSettings same = r.axis;
-  EXPECT_EQ(applyLinearAxisValues(same, currentLinearValues(r.axis)), "");
-  EXPECT_EQ(same, r.axis);
-  AxisSettings log;
-  log.start = -2;
-  log.end = 3;
-  const auto [rawStart, rawEnd] = logAxisRawLimits(log);
-  EXPECT_FLOAT_EQ(rawStart, 0.01f);
-  EXPECT_FLOAT_EQ(rawEnd, 1000);
 }
 
 TEST(AxisDialog, LogLimitsNotAboveZeroBecomeOneAndTen) {

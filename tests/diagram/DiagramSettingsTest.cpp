@@ -6,21 +6,6 @@
 namespace lavix::diagram {
 namespace {
 
-TEST(DiagramSettings, StartUpDefaults) {
-  const DiagramSettings s;
-  EXPECT_EQ(s.diagramKind, "");
-  EXPECT_EQ(s.pagePosition, 1);
-  EXPECT_EQ(s.shapeChoice, 1);
-  EXPECT_FLOAT_EQ(s.aspectX, 1.4f);
-  EXPECT_FLOAT_EQ(s.aspectY, 1.0f);
-  EXPECT_TRUE(s.statsCaptionOn);
-  EXPECT_FALSE(s.flipOrder);
-  EXPECT_EQ(s.whitePage, 0);
-  EXPECT_EQ(s.binCount, 10);
-  EXPECT_EQ(s.xClipMin, 0);
-  EXPECT_EQ(s.zClipMax, 1);
-}
-
 DiagramSettings distinctSettings() {
   DiagramSettings s;
   s.diagramKind = "XY";
@@ -61,20 +46,6 @@ TEST(DiagramSettings, SwitchXYExchangesEveryAxisSettingAndTheRowsItPlots) {
   EXPECT_EQ(s.plot.xValue[0], before.plot.xValue[0]);
   EXPECT_EQ(s.plot.xValue[5], before.plot.xValue[5]);
   EXPECT_EQ(s.plot.yValue[5], before.plot.yValue[5]);
-}
-
-TEST(DiagramSettings, SwitchXYTwiceRestoresEverything) {
-  const DiagramSettings before = distinctSettings();
-  DiagramSettings s = before;
-  s.swapXY();
-  s.swapXY();
-  EXPECT_EQ(s.x, before.x);
-  EXPECT_EQ(s.y, before.y);
-  EXPECT_EQ(s.plot.xLog, before.plot.xLog);
-  EXPECT_EQ(s.plot.yColumn, before.plot.yColumn);
-  EXPECT_EQ(s.plot.xTitle, before.plot.xTitle);
-  EXPECT_EQ(s.plot.xValue, before.plot.xValue);
-  EXPECT_EQ(s.plot.yValue, before.plot.yValue);
 }
 
 TEST(DiagramSettings, SwitchXYWithPlotRowCountBeyondTheArraysStaysInside) {

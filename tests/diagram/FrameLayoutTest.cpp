@@ -47,13 +47,5 @@ TEST(FrameLayout, OtherScalesTheAreaHeightFromItsLeftAndBottom) {
   EXPECT_EQ(frameOf(s).top, 3000);
 }
 
-TEST(FrameLayout, AnUnknownShapeKeepsThePresentFrame) {
-  DiagramSettings s;
-  layoutFrame(s, {1000, 1000, 8000, 5000, "XYL"});
-  s.shapeChoice = 0;
-  layoutFrame(s, {0, 0, 100, 100, ""});
-  EXPECT_EQ(frameOf(s).right, 8000);
-}
-
 }  // namespace
 }  // namespace lavix::diagram

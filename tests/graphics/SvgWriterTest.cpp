@@ -23,27 +23,6 @@ TEST(SvgWriter, SampleMatchesTheGoldenFile) {
   EXPECT_EQ(svg, toSvg(testing::sampleRecording(), 6000, 4500));
 }
 
-TEST(SvgWriter, ShapesUseThePenAndBrushInForce) {
-  Recording r;
-  r.selectPen(rgb(255, 0, 0), 0);
-  r.selectHollowBrush();
-  r.ellipse(0, 0, 100, 51);
-  r.selectPen(0, 10, PenStyle::Null);
-  r.selectBrush(rgb(1, 2, 3));
-  r.rectangle(10, 20, 0, 0);
-  r.moveTo(5, 5);
-  r.lineTo(-7, 9);
-  std::string svg = toSvg(r, 6000, 4500);
-  EXPECT_NE(svg.find("<ellipse cx=\"50\" cy=\"25.5\" rx=\"50\" ry=\"25.5\" fill=\"none\" stroke=\"rgb(255,0,0)\" "
-                     "stroke-width=\"1\"/>"),
-            std::string::npos)
-      << svg;
-  EXPECT_NE(svg.find("<rect x=\"0\" y=\"0\" width=\"10\" height=\"20\" fill=\"rgb(1,2,3)\" stroke=\"none\"/>"),
-            std::string::npos)
-      << svg;
-  EXPECT_NE(svg.find("<line x1=\"5\" y1=\"5\" x2=\"-7\" y2=\"9\" stroke=\"none\"/>"), std::string::npos) << svg;
-}
-
 TEST(SvgWriter, FlippedWindowKeepsTextUpright) {
   Recording r;
   r.setWindow({0, 4500}, {6000, -4500});

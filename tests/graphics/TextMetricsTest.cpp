@@ -40,15 +40,6 @@ TEST(TextMetrics, SubscriptsAreSmallerAndLowered) {
   EXPECT_EQ(markupWidth("Fe[2]O[3]", -300, false), 847);
 }
 
-TEST(TextMetrics, SuperscriptsAreSmallerAndRaised) {
-  auto runs = splitMarkup("km{3}", -300, false);
-  const std::vector<TextRun> expected = {
-      {"km", RunKind::Normal, 0, 0, -300, 466},
-      {"3", RunKind::Superscript, 466, -120, -200, 127},
-  };
-  EXPECT_EQ(runs, expected);
-}
-
 TEST(TextMetrics, UnbalancedMarkupNeverLosesText) {
   struct Case {
     const char* title;
@@ -68,27 +59,6 @@ TEST(TextMetrics, UnbalancedMarkupNeverLosesText) {
     for (const auto& r : runs) got.emplace_back(r.text, r.kind);
     EXPECT_EQ(got, c.runs) << c.title;
   }
-}
-
-TEST(TextMetrics, MarkupTextIsRecordedRunByRunAlongTheTurnedBaseline) {
-  Recording r;
-  SelectFont font;
-  font.height = -300;
-  font.escapement = 900;  // reads upwards: the baseline runs towards smaller page y
-  recordMarkupText(r, {1000, 2000}, "km{3}", font, HAlign::Left, VAlign::Baseline);
-  SelectFont script = font;
-  script.height = -200;
-  const std::vector<Operation> expected = {
-      font, Text{{1000, 2000}, "km"}, script, Text{{1000 - 120, 2000 - 466}, "3"}, font,
-  };
-  EXPECT_EQ(r.operations(), expected);
-
-  Recording centred;
-  font.escapement = 0;
-  recordMarkupText(centred, {1000, 2000}, "Fe[2]O[3]", font, HAlign::Centre, VAlign::Baseline);
-  ASSERT_EQ(centred.size(), 9u);
-  EXPECT_EQ(std::get<Text>(centred.operations()[1]).at, (Point{1000 - 423, 2000}));
-  EXPECT_EQ(std::get<Text>(centred.operations()[3]).at, (Point{1000 - 423 + 357, 2075}));
 }
 
 }  // namespace

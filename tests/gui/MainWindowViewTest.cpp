@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -53,11 +51,8 @@ class MainWindowViewTest : public ::testing::Test {
   app::MainWindow model{session};
 };
 
-TEST_F(MainWindowViewTest, MenusMirrorTheModel) {
+TEST_F(MainWindowViewTest, MenusMirrorTheModelAndRunItsCommands) {
   MainWindowView view(model);
-  QMenu* file = view.menuBar()->findChild<QMenu*>("mfile");
-  ASSERT_NE(file, nullptr);
-  EXPECT_EQ(file->title(), QString("&File"));
   for (const app::Menu& menu : model.menus()) {
     QMenu* shown = view.menuBar()->findChild<QMenu*>(QString::fromStdString(menu.name));
     ASSERT_NE(shown, nullptr) << menu.name;
@@ -72,45 +67,32 @@ TEST_F(MainWindowViewTest, MenusMirrorTheModel) {
       EXPECT_EQ(action->isChecked(), model.isChecked(entry.command)) << entry.command;
     }
   }
-  EXPECT_EQ(view.action("mOpen")->text(), QString("&Open"));
-}
-
-TEST_F(MainWindowViewTest, OpenRunsTheModelsOpenCommand) {
-  MainWindowView view(model);
   view.action("mOpen")->trigger();
   ASSERT_EQ(prompts.opened.size(), 1u);
   EXPECT_EQ(prompts.opened[0].filter,
             "Rock data (.roc; .txt)|*.roc;*.txt|Mineral data (*.min)|*.min|All Files (*.*)|*.*|");
-  EXPECT_TRUE(prompts.opened[0].mustExist);
 }
 
-TEST_F(MainWindowViewTest, RecentFileEntriesFollowTheirCaptions) {
+TEST_F(MainWindowViewTest, TitleStatusRecentFilesAndCheckMarksFollowTheModelAfterEveryEvent) {
   MainWindowView view(model);
-  EXPECT_FALSE(view.action("mLastFile1")->isVisible());
-  session.recent.setCaption(1, "/data/rocks.txt");
-  view.action("mOpen")->trigger();  // any event refreshes the view
-  EXPECT_TRUE(view.action("mLastFile1")->isVisible());
-  EXPECT_EQ(view.action("mLastFile1")->text(), QString("/data/rocks.txt"));
-  EXPECT_FALSE(view.action("mLastFile2")->isVisible());
-}
-
-TEST_F(MainWindowViewTest, TitleStatusAndCheckMarksFollowTheModelAfterEveryEvent) {
-  MainWindowView view(model);
+  view.show();
   EXPECT_EQ(view.windowTitle(), QString("Lavix"));
+  EXPECT_FALSE(view.action("mLastFile1")->isVisible());
+  EXPECT_FALSE(view.buttonRow()->isVisible());
   session.window.title = "Lavix rocks.txt   3 rows by 4 columns";
   session.window.status = " sample A";
   session.diagram.yLabelOrientation = -1;
+  session.recent.setCaption(1, "/data/rocks.txt");
   model.click("mOpen", "");  // the model's change listener refreshes the view
   EXPECT_EQ(view.windowTitle(), QString("Lavix rocks.txt   3 rows by 4 columns"));
-  ASSERT_NE(view.findChild<QLabel*>("labStatus"), nullptr);
   EXPECT_EQ(view.statusLabel()->text(), QString(" sample A"));
+  EXPECT_TRUE(view.action("mLastFile1")->isVisible());
+  EXPECT_EQ(view.action("mLastFile1")->text(), QString("/data/rocks.txt"));
+  EXPECT_FALSE(view.action("mLastFile2")->isVisible());
   EXPECT_TRUE(view.action("menuHorizY")->isChecked());
-  EXPECT_FALSE(view.action("menuVerticalY")->isChecked());
   EXPECT_FALSE(view.action("menuVerticalY")->isCheckable()) << "unchecked items show no mark";
-}
 
-TEST_F(MainWindowViewTest, PromptTitleAndStatusShowAtOnce) {
-  MainWindowView view(model);
+  // What a prompt shows while a command runs appears at once.
   qtui::QtPrompts qtPrompts;
   view.connectPrompts(qtPrompts);
   EXPECT_EQ(qtPrompts.parent(), &view);
@@ -118,23 +100,6 @@ TEST_F(MainWindowViewTest, PromptTitleAndStatusShowAtOnce) {
   qtPrompts.showStatus(" 12");
   EXPECT_EQ(view.windowTitle(), QString("Lavix Clipboard   2 rows by 3 columns"));
   EXPECT_EQ(view.statusLabel()->text(), QString(" 12"));
-}
-
-TEST_F(MainWindowViewTest, PictureBoxIsAWhitePage) {
-  MainWindowView view(model);
-  auto* picture = view.findChild<PictureWidget*>("lxpic");
-  ASSERT_EQ(picture, view.picture());
-  const QImage image = renderOffscreen(view);
-  EXPECT_EQ(image.size(), QSize(1024, 700) * image.devicePixelRatio());
-  // The rendering puts a caption strip above the window.
-  const QPoint centre = picture->mapTo(&view, picture->rect().center()) + QPoint(0, 28);
-  EXPECT_EQ(QColor(image.pixel(centre)), QColor(Qt::white));
-}
-
-TEST_F(MainWindowViewTest, ButtonRowIsHiddenWhileTheModelHidesIt) {
-  MainWindowView view(model);
-  view.show();
-  EXPECT_FALSE(view.buttonRow()->isVisible());
 }
 
 TEST_F(MainWindowViewTest, ExitClosesTheWindowAndTheTitleBarAsksTheModel) {
@@ -153,41 +118,33 @@ TEST_F(MainWindowViewTest, ExitClosesTheWindowAndTheTitleBarAsksTheModel) {
   EXPECT_TRUE(second.exitRequested());
 }
 
-TEST_F(MainWindowViewTest, ScreenshotWritesAPngAndReportsAnUnwritablePath) {
+TEST_F(MainWindowViewTest, ScreenshotShowsTheWhitePictureBoxAndReportsAnUnwritablePath) {
+  MainWindowView view(model);
+  auto* picture = view.findChild<PictureWidget*>("lxpic");
+  ASSERT_EQ(picture, view.picture());
+  const QImage image = renderOffscreen(view);
+  // The rendering puts a caption strip above the window.
+  const QPoint centre = picture->mapTo(&view, picture->rect().center()) + QPoint(0, 28);
+  EXPECT_EQ(QColor(image.pixel(centre)), QColor(Qt::white));
+
   std::string error;
   const std::string path = folder.path() + "/shot.png";
   ASSERT_TRUE(saveScreenshot(model, path, error)) << error;
-  QImage written(QString::fromStdString(path));
-  EXPECT_EQ(written.size(), QSize(1024, 700));
+  EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(1024, 700));
   EXPECT_FALSE(saveScreenshot(model, folder.path() + "/missing/shot.png", error));
   EXPECT_EQ(error, "cannot write " + folder.path() + "/missing/shot.png");
 }
 
-// ---- window geometry ----
-
-TEST(WindowGeometry, BaseIsTheWidthOrForWideScreensTheHeightOverThreeQuarters) {
-  struct Case {
-    int width, height, base;
-  };
-  for (const Case& c : {Case{1920, 1080, 1440}, Case{1024, 768, 1024}, Case{640, 480, 640}, Case{1280, 1024, 1280},
-                        Case{2560, 1080, 1440}})
-    EXPECT_EQ(screenBase(c.width, c.height), c.base) << c.width << "x" << c.height;
-}
-
-TEST(WindowGeometry, MainWindowIsScaledAndStaysOnTheScreen) {
+TEST(WindowGeometry, SizesFollowTheScreenAndStayOnIt) {
+  // The base is the width, or for wide screens the height over three quarters.
+  EXPECT_EQ(screenBase(1024, 768), 1024);
+  EXPECT_EQ(screenBase(2560, 1080), 1440);
   EXPECT_EQ(mainWindowSize(1920, 1080, 1.0f).width, 1152);
   EXPECT_EQ(mainWindowSize(1920, 1080, 1.0f).height, 864);
-  EXPECT_EQ(mainWindowSize(1024, 768, 0.5f).width, 410);
-  const WindowSize big = mainWindowSize(1024, 768, 3.0f);
-  EXPECT_EQ(big.width, 1024);
-  EXPECT_EQ(big.height, 768);
-  const WindowSize tiny = mainWindowSize(1024, 768, 0.01f);
-  EXPECT_EQ(tiny.width, 320);
-  EXPECT_EQ(tiny.height, 240);
+  EXPECT_EQ(mainWindowSize(1024, 768, 3.0f).width, 1024);
+  EXPECT_EQ(mainWindowSize(1024, 768, 0.01f).height, 240);
   EXPECT_EQ(mainWindowSize(1024, 768, 0.0f).width, mainWindowSize(1024, 768, 1.0f).width) << "bad scale counts as 1";
-}
-
-TEST(WindowGeometry, DialogScaleIsOneOnASixHundredFortyPixelScreenAtNinetySixPixelsPerInch) {
+  // One on a 640-pixel screen at 96 pixels per inch.
   EXPECT_FLOAT_EQ(dialogScale(1.0f, 640, 96.0), 1.0f);
   EXPECT_FLOAT_EQ(dialogScale(1.0f, 1440, 96.0), 2.25f);
   EXPECT_FLOAT_EQ(dialogScale(2.0f, 640, 192.0), 1.0f);

@@ -37,7 +37,7 @@ class FakeForm : public ui::FormModel {
   bool open_ = true;
 };
 
-TEST(QtPrompts, NumbersReturnsTheTypedTexts) {
+TEST(QtPrompts, EachPromptRunsItsDialogAndReturnsItsAnswer) {
   qtApp();
   QtPrompts prompts;
   whenModalShows([](QWidget* modal) {
@@ -47,25 +47,12 @@ TEST(QtPrompts, NumbersReturnsTheTypedTexts) {
     QTest::mouseClick(modal->findChild<QPushButton*>("okbut"), Qt::LeftButton);
   });
   EXPECT_EQ(prompts.numbers({"T", {"a", "b"}, {"1", "2"}}), (std::vector<std::string>{"1", "3.5"}));
-}
-
-TEST(QtPrompts, NumbersCancelledGivesNothing) {
-  qtApp();
-  QtPrompts prompts;
   whenModalShows([](QWidget* modal) { QTest::mouseClick(modal->findChild<QPushButton*>("canbut"), Qt::LeftButton); });
   EXPECT_FALSE(prompts.numbers({"T", {"a"}, {"1"}}).has_value());
-}
 
-TEST(QtPrompts, ButtonsAnswersTheKeyLetter) {
-  qtApp();
-  QtPrompts prompts;
   whenModalShows([](QWidget* modal) { QTest::keyClicks(modal, "s"); });
   EXPECT_EQ(prompts.buttons({"Current file- ", {"p", "m", "t", "c", "s", "a", "r", "f", "q"}, "pmtcsarfq"}), 5);
-}
 
-TEST(QtPrompts, PickListReturnsMarksAndChoice) {
-  qtApp();
-  QtPrompts prompts;
   whenModalShows([](QWidget* modal) {
     auto* list = modal->findChild<QListWidget*>("lst");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
@@ -74,23 +61,14 @@ TEST(QtPrompts, PickListReturnsMarksAndChoice) {
   const ui::ListResult result = prompts.pickList({"Pick", {" a", " b"}, false});
   EXPECT_EQ(result.items, (std::vector<std::string>{"*a", " b"}));
   EXPECT_EQ(result.listChoice, 1);
-}
 
-TEST(QtPrompts, MessageReturnsTheClickedButton) {
-  qtApp();
-  QtPrompts prompts;
   whenModalShows([](QWidget* modal) {
-    auto* box = qobject_cast<QMessageBox*>(modal);
-    QTest::mouseClick(box->button(QMessageBox::No), Qt::LeftButton);
+    QTest::mouseClick(qobject_cast<QMessageBox*>(modal)->button(QMessageBox::No), Qt::LeftButton);
   });
   EXPECT_EQ(prompts.message({"Apply a filter while reading this data file?", "", ui::MessageButtons::YesNo,
                              ui::MessageIcon::Question}),
             ui::MessageResult::No);
-}
 
-TEST(QtPrompts, InputReturnsTheTextOrNothingWhenCancelled) {
-  qtApp();
-  QtPrompts prompts;
   whenModalShows([](QWidget* modal) {
     auto* dialog = qobject_cast<QInputDialog*>(modal);
     EXPECT_EQ(dialog->textValue(), QString("8"));
@@ -98,7 +76,6 @@ TEST(QtPrompts, InputReturnsTheTextOrNothingWhenCancelled) {
     dialog->accept();
   });
   EXPECT_EQ(prompts.input({"Columns?", "Specify # of columns", "8"}), std::optional<std::string>("11"));
-
   whenModalShows([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
   EXPECT_FALSE(prompts.input({"Columns?", "", ""}).has_value());
 }
@@ -137,18 +114,6 @@ TEST(QtPrompts, RunModalOfAnUnknownWindowSaysItIsNotAvailable) {
   prompts.runModal(form);
   EXPECT_EQ(shown, QString("The window grid is not available in this version."));
   EXPECT_TRUE(form.clicks.empty());
-}
-
-TEST(QtPrompts, TitleAndStatusGoToTheirHandlers) {
-  QtPrompts prompts;
-  prompts.showTitle("ignored without a handler");
-  std::string title, status;
-  prompts.setTitleHandler([&title](const std::string& text) { title = text; });
-  prompts.setStatusHandler([&status](const std::string& text) { status = text; });
-  prompts.showTitle("Lavix rocks.txt   3 rows by 4 columns");
-  prompts.showStatus(" sample 1");
-  EXPECT_EQ(title, "Lavix rocks.txt   3 rows by 4 columns");
-  EXPECT_EQ(status, " sample 1");
 }
 
 TEST(QtClipboard, RoundTripsText) {

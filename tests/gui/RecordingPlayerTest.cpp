@@ -1,10 +1,7 @@
 // Replaying recordings onto images and PDF: placement, flips, fills, text and its turning.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QImage>
-#include <QPainter>
-#include <QTemporaryDir>
 
 #include "qtui/RecordingPlayer.h"
 
@@ -100,105 +97,43 @@ TEST(RecordingPlayerTest, HollowBrushDrawsOutlineOnly) {
   EXPECT_TRUE(isWhite(image.pixel(10, 50)));
 }
 
-TEST(RecordingPlayerTest, TextInksNearItsAnchorOnTheAlignedSide) {
+TEST(RecordingPlayerTest, TextInksOnTheSideItsAlignmentAndEscapementSay) {
+  using graphics::HAlign;
+  using graphics::VAlign;
   struct Case {
-    graphics::HAlign align;
-    QRect inked;
-    QRect blank;
+    const char* text;
+    HAlign h;
+    VAlign v;
+    int16_t escapement;
+    int anchorY;    // page units; x is 500 (pixel 50)
+    QRect inked;    // the ink lies inside
+    int minHeight;  // and is this tall at least
   };
-  // Anchor at (500, 500) = pixel (50, 50); em 200 units = 20 px.
+  // 10 page units a pixel; an em of 200 units is 20 px.
   const Case cases[] = {
-      {graphics::HAlign::Left, QRect(50, 30, 50, 25), QRect(0, 0, 48, 100)},
-      {graphics::HAlign::Right, QRect(0, 30, 50, 25), QRect(52, 0, 48, 100)},
-      {graphics::HAlign::Centre, QRect(30, 30, 40, 25), QRect(0, 0, 100, 25)},
+      {"HH", HAlign::Left, VAlign::Baseline, 0, 500, QRect(50, 30, 50, 22), 10},
+      {"HH", HAlign::Right, VAlign::Baseline, 0, 500, QRect(0, 30, 50, 22), 10},
+      {"HH", HAlign::Centre, VAlign::Baseline, 0, 500, QRect(30, 30, 40, 22), 10},
+      {"Hg", HAlign::Left, VAlign::Top, 0, 500, QRect(50, 49, 50, 51), 10},
+      {"Hg", HAlign::Left, VAlign::Bottom, 0, 500, QRect(50, 0, 50, 52), 12},
+      // A quarter turn reads upwards from the anchor, the glyphs on the left of the baseline.
+      {"HHHHHH", HAlign::Left, VAlign::Baseline, 900, 900, QRect(0, 0, 52, 92), 40},
   };
   for (const auto& c : cases) {
     Recording recording;
     recording.setWindow({0, 0}, {1000, 1000});
     graphics::SelectFont font;
     font.height = -200;
+    font.escapement = c.escapement;
     recording.selectFont(font);
-    recording.setTextColour(rgb(255, 0, 0));
-    recording.text(500, 500, "HH", c.align);
-    QImage image = renderRecording(recording, {100, 100}, Mapping::Isotropic);
-    QRect ink = inkBounds(image, image.rect());
-    ASSERT_FALSE(ink.isEmpty());
-    EXPECT_TRUE(c.inked.contains(ink)) << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
-    EXPECT_TRUE(inkBounds(image, c.blank).isEmpty());
-    EXPECT_LE(ink.bottom(), 51);  // sits on the baseline
-    EXPECT_GE(ink.height(), 10);
+    recording.text(500, c.anchorY, c.text, c.h, c.v);
+    const QImage image = renderRecording(recording, {100, 100}, Mapping::Isotropic);
+    const QRect ink = inkBounds(image, image.rect());
+    ASSERT_FALSE(ink.isEmpty()) << c.text;
+    EXPECT_TRUE(c.inked.contains(ink)) << c.text << ": " << ink.x() << "," << ink.y() << " " << ink.width() << "x"
+                                       << ink.height();
+    EXPECT_GE(ink.height(), c.minHeight) << c.text;
   }
-}
-
-TEST(RecordingPlayerTest, TopAndBottomAlignmentHangTextBelowOrAboveTheAnchor) {
-  for (auto align : {graphics::VAlign::Top, graphics::VAlign::Bottom}) {
-    Recording recording;
-    recording.setWindow({0, 0}, {1000, 1000});
-    graphics::SelectFont font;
-    font.height = -200;
-    recording.selectFont(font);
-    recording.text(500, 500, "Hg", graphics::HAlign::Left, align);
-    QImage image = renderRecording(recording, {100, 100}, Mapping::Isotropic);
-    QRect ink = inkBounds(image, image.rect());
-    ASSERT_FALSE(ink.isEmpty());
-    if (align == graphics::VAlign::Top) {
-      EXPECT_GE(ink.top(), 49);
-    } else {
-      EXPECT_LE(ink.bottom(), 51);
-      EXPECT_LT(ink.top(), 40);
-    }
-  }
-}
-
-TEST(RecordingPlayerTest, EscapementTurnsTextCounterClockwise) {
-  Recording recording;
-  recording.setWindow({0, 0}, {1000, 1000});
-  graphics::SelectFont font;
-  font.height = -150;
-  font.escapement = 900;
-  recording.selectFont(font);
-  recording.text(500, 900, "HHHHHH");
-  QImage image = renderRecording(recording, {100, 100}, Mapping::Isotropic);
-  QRect ink = inkBounds(image, image.rect());
-  ASSERT_FALSE(ink.isEmpty());
-  EXPECT_GT(ink.height(), ink.width());
-  // Reads upwards from the anchor, the glyphs standing on the left of the baseline.
-  EXPECT_LE(ink.bottom(), 91);
-  EXPECT_LT(ink.top(), 60);
-  EXPECT_LE(ink.right(), 51);
-}
-
-TEST(RecordingPlayerTest, PainterStateSurvivesTheReplay) {
-  QImage image(50, 50, QImage::Format_RGB32);
-  image.fill(Qt::white);
-  QPainter painter(&image);
-  painter.setPen(QPen(Qt::blue, 3));
-  painter.setBrush(Qt::green);
-  playRecording(painter, redSquare(), QRectF(0, 0, 50, 50), Mapping::Isotropic);
-  EXPECT_EQ(painter.pen().color(), QColor(Qt::blue));
-  EXPECT_EQ(painter.pen().widthF(), 3.0);
-  EXPECT_EQ(painter.brush().color(), QColor(Qt::green));
-  painter.end();
-  EXPECT_TRUE(isRed(image.pixel(15, 15)));
-}
-
-TEST(RecordingPlayerTest, PdfIsWrittenWholeOrNotAtAll) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
-  for (bool landscape : {false, true}) {
-    QString path = dir.filePath(landscape ? "wide.pdf" : "tall.pdf");
-    ASSERT_TRUE(writePdf(redSquare(), path, landscape));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.read(4) == "%PDF");
-  }
-  QString unwritable = dir.filePath("missing/folder/out.pdf");
-  EXPECT_FALSE(writePdf(redSquare(), unwritable, false));
-  EXPECT_FALSE(QFile::exists(unwritable));
-}
-
-TEST(RecordingPlayerTest, EmptySizeGivesNullImage) {
-  EXPECT_TRUE(renderRecording(redSquare(), {0, 10}, Mapping::Isotropic).isNull());
 }
 
 }  // namespace

@@ -98,13 +98,5 @@ TEST_F(CipwColumnsTest, NoRoomIsReportedAndNothingIsAppended) {
   EXPECT_EQ(d.columnCount, before);
 }
 
-TEST(CipwColumnsNoData, AsksToReadAFileFirst) {
-  SessionFixture f;
-  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
-  app::mcipw(*f.session);
-  EXPECT_TRUE(f.shown("message: Read a File first"));
-  EXPECT_EQ(f.session->data.columnCount, 0);
-}
-
 }  // namespace
 }  // namespace lavix::testing

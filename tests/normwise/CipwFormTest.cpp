@@ -46,14 +46,6 @@ class CipwFormTest : public ::testing::Test {
   CipwForm form;
 };
 
-TEST_F(CipwFormTest, StartsWithWeightNormIronOffAndNoSampleMenu) {
-  EXPECT_EQ(form.formName(), "cipw");
-  EXPECT_EQ(form.normType(), norm::NormType::Weight);
-  EXPECT_FALSE(form.checkFe());
-  EXPECT_FALSE(form.sampleMenuEnabled());
-  EXPECT_EQ(form.click("psam", "#1"), ui::EventResult::Disabled);
-}
-
 TEST_F(CipwFormTest, ReadsAFileAndPicksASample) {
   loadBasalts();
   EXPECT_TRUE(shown("file: open Roc & Text files (*.roc; *.txt)|*.roc;*.txt|All files (*.*)|*.*|"));
@@ -98,15 +90,6 @@ TEST_F(CipwFormTest, ReadingANewFileClearsTheFieldsAndReplacesTheMenu) {
   click("fileread", {"other.txt"});
   EXPECT_EQ(field("inpt", 0), "");
   EXPECT_EQ(form.sampleNames(), std::vector<std::string>{"noname"});
-}
-
-TEST_F(CipwFormTest, TooManySamplesKeepsTheFirstHundredAndSaysSo) {
-  std::string content = "SAMPLE\tSiO2\n";
-  for (int i = 1; i <= 120; ++i) content += "S" + std::to_string(i) + "\t50\n";
-  folder.write("many.txt", content);
-  click("fileread", {"many.txt"});
-  EXPECT_TRUE(shown("message: Only the first 100 samples were read. Check file!"));
-  EXPECT_EQ(form.sampleNames().size(), 100u);
 }
 
 TEST_F(CipwFormTest, CalculationWithTooSmallATotalChangesNothing) {
@@ -227,11 +210,6 @@ TEST_F(CipwFormTest, ScriptEventsReachBoxesByPosition) {
   EXPECT_EQ(form.click("nosuch", ""), ui::EventResult::UnknownControl);
 }
 
-TEST_F(CipwFormTest, QuitClosesTheForm) {
-  click("Quitmenu");
-  EXPECT_FALSE(form.isOpen());
-}
-
 class EffectiveViscosityTest : public CipwFormTest {
  protected:
   void SetUp() override {
@@ -255,13 +233,6 @@ TEST_F(EffectiveViscosityTest, ZeroSizeCancelOrNoCrystalsEndSilently) {
   click("cmdEVisc", {"click canbut"});
   EXPECT_EQ(field("txtEVisc"), "");
   for (const auto& line : transcript.lines()) EXPECT_EQ(line.rfind("message:", 0), std::string::npos) << line;
-}
-
-TEST_F(EffectiveViscosityTest, TooLargeAFractionIsAskedOnceMore) {
-  click("cmdEVisc", {"type entry #1 1", "type entry #2 60", "click okbut",
-                     "type entry #1 1", "type entry #2 55", "click okbut"});
-  EXPECT_TRUE(shown("message: Volume fraction is very large! Lower it to 50%"));
-  EXPECT_FALSE(field("txtEVisc").empty());  // the second entry is taken as it is
 }
 
 class ReportTest : public CipwFormTest {
@@ -300,13 +271,6 @@ TEST_F(ReportTest, AFileThatCannotBeWrittenIsReportedAndLeftAlone) {
   bool told = false;
   for (const auto& line : transcript.lines()) told = told || line.rfind("message: ", 0) == 0;
   EXPECT_TRUE(told);
-}
-
-TEST_F(ReportTest, PrintSendsTheSameBlockToThePrinter) {
-  click("menuPrint");
-  EXPECT_TRUE(shown("print: NormWise report"));
-  EXPECT_TRUE(shown("Sample name: B-1"));
-  EXPECT_TRUE(shown("CIPW Weight Norm"));
 }
 
 class FailingPrinter : public ui::PrinterPort {

@@ -17,15 +17,6 @@ TEST(InputNormwiseTest, OkParsesEveryEntryWithTheSystemSeparator) {
   EXPECT_EQ(dialog.answers(), (std::vector<float>{1.5f, 2.5f, 0.0f, 0.0f}));
 }
 
-TEST(InputNormwiseTest, CancelClosesWithoutAnswers) {
-  InputNormwise dialog("T", {"a"}, '.');
-  dialog.type("entry", 1, "7");
-  dialog.click("canbut", "");
-  EXPECT_FALSE(dialog.isOpen());
-  EXPECT_FALSE(dialog.accepted());
-  EXPECT_EQ(dialog.answers(), std::vector<float>{0.0f});
-}
-
 TEST(InputNormwiseTest, HoldsAtMostFiftyPrompts) {
   InputNormwise dialog("T", std::vector<std::string>(60, "p"), '.');
   EXPECT_EQ(dialog.prompts().size(), 50u);

@@ -71,28 +71,6 @@ TEST(WmfName, ADotInTheFileNameKeepsItAsTyped) {
   for (const auto& [typed, used] : cases) EXPECT_EQ(app::withWmfExtension(typed), used) << typed;
 }
 
-TEST_F(OutputCommandsTest, SaveDiagramAsksForANameAndWritesTheBoxOf6000By4500) {
-  f.prompts.queueAnswers({"plot"});
-  app::mnuSaveDiag(session());
-  EXPECT_TRUE(f.shown("file: save Windows MetaFiles (*.wmf)|*.wmf| | name: *.wmf"));
-  ASSERT_TRUE(exists("plot.wmf"));
-  const std::string bytes = readWholeFile(path("plot.wmf"));
-  ASSERT_GT(bytes.size(), 22u + 18u);
-  EXPECT_EQ(word(bytes, 0), 0xCDD7);
-  EXPECT_EQ(word(bytes, 2), 0x9AC6);
-  EXPECT_EQ(word(bytes, 4), 0);  // handle
-  EXPECT_EQ(word(bytes, 6), 0);
-  EXPECT_EQ(word(bytes, 8), 0);
-  EXPECT_EQ(word(bytes, 10), 6000);
-  EXPECT_EQ(word(bytes, 12), 4500);
-  EXPECT_EQ(word(bytes, 14), 1000);
-  EXPECT_EQ(word(bytes, 16), 0);
-  EXPECT_EQ(word(bytes, 18), 0);
-  EXPECT_EQ(word(bytes, 20), 0x521D);
-  EXPECT_EQ(word(bytes, 22), 1);  // the metafile itself follows
-  expectScreen();
-}
-
 TEST_F(OutputCommandsTest, ThePageBoxFollowsThePositionsOrientation) {
   struct Case {
     int16_t position;
@@ -109,14 +87,6 @@ TEST_F(OutputCommandsTest, ThePageBoxFollowsThePositionsOrientation) {
     EXPECT_EQ(word(bytes, 12), c.bottom) << c.position;
     EXPECT_EQ(word(bytes, 20), 0x5711 ^ c.right ^ c.bottom ^ 1000) << c.position;
   }
-}
-
-TEST_F(OutputCommandsTest, NoFileNameWritesNothing) {
-  f.prompts.queueAnswers({"[cancel]"});
-  app::mnuSaveDiag(session());
-  EXPECT_EQ(last("message: "), "message: No file name, exiting");
-  EXPECT_FALSE(exists(".wmf"));
-  expectScreen();
 }
 
 TEST_F(OutputCommandsTest, AFileThatCannotBeCreatedIsSkippedSilently) {
@@ -167,23 +137,6 @@ TEST_F(OutputCommandsTest, ClipboardCopyHoldsWhatGarbWmfHolds) {
   EXPECT_EQ(word(readWholeFile(path("garb.wmf")), 10), 6000);
 }
 
-TEST_F(OutputCommandsTest, PrintAsksAndYesSendsThePage) {
-  print("Yes");
-  EXPECT_TRUE(f.shown("message: Send current page to printer?\\nAnswer YES if page is complete.  Answer NO to leave "
-                      "page open for more plots"));
-  EXPECT_EQ(last("print: "), "print: page landscape, 1 diagram");
-  ASSERT_EQ(picture.printedPages().size(), 1u);
-  EXPECT_GT(picture.printedPages()[0].windowExtent().x, 0);
-  EXPECT_EQ(session().output.pageOpenCount, 0);
-  EXPECT_TRUE(session().printPage.empty());
-  expectScreen();
-
-  settings().pagePosition = 9;  // a portrait position
-  app::redrawDiagram(session());
-  print("Yes");
-  EXPECT_EQ(last("print: "), "print: page portrait, 1 diagram");
-}
-
 TEST_F(OutputCommandsTest, TwoDiagramsOnOnePage) {
   settings().pagePosition = 2;
   ASSERT_TRUE(session().overlays.addUserLabel(60, 1, "first only"));
@@ -215,20 +168,6 @@ TEST_F(OutputCommandsTest, TwoDiagramsOnOnePage) {
   EXPECT_GT(picture.printedPages()[0].size(), firstOps);
   EXPECT_EQ(session().output.pageOpenCount, 0);
   EXPECT_EQ(session().window.status.find("/page open"), std::string::npos);
-}
-
-TEST_F(OutputCommandsTest, CancelDiscardsTheOpenPage) {
-  print("No");
-  print("No");
-  EXPECT_EQ(session().output.pageOpenCount, 2);
-  print("Cancel");
-  EXPECT_EQ(session().output.pageOpenCount, 0);
-  EXPECT_TRUE(session().printPage.empty());
-  EXPECT_TRUE(picture.printedPages().empty());
-  EXPECT_EQ(session().window.status.find("/page open"), std::string::npos);
-  expectScreen();
-  print("Yes");  // a fresh page: the discarded diagrams are not on it
-  EXPECT_EQ(last("print: "), "print: page landscape, 1 diagram");
 }
 
 TEST_F(OutputCommandsTest, WithoutAPrinterPortYesSaysSo) {

@@ -15,18 +15,12 @@ function(lavix_output_cli_test name script expected_exit)
 endfunction()
 
 lavix_output_wmf_test(export_wmf export_wmf.lvb exported.wmf)
-
-# The menu commands run once the main window calls them.
-set(mainWindowSource ${PROJECT_SOURCE_DIR}/lavix/app/MainWindow.cpp)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${mainWindowSource})
-file(READ ${mainWindowSource} mainWindowText)
-if(mainWindowText MATCHES "OutputCommands\\.h")
-  lavix_output_wmf_test(save_diag save_diag.lvb saved.wmf)
-  lavix_output_cli_test(print_and_copy print_and_copy.lvb 0
-    "message: Send current page to printer?\\nAnswer YES if page is complete.  Answer NO to leave page open for more plots"
-    "/page open"
-    "print: page landscape, 2 diagrams"
-    "clipboard: picture (wmf, svg, png)"
-    "file: save Windows MetaFiles (*.wmf)|*.wmf| | name: *.wmf"
-    "message: No file name, exiting")
-endif()
+lavix_output_wmf_test(save_diag save_diag.lvb saved.wmf)
+lavix_output_cli_test(print_and_copy print_and_copy.lvb 0
+  "message: Send current page to printer?\\nAnswer YES if page is complete.  Answer NO to leave page open for more plots"
+  "/page open"
+  "print: page landscape, 2 diagrams"
+  "clipboard: picture (wmf, svg, png)"
+  "file: save Windows MetaFiles (*.wmf)|*.wmf| | name: *.wmf"
+  "message: No file name, exiting")
+lavix_output_cli_test(print_pages print_pages.lvb 0 "labStatus	Portrait full page " ! "labStatus	Portrait full page /page open")

@@ -11,31 +11,6 @@ class DiagramCommandsTest : public DiagramFixture {
   std::string dumped(const char* what) { return *app::dump(session(), what); }
 };
 
-TEST(DiagramCommandsNoData, PlotMenuAndCreatingCommandsAskForAFile) {
-  SessionFixture f;
-  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
-  for (const char* command : {"mplot", "mxy", "mtri", "mhist"}) {
-    f.click(command);
-    EXPECT_EQ(f.lastLine(), "message: Read a File first") << command;
-  }
-  f.click("newx");  // no data, no diagram: nothing at all
-  EXPECT_TRUE(f.session->diagram.diagramKind.empty());
-}
-
-TEST_F(DiagramCommandsTest, XYDiagramSetsKindRangesButtonsAndRecording) {
-  xy("SiO2", "K2O");
-  const diagram::DiagramSettings& s = settings();
-  EXPECT_EQ(s.diagramKind, "XY");
-  EXPECT_EQ(s.diagramFamily, "XY");
-  EXPECT_FLOAT_EQ(s.x.start, 40);  // 48.5..74.9: magnitude 10
-  EXPECT_FLOAT_EQ(s.x.end, 80);
-  EXPECT_EQ(s.x.numberFormat, "#0");
-  EXPECT_FALSE(session().recording.empty());
-  EXPECT_TRUE(f.window->buttonRowVisible());
-  EXPECT_EQ(f.window->caption("newz"), "Axes");
-  EXPECT_TRUE(f.window->isVisible("SwitchXY"));
-}
-
 TEST_F(DiagramCommandsTest, CancelledVariableChoiceKeepsTheDiagram) {
   xy("SiO2", "K2O");
   const std::string before = dumped("settings");
@@ -54,77 +29,6 @@ TEST_F(DiagramCommandsTest, SwitchXYTwiceRestoresEverything) {
   f.click("SwitchXY");
   EXPECT_EQ(dumped("settings"), settingsBefore);
   EXPECT_EQ(dumped("plotted"), plottedBefore);
-}
-
-TEST_F(DiagramCommandsTest, AxisDialogChangesALinearAxisAndRefusesABadOne) {
-  xy("SiO2", "K2O");
-  f.click("newz", {"45,75,5,2,45,75,10", "0,5,1,0,0,5,1"});
-  EXPECT_FLOAT_EQ(settings().x.start, 45);
-  EXPECT_FLOAT_EQ(settings().x.end, 75);
-  EXPECT_EQ(settings().x.largeTickEvery, 2);
-  EXPECT_FLOAT_EQ(settings().y.end, 5);
-  const std::string before = dumped("settings");
-  f.click("newz", {"[cancel]"});
-  EXPECT_EQ(dumped("settings"), before);
-  f.click("newz", {"50,50,5,0,50,50,5"});
-  EXPECT_TRUE(f.shown("The end of the axis must differ from its start"));
-  EXPECT_EQ(dumped("settings"), before);
-}
-
-TEST_F(DiagramCommandsTest, AspectBoxMakesASquareAndOtherTakesTheEnteredRatio) {
-  xy("SiO2", "K2O");
-  f.click("menuAspect", {"&Box"});
-  const diagram::DiagramSettings& s = settings();
-  EXPECT_EQ(s.frameWidth, s.frameHeight);
-  EXPECT_EQ(s.shapeChoice, 2);
-  f.click("menuAspect", {"&Other", "1.2,0.5"});
-  EXPECT_EQ(s.frameWidth, 7320);   // 6100 × 1.2
-  EXPECT_EQ(s.frameHeight, 3050);  // 6100 × 0.5
-  f.click("menuAspect", {"&Quit"});
-  EXPECT_EQ(s.frameWidth, 7320);
-}
-
-TEST_F(DiagramCommandsTest, PositionMovesTheFrameAndNamesTheStatus) {
-  xy("SiO2", "K2O");
-  f.click("menuPosition", {"#3"});
-  EXPECT_EQ(settings().pagePosition, 3);
-  EXPECT_EQ(settings().frameLeft, 5800);
-  EXPECT_EQ(session().window.status, "Right half ");
-  EXPECT_EQ(f.window->statusText(), "Right half ");
-}
-
-TEST_F(DiagramCommandsTest, HistogramBinsDialogAndSwitches) {
-  f.click("mhist", {pick("SiO2")});
-  EXPECT_EQ(settings().diagramKind, "HIST");
-  EXPECT_EQ(settings().pagePosition, 1);
-  EXPECT_EQ(settings().shapeChoice, 2);
-  EXPECT_FALSE(f.window->isVisible("Identify"));
-  EXPECT_EQ(f.window->caption("newy"), "Bins");
-  f.click("newy", {"40,80,4,40,80,10,0"});
-  EXPECT_EQ(settings().binCount, 4);
-  EXPECT_FLOAT_EQ(settings().y.end, 1.2f * 3);  // 48.5 50.2 52 in the first bin, 56.1 in the second...
-  f.click("newy", {"40,80,0,40,80,10,0"});
-  EXPECT_TRUE(f.shown("Number of Bins must be a whole number from 1 to 100"));
-  EXPECT_EQ(settings().binCount, 4);
-  f.click("cmdRem");
-  EXPECT_FALSE(settings().statsCaptionOn);
-  EXPECT_EQ(f.window->caption("cmdRem"), "NB on");
-  f.click("mxy", {pick("SiO2"), pick("K2O")});
-  EXPECT_TRUE(f.window->isVisible("Identify"));
-}
-
-TEST_F(DiagramCommandsTest, DisplaySwitchesTickTheirMenuEntries) {
-  xy("SiO2", "K2O");
-  f.click("menuWhite");
-  EXPECT_TRUE(f.window->isChecked("menuWhite"));
-  EXPECT_FALSE(f.window->isChecked("menuColor"));
-  f.click("menuHorizY");
-  EXPECT_EQ(settings().yLabelOrientation, -1);
-  EXPECT_TRUE(f.window->isChecked("menuHorizY"));
-  f.click("menuZerosIn");
-  EXPECT_TRUE(f.window->isChecked("menuZerosIn"));
-  f.click("fliporder");
-  EXPECT_TRUE(settings().flipOrder);
 }
 
 }  // namespace

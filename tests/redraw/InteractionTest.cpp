@@ -15,39 +15,6 @@ class InteractionTest : public DiagramFixture {
   void clickAt(graphics::Point p) { f.window->click("lxpic", std::to_string(p.x) + " " + std::to_string(p.y)); }
 };
 
-TEST_F(InteractionTest, NextAndPrevWrapAroundThePlottedRows) {
-  xy("SiO2", "K2O");
-  EXPECT_FALSE(f.window->isVisible("Nextone"));
-  f.click("Identify");
-  EXPECT_TRUE(f.window->isVisible("Nextone"));
-  EXPECT_EQ(f.window->caption("Identify"), "ID OFF");
-  EXPECT_EQ(currentPick(), 1);
-  EXPECT_EQ(f.window->statusText(), " A1");
-  EXPECT_FALSE(f.window->highlight().empty());
-  f.click("prev");
-  EXPECT_EQ(currentPick(), 8);
-  EXPECT_EQ(f.window->statusText(), " C2");
-  f.click("Nextone");
-  EXPECT_EQ(currentPick(), 1);
-  f.click("pick", {"#5"});
-  EXPECT_EQ(currentPick(), 5);
-  EXPECT_EQ(f.window->statusText(), " B2");
-}
-
-TEST_F(InteractionTest, LeavingIdentifyModeResetsFlipOrderAndTheStatus) {
-  xy("SiO2", "K2O");
-  f.click("fliporder");
-  f.click("fliporder");
-  f.click("fliporder");
-  EXPECT_TRUE(settings().flipOrder);  // the button toggles when identify is off
-  f.click("Identify");
-  f.click("Identify");
-  EXPECT_FALSE(settings().flipOrder);
-  EXPECT_EQ(f.window->caption("Identify"), "ID ON");
-  EXPECT_EQ(f.window->statusText(), "Full page ");
-  EXPECT_TRUE(f.window->highlight().empty());
-}
-
 TEST_F(InteractionTest, AClickIdentifiesTheNearestAndTheEarlierOfTwoOnOnePoint) {
   xy("SiO2", "K2O");
   auto& p = settings().plot;
@@ -61,14 +28,6 @@ TEST_F(InteractionTest, AClickIdentifiesTheNearestAndTheEarlierOfTwoOnOnePoint) 
   const graphics::Point last = diagram::projectXY(settings(), p.xValue[8], p.yValue[8]);
   clickAt(last);
   EXPECT_EQ(currentPick(), 8);
-}
-
-TEST_F(InteractionTest, ClickWithoutIdentifyOrLabelDoesNothing) {
-  xy("SiO2", "K2O");
-  const std::size_t before = session().recording.size();
-  clickAt({3000, 3000});
-  EXPECT_EQ(session().recording.size(), before);
-  EXPECT_EQ(session().overlays.total(), 0);
 }
 
 TEST_F(InteractionTest, LabelOnALogAxisStaysAtItsValueWhenTheRangeChanges) {
@@ -109,12 +68,6 @@ TEST_F(InteractionTest, WriteModesExcludeEachOther) {
   EXPECT_EQ(settings().plot.xTitle, "SiO[2]");  // the axes keep their variables
   f.click("wrname");
   EXPECT_TRUE(session().interaction.writeNames);
-  EXPECT_FALSE(session().interaction.writeValues);
-}
-
-TEST_F(InteractionTest, CancelledParameterLeavesValuesOff) {
-  xy("SiO2", "K2O");
-  f.click("menuValues", {"click cancel"});
   EXPECT_FALSE(session().interaction.writeValues);
 }
 

@@ -18,23 +18,6 @@ SelectOutcome select(SelectSession& t, const std::vector<std::string>& events) {
   return outcome;
 }
 
-TEST(MenuSelect, NothingWithoutADiagramOrData) {
-  SelectSession noKind("");
-  SelectSession noRows;
-  noRows.s.data.rowCount = 0;
-  for (SelectSession* t : {&noKind, &noRows}) {
-    t->s.window.identifyMode = true;
-    t->s.subset.exclude = {{1, "45"}};
-    const data::SubsetCriteria before = t->s.subset;
-    const SelectOutcome outcome = select(*t, {});
-    EXPECT_FALSE(outcome.shown);
-    EXPECT_FALSE(outcome.redraw);
-    EXPECT_FALSE(t->shown("window: SubSelect"));
-    EXPECT_EQ(t->s.subset, before);
-    EXPECT_FALSE(t->s.window.identifyMode);
-  }
-}
-
 TEST(MenuSelect, DoneCommitsLimitsMatchAndExcludeAndTheSwitch) {
   SelectSession t;
   t.s.window.identifyMode = true;
@@ -53,18 +36,6 @@ TEST(MenuSelect, DoneCommitsLimitsMatchAndExcludeAndTheSwitch) {
   EXPECT_TRUE(outcome.redraw);
   EXPECT_FALSE(outcome.continueSpider);
   EXPECT_FALSE(outcome.rebuildHistogram);
-}
-
-// The limit keeps rows 3 (SiO2 45) and 5 (52), ends included; the Kcode MATCH then drops
-// row 5, whose Kcode is 2.
-TEST(MenuSelect, CommittedCriteriaDecideTheRows) {
-  SelectSession t;
-  select(t, {"click List1 SiO2", "type Text2 45", "type Text3 52", "click cmdAddLimits", "click List1 Kcode",
-             "click List2 1", "click List2 3", "click cmdDone"});
-  std::vector<int> rows;
-  for (int row = 1; row <= t.s.data.rowCount; ++row)
-    if (data::rowSelected(t.s.subset, t.s.data, row)) rows.push_back(row);
-  EXPECT_EQ(rows, std::vector<int>{3});
 }
 
 TEST(MenuSelect, TheKindSaysWhatTheRedrawNeeds) {

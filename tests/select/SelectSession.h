@@ -4,10 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/ui/ScriptedPrompts.h"
-#include "common/ui/Transcript.h"
-#include "lavix/app/Session.h"
-#include "tests/support/TempProgramFolder.h"
+#include "tests/startup/SessionFixture.h"
 
 namespace lavix::testing {
 
@@ -31,20 +28,14 @@ inline void fillSelectData(data::DataStore& store) {
   store.rowCount = 6;
 }
 
-struct SelectSession {
-  TempProgramFolder folder;
-  ui::Transcript transcript;
-  ui::ScriptedPrompts prompts{transcript};
-  ui::ScriptedClipboard clipboard;
-  app::Session s{prompts, clipboard, folder.path(), '.'};
+struct SelectSession : SessionFixture {
+  app::Session& s = bare();
 
   explicit SelectSession(const std::string& kind = "XY") {
     fillSelectData(s.data);
     s.allocateRowArrays();
     s.diagram.diagramKind = kind;
   }
-
-  bool shown(const std::string& text) const { return transcript.contains(0, transcript.size(), text); }
 };
 
 }  // namespace lavix::testing

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -43,50 +42,17 @@ struct Window {
   Window() { testing::fillSelectData(store); }
 };
 
-TEST(SubSelectView, ShowsTheWindowsTextsAndTheCriteriaInForce) {
-  testing::qtApp();
-  Window w;
-  w.criteria.limits = {{1, 45.0f, 52.0f}};
-  w.criteria.exclude = {{2, "basalt"}};
-  data::SubSelect model(w.store, w.criteria, w.prompts);
-  SubSelectView view(model);
-
-  EXPECT_EQ(view.windowTitle(), QString("Selection window"));
-  EXPECT_EQ(texts(view.list(1)), (QStringList{"Jcode", "Kcode", "Lcode", "SiO2", "Type", "Fe[2]O[3]"}));
-  EXPECT_EQ(view.list(2)->count(), 0);
-  EXPECT_EQ(texts(view.list(3)), QStringList{"        SiO2:45 to 52"});
-  EXPECT_EQ(view.list(4)->count(), 0);
-  EXPECT_EQ(texts(view.list(5)), QStringList{"        Type = basalt"});
-  EXPECT_EQ(view.hintLabel()->text(), QString("Click a value in the Values list to add it to the MATCH List"));
-  EXPECT_TRUE(view.matchOption()->isChecked());
-  EXPECT_FALSE(view.excludeOption()->isChecked());
-  EXPECT_TRUE(view.activeBox()->isChecked());
-  EXPECT_EQ(view.activeBox()->text(), QString("active"));
-  EXPECT_EQ(view.findChild<QLabel*>("removeHint")->text(), QString("DoubleClick an item to remove it"));
-
-  QStringList groups;
-  for (const QGroupBox* box : view.findChildren<QGroupBox*>()) groups << box->title();
-  EXPECT_TRUE(groups.contains("Set Numerical Limits"));
-  const struct {
-    const char* name;
-    const char* caption;
-  } buttons[] = {{"cmdAddLimits", "Add to limits"}, {"cmdEditLimit", "Edit Limit"}, {"cmdDeleteLimit", "Delete Limit"},
-                 {"cmdClearAll", "Clear all"},      {"cmdDone", "Done"}};
-  for (const auto& b : buttons) {
-    QPushButton* button = view.commandButton(b.name);
-    ASSERT_NE(button, nullptr) << b.name;
-    EXPECT_EQ(button->text(), QString(b.caption));
-    EXPECT_FALSE(button->autoDefault()) << b.name;  // Enter in a box does not close the window
-  }
-}
-
 TEST(SubSelectView, ClicksAndTypingBuildTheListsAndDoneCommits) {
   testing::qtApp();
   Window w;
+  w.criteria.exclude = {{2, "basalt"}};
   data::SubSelect model(w.store, w.criteria, w.prompts);
   SubSelectView view(model);
   view.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+  EXPECT_EQ(texts(view.list(5)), QStringList{"        Type = basalt"});
+  for (const char* name : {"cmdAddLimits", "cmdEditLimit", "cmdDeleteLimit", "cmdClearAll", "cmdDone"})
+    EXPECT_FALSE(view.commandButton(name)->autoDefault()) << name;  // Enter in a box does not close the window
 
   // A variable lists its values and presets its range.
   clickEntry(view.list(1), 3);  // SiO2
@@ -111,16 +77,15 @@ TEST(SubSelectView, ClicksAndTypingBuildTheListsAndDoneCommits) {
   EXPECT_EQ(view.hintLabel()->text(), QString("Click a value in the Values list to add  it to the EXCLUDE List"));
   clickEntry(view.list(1), 4);  // Type
   clickEntry(view.list(2), 0);  // "1"
-  clickEntry(view.list(2), 4);  // "basalt"
-  EXPECT_EQ(texts(view.list(5)), (QStringList{"        Type = 1", "        Type = basalt"}));
+  EXPECT_EQ(texts(view.list(5)), (QStringList{"        Type = basalt", "        Type = 1"}));
 
   // A double-click removes an entry (QTest sends only its second half, hence the click first).
   QListWidget* exclude = view.list(5);
   const QPoint first = exclude->visualItemRect(exclude->item(0)).center();
   QTest::mouseClick(exclude->viewport(), Qt::LeftButton, {}, first);
   QTest::mouseDClick(exclude->viewport(), Qt::LeftButton, {}, first);
-  EXPECT_EQ(texts(exclude), QStringList{"        Type = basalt"});
-  EXPECT_EQ(model.excludeList(), std::vector<std::string>{"        Type = basalt"});
+  EXPECT_EQ(texts(exclude), QStringList{"        Type = 1"});
+  EXPECT_EQ(model.excludeList(), std::vector<std::string>{"        Type = 1"});
 
   QTest::mouseClick(view.activeBox(), Qt::LeftButton);
   EXPECT_FALSE(model.active());
@@ -131,51 +96,8 @@ TEST(SubSelectView, ClicksAndTypingBuildTheListsAndDoneCommits) {
   EXPECT_EQ(view.result(), QDialog::Accepted);
   EXPECT_EQ(w.criteria.limits, (std::vector<data::LimitCriterion>{{1, 45.0f, 52.0f}}));
   EXPECT_EQ(w.criteria.match, (std::vector<data::ValueCriterion>{{1, "45"}}));
-  EXPECT_EQ(w.criteria.exclude, (std::vector<data::ValueCriterion>{{2, "basalt"}}));
+  EXPECT_EQ(w.criteria.exclude, (std::vector<data::ValueCriterion>{{2, "1"}}));
   EXPECT_FALSE(w.criteria.active);
-}
-
-TEST(SubSelectView, EditLimitTakesTheChosenLimitBackAndDeleteRemovesIt) {
-  testing::qtApp();
-  Window w;
-  w.criteria.limits = {{1, 45.0f, 52.0f}, {data::kcodeVariable, 1.0f, 2.0f}, {data::jcodeVariable, 0.0f, 5.0f}};
-  data::SubSelect model(w.store, w.criteria, w.prompts);
-  SubSelectView view(model);
-  view.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-
-  clickEntry(view.list(3), 1);
-  QTest::mouseClick(view.commandButton("cmdEditLimit"), Qt::LeftButton);
-  EXPECT_EQ(view.list(1)->currentRow(), 1);  // Kcode
-  EXPECT_EQ(texts(view.list(2)), (QStringList{"1", "2", "3"}));
-  EXPECT_EQ(view.minBox()->text(), QString("1"));
-  EXPECT_EQ(view.maxBox()->text(), QString("2"));
-
-  QTest::mouseClick(view.commandButton("cmdDeleteLimit"), Qt::LeftButton);
-  EXPECT_EQ(texts(view.list(3)), (QStringList{"        SiO2:45 to 52", "        Jcode:0 to 5"}));
-  // The row now highlighted is the one the next Delete Limit removes.
-  ASSERT_EQ(view.list(3)->currentRow(), 1);
-  QTest::mouseClick(view.commandButton("cmdDeleteLimit"), Qt::LeftButton);
-  EXPECT_EQ(texts(view.list(3)), QStringList{"        SiO2:45 to 52"});
-  QTest::mouseClick(view.commandButton("cmdClearAll"), Qt::LeftButton);
-  EXPECT_EQ(view.list(3)->count(), 0);
-  EXPECT_EQ(view.minBox()->text(), QString());
-}
-
-TEST(SubSelectView, EscapeLeavesTheCriteriaAsTheyWere) {
-  testing::qtApp();
-  Window w;
-  w.criteria.match = {{2, "basalt"}};
-  const data::SubsetCriteria before = w.criteria;
-  data::SubSelect model(w.store, w.criteria, w.prompts);
-  SubSelectView view(model);
-  view.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-  QTest::mouseClick(view.commandButton("cmdClearAll"), Qt::LeftButton);
-  QTest::keyClick(&view, Qt::Key_Escape);
-  EXPECT_FALSE(model.isOpen());
-  EXPECT_EQ(view.result(), QDialog::Rejected);
-  EXPECT_EQ(w.criteria, before);
 }
 
 // menuSelect through the Qt port: the registered view opens modally and Done closes it.
@@ -205,27 +127,6 @@ TEST(SubSelectView, MenuSelectRunsTheRegisteredView) {
   EXPECT_TRUE(outcome.criteriaChanged);
   EXPECT_TRUE(outcome.rebuildHistogram);
   EXPECT_EQ(session.subset.match, (std::vector<data::ValueCriterion>{{2, "Andesite"}}));
-}
-
-// The picture of the window for the documentation: written where LAVIX_SELECT_SCREENSHOT says.
-TEST(SubSelectView, RendersOffscreen) {
-  testing::qtApp();
-  Window w;
-  w.criteria.limits = {{1, 45.0f, 52.0f}};
-  w.criteria.match = {{data::kcodeVariable, "1"}, {data::kcodeVariable, "3"}};
-  w.criteria.exclude = {{2, "basalt"}};
-  data::SubSelect model(w.store, w.criteria, w.prompts);
-  model.clickVariable(4);
-  SubSelectView view(model);
-  view.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-  const QImage image = view.grab().toImage();
-  ASSERT_FALSE(image.isNull());
-  EXPECT_GE(image.width(), 600);
-  const QByteArray path = qgetenv("LAVIX_SELECT_SCREENSHOT");
-  if (!path.isEmpty()) {
-    EXPECT_TRUE(image.save(QString::fromLocal8Bit(path), "PNG"));
-  }
 }
 
 }  // namespace

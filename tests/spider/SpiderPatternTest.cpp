@@ -116,15 +116,6 @@ TEST(SpiderFile, LimitsOnPatternsAndEntries) {
   EXPECT_EQ(failure, "The file holds more than 5000 entries; the patterns after entry 5000 were not read.");
 }
 
-TEST(SpiderFile, MissingFileIsReportedAndReadsNothing) {
-  testing::TempFolder folder;
-  std::vector<SpiderPattern> patterns{SpiderPattern{}};
-  std::string failure;
-  EXPECT_EQ(readSpiderFile(folder.path() + "/Spider.txt", patterns, failure), SpiderReadResult::openFailed);
-  EXPECT_TRUE(patterns.empty());
-  EXPECT_FALSE(failure.empty());
-}
-
 TEST(SpiderFile, ShippedPatternsReadWhole) {
   testing::TempProgramFolder folder;
   std::vector<SpiderPattern> patterns;

@@ -27,24 +27,6 @@ TEST_F(MainWindowTest, OpenReadsTheFileAndShiftsTheRecentList) {
   EXPECT_TRUE(f.window->isEnabled("mLastFile1"));
 }
 
-TEST_F(MainWindowTest, CancelledOpenChangesNothing) {
-  f.click("mOpen", {"[cancel]"});
-  EXPECT_FALSE(f.prompts.failed());
-  EXPECT_EQ(f.session->data.rowCount, 0);
-  EXPECT_EQ(f.session->recent.caption(1), f.session->recent.caption(1));
-  EXPECT_EQ(f.window->title(), "Lavix");
-}
-
-TEST_F(MainWindowTest, ARecentFileThatCannotBeReadBecomesDefault) {
-  f.session->recent.setCaption(2, f.folder.path() + "/gone.txt");
-  f.click("mLastFile2");
-  EXPECT_TRUE(f.shown("message: File not found\\nOpen a valid file"));
-  EXPECT_EQ(f.session->recent.caption(2), "default");
-  EXPECT_EQ(f.session->data.currentFile, "default");
-  f.click("mLastFile2");  // "default" is not read again
-  EXPECT_EQ(f.prompts.failed(), false);
-}
-
 TEST_F(MainWindowTest, ARecentFileIsReadWithoutReorderingTheList) {
   f.session->recent.setCaption(1, "first");
   f.session->recent.setCaption(3, examplePath());
@@ -146,29 +128,6 @@ TEST_F(MainWindowTest, NewVariableNeedsADiagramAndThenAppendsAColumn) {
   EXPECT_EQ(data.columnName[35], "Log (Rb/Sr)");
   // ATAC-4: Rb 14.3, Sr 422
   EXPECT_NEAR(data.value(1, 35), std::log10(14.3 / 422.0), 1e-5);
-}
-
-TEST_F(MainWindowTest, ExitAsksTheFrontEndToClose) {
-  EXPECT_FALSE(f.window->exitRequested());
-  f.click("mExit");
-  EXPECT_TRUE(f.window->exitRequested());
-}
-
-}  // namespace
-}  // namespace lavix::testing
-
-namespace lavix::testing {
-namespace {
-
-TEST(FileOperationsClipboard, ARefusedClipboardKeepsTheDataAndTheirTitle) {
-  SessionFixture f;
-  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
-  f.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
-  f.clipboard.setText("just one field\r\n");
-  f.click("mfilops", {"Read the clipbrd", "Quit"});
-  EXPECT_TRUE(f.shown("message: incorrect data in clipbrd"));
-  EXPECT_EQ(f.session->data.rowCount, 109);
-  EXPECT_EQ(f.window->title(), "Lavix atacazo-ninahuilca.txt   109 rows by 34 columns");
 }
 
 }  // namespace

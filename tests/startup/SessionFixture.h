@@ -30,6 +30,12 @@ struct SessionFixture {
     return app::startUp(*session);
   }
 
+  // The session without start-up or window, for tests that set its state by hand.
+  app::Session& bare() {
+    session = std::make_unique<app::Session>(prompts, clipboard, folder.path(), '.');
+    return *session;
+  }
+
   void click(const std::string& control, const std::vector<std::string>& answers = {}) {
     prompts.queueAnswers(answers);
     window->click(control, "");

@@ -71,38 +71,6 @@ const T* lastOf(const Recording& r) {
   return nullptr;
 }
 
-TEST(DrawSymbol, FilledAndCircleFollowTheShapeName) {
-  const SymbolTable table = readTable(fourShapes);
-  struct Case {
-    int symbol;
-    bool hollow;
-    bool circle;
-  } cases[] = {{0, false, true}, {1, true, true}, {2, false, false}, {3, true, false}};
-  for (const Case& c : cases) {
-    Recording r;
-    drawSymbol(r, table, c.symbol, 1000, 2000, 1);
-    ASSERT_EQ(r.size(), 3u) << c.symbol;
-    const auto* brush = std::get_if<SelectBrush>(&r.operations()[1]);
-    ASSERT_NE(brush, nullptr);
-    EXPECT_EQ(brush->hollow, c.hollow) << c.symbol;
-    if (!c.hollow) {
-      EXPECT_EQ(brush->colour, table.symbolFillColour[static_cast<std::size_t>(c.symbol)]);
-    }
-    EXPECT_EQ(std::holds_alternative<Ellipse>(r.operations()[2]), c.circle) << c.symbol;
-    EXPECT_EQ(std::holds_alternative<Polygon>(r.operations()[2]), !c.circle) << c.symbol;
-  }
-}
-
-TEST(DrawSymbol, SymbolZeroTakesHalfThePenWidth) {
-  const SymbolTable table = readTable(fourShapes);
-  Recording r;
-  drawSymbol(r, table, 0, 0, 0, 1);
-  drawSymbol(r, table, 2, 0, 0, 1);
-  const auto& ops = r.operations();
-  EXPECT_EQ(std::get<SelectPen>(ops[0]), (SelectPen{graphics::rgb(1, 2, 3), 5}));
-  EXPECT_EQ(std::get<SelectPen>(ops[3]), (SelectPen{graphics::rgb(7, 8, 9), 10}));
-}
-
 TEST(DrawSymbol, FileWithOnlySymbolZeroDrawsItWithHalfWidth) {
   const SymbolTable table = readTable("1, 7\n0\n0,0,0\n0,0,0\n\"OPEN CIRCLE\"\n1\n25, 0\n"
                                       "0,0,0,1,\"a\"\n0,0,0,1,\"b\"\n0,0,0,0,\"c\"\n0,0,0,0,\"d\"\n0,0,0,0,\"e\"\n");
@@ -181,16 +149,6 @@ TEST(DrawSymbol, PainterSelectsPenAndBrushOnlyWhenTheyChange) {
     drawSymbol(b, table, s, 10 * s, 20, -1);
   }
   EXPECT_EQ(a.operations(), b.operations());
-}
-
-TEST(DrawSymbol, FreeFunctionLooksOnlyAShortWayBack) {
-  const SymbolTable table = readTable(fourShapes);
-  Recording r;
-  for (int i = 0; i < 100; ++i) drawSymbol(r, table, 2, i, i, 1);
-  EXPECT_LT(r.size(), 140u);
-  r.selectPen(0, 1);
-  drawSymbol(r, table, 2, 0, 0, 1);
-  EXPECT_EQ(std::get<SelectPen>(r.operations()[r.size() - 2]), symbolPen(table, 2));
 }
 
 TEST(DrawSymbol, NegativeRadiusDrawsTheSameCircle) {

@@ -47,13 +47,6 @@ TEST(SymbolForm, Option4CancelledOrEmptyRangeChangesNothing) {
   }
 }
 
-TEST(SymbolForm, Option4WithoutDataSaysReadAFileFirst) {
-  SymbolSession t;
-  t.s.data.rowCount = 0;
-  t.click("Option4");
-  EXPECT_TRUE(t.shown("message: Read a File first"));
-}
-
 TEST(SymbolForm, KeysBecomeSymbolNumbersWithinTheTable) {
   struct Case {
     const char* control;
@@ -170,17 +163,6 @@ TEST(SymbolForm, ResizeAndLineWidthKeepTheColours) {
   t.click("defcol");
   EXPECT_NE(t.s.symbols.symbolFillColour[2], 0x030201);
   EXPECT_EQ(t.s.symbols.symbolVertex[0][0].x, 2 * radius);
-}
-
-TEST(SymbolForm, BlackAndColourSymbols) {
-  SymbolSession t;
-  t.s.symbols.oneSymbol = 3;
-  t.click("blacksyms");
-  EXPECT_EQ(t.s.symbols.symbolFillColour[1], 0);
-  EXPECT_EQ(t.s.symbols.oneSymbol, 3);
-  t.click("Colorsyms");
-  EXPECT_NE(t.s.symbols.symbolFillColour[1], 0);
-  EXPECT_EQ(t.s.symbols.oneSymbol, -1);
 }
 
 TEST(SymbolForm, NewSymbolFileThatEndsEarlyKeepsTheRest) {

@@ -6,12 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "common/ui/ScriptedPrompts.h"
-#include "common/ui/Transcript.h"
-#include "lavix/app/Session.h"
 #include "lavix/app/SymbolForm.h"
 #include "lavix/diagram/SymbolFile.h"
-#include "tests/support/TempProgramFolder.h"
+#include "tests/startup/SessionFixture.h"
 
 namespace lavix::testing {
 
@@ -21,12 +18,8 @@ using app::SymbolForm;
 
 // A session on a copy of the program folder with the shipped symbols (N = 36) and one
 // column "P" over five rows.
-struct SymbolSession {
-  testing::TempProgramFolder folder;
-  ui::Transcript transcript;
-  ui::ScriptedPrompts prompts{transcript};
-  ui::ScriptedClipboard clipboard;
-  Session s{prompts, clipboard, folder.path(), '.'};
+struct SymbolSession : SessionFixture {
+  Session& s = bare();
 
   SymbolSession() {
     s.data.allocate(20, 5);
@@ -60,8 +53,6 @@ struct SymbolSession {
   std::vector<int16_t> symbolOf() const {
     return {s.data.symbolOf.begin() + 1, s.data.symbolOf.begin() + 6};
   }
-  bool shown(const std::string& text) const { return transcript.contains(0, transcript.size(), text); }
-
   SymbolForm form{s};
 };
 

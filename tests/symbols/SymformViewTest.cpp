@@ -5,8 +5,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <variant>
-
 #include "lavix/qt/SymformView.h"
 #include "qtui/QtPrompts.h"
 #include "qtui/RecordingPlayer.h"
@@ -18,27 +16,13 @@ namespace {
 
 using testing::SymbolSession;
 
-TEST(SymformView, ShowsEverySymbolAndEveryCommand) {
-  SymbolSession t;
-  SymformView view(t.form);
-  view.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-
-  EXPECT_EQ(view.findChildren<QCheckBox*>(QRegularExpression("^symbox\\(\\d+\\)$")).size(), 37);
-  for (const ui::Command& command : t.form.commands().all()) {
-    if (command.name == "ties" || command.name == "cmdLineonly") continue;
-    EXPECT_NE(view.commandButton(QString::fromStdString(command.name)), nullptr) << command.name;
-  }
-  // Each of the 37 symbols is drawn in the preview.
-  int shapes = 0;
-  for (const auto& op : view.previewRecording().operations())
-    shapes += std::holds_alternative<graphics::Ellipse>(op) || std::holds_alternative<graphics::Polygon>(op);
-  EXPECT_EQ(shapes, 37);
-}
-
 TEST(SymformView, BoxesAndButtonsReachTheModelAndOkCloses) {
+  qtui::QtPrompts prompts;
+  registerSymformView(prompts);
+  EXPECT_TRUE(prompts.hasForm("symform"));
   SymbolSession t;
   SymformView view(t.form);
+  EXPECT_EQ(view.findChildren<QCheckBox*>(QRegularExpression("^symbox\\(\\d+\\)$")).size(), 37);
   view.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
 
@@ -70,24 +54,6 @@ TEST(SymformView, AClickOnThePreviewPicksTheSymbolToColour) {
   const qtui::PageMapping mapping(view.previewRecording(), QRectF(view.preview()->rect()), qtui::Mapping::Isotropic);
   QTest::mouseClick(view.preview(), Qt::LeftButton, {}, mapping.toDevice(cell.center().x(), cell.center().y()).toPoint());
   EXPECT_EQ(t.form.editedSymbol(), 13);
-}
-
-TEST(SymformView, EscapeLeavesTheCheckBoxesUntaken) {
-  SymbolSession t;
-  SymformView view(t.form);
-  view.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
-  QTest::mouseClick(view.commandButton("delall"), Qt::LeftButton);
-  QTest::keyClick(&view, Qt::Key_Escape);
-  EXPECT_FALSE(t.form.isOpen());
-  EXPECT_FALSE(t.form.closedWithOk());
-  EXPECT_EQ(t.s.symbols.selectedSymbol[2], 2);
-}
-
-TEST(SymformView, RegisteredWithThePrompts) {
-  qtui::QtPrompts prompts;
-  registerSymformView(prompts);
-  EXPECT_TRUE(prompts.hasForm("symform"));
 }
 
 }  // namespace
