@@ -386,7 +386,7 @@ bool Evaluator::lookUpName(const std::string& name, Value& value) {
     if (text::normaliseName(context_.standard.stdElement[k]) != wanted) continue;
     const double factor = context_.standard.elementFactor[k];
     auto rows = take();
-    for (int r = 0; r < rowCount_; ++r) rows[r] = static_cast<double>(store.value(r + 1, column)) * factor;
+    for (int r = 0; r < rowCount_; ++r) rows[r] = static_cast<double>(store.stdValue(r + 1, k)) * factor;
     setVector(value, std::move(rows));
     return true;
   }
