@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kSiO2 = norm::index(norm::Oxide::SiO2);
 constexpr int kFe2O3 = norm::index(norm::Oxide::Fe2O3);
+constexpr int kFeO = norm::index(norm::Oxide::FeO);
 constexpr int kNa2O = norm::index(norm::Oxide::Na2O);
 constexpr int kH2Oplus = norm::index(norm::Oxide::H2Oplus);
 
@@ -71,10 +72,26 @@ TEST(SampleFileTest, CommaDecimalSystemReadsBothNotations) {
 }
 
 TEST(SampleFileTest, UnreadableNumbersAndShortLinesReadZero) {
-  const SampleFile file = readSampleText("SAMPLE\tSiO2\tNa2O\nA\tn.d.\nB\n", '.');
+  const SampleFile file = readSampleText("SAMPLE\tSiO2\tNa2O\tF\nA\tn.d.\tinf\tbdl\nB\n", '.');
   ASSERT_EQ(file.names.size(), 2u);
   EXPECT_FLOAT_EQ(file.oxides[0][kSiO2], 0.0f);
   EXPECT_FLOAT_EQ(file.oxides[0][kNa2O], 0.0f);
+  // The first major oxide that is no number is kept for the refusal; a minor one is none.
+  EXPECT_EQ(file.unreadable[0].oxide, kSiO2);
+  EXPECT_EQ(file.unreadable[0].text, "n.d.");
+  EXPECT_EQ(file.unreadable[1].oxide, -1);
+}
+
+TEST(SampleFileTest, LavixWaterNamesAndTotalIron) {
+  SampleFile file = readSampleText("SAMPLE\tH2OP\tH2OM\tFe2O3T\nA\t1.2\t0.3\t10\n", '.');
+  EXPECT_FLOAT_EQ(file.oxides[0][kH2Oplus], 1.2f);
+  EXPECT_FLOAT_EQ(file.oxides[0][norm::index(norm::Oxide::H2Ominus)], 0.3f);
+  EXPECT_FLOAT_EQ(file.oxides[0][kFeO], 8.998f);
+  EXPECT_EQ(file.totalIronName, "Fe2O3T");
+  file = readSampleText("SAMPLE\tFeOT\tFeO\nA\t9\t7\n", '.');  // a real FeO wins
+  EXPECT_FLOAT_EQ(file.oxides[0][kFeO], 7.0f);
+  EXPECT_EQ(file.totalIronName, "");
+  EXPECT_FALSE(readSampleText("B-1\t49.2\t1.8\nB-2\t47.1\t2.4\n", '.').hasOxideColumns());
 }
 
 TEST(SampleFileTest, KeepsTheFirstHundredSamplesAndSaysSo) {
