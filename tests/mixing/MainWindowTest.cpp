@@ -117,6 +117,21 @@ TEST(MainWindowTest, RerunButtonsNeedAFractionationRun) {
   EXPECT_TRUE(f.lastShows("message: Run Fract Xtl option first"));
 }
 
+TEST(MainWindowTest, ASingularModelIsRefusedAndTheLastReportStays) {
+  MainFixture f;
+  f.readAll();
+  f.runFc();
+  const std::string report = f.window.output().text;
+  auto& m = f.session.matrix;
+  const int opx = m.firstMineralRow() + 1, amph = opx + 1;  // OPX_ATA, AMPH_ATA
+  for (int c = 1; c <= f.session.oxides.count(); ++c) m.setValue(c, amph, m.value(c, opx));
+  f.click("newmins", {"OPX_ATA | AMPH_ATA"});
+  EXPECT_TRUE(f.lastShows("message: OPX_ATA and AMPH_ATA have the same composition in the weighted oxides, so the "
+                          "model cannot tell them apart: leave one of them out."));
+  EXPECT_EQ(f.window.output().text, report);
+  EXPECT_EQ(f.session.lastChoice.minerals.size(), 3U);
+}
+
 TEST(MainWindowTest, ListClosedWithoutChoiceEndsQuietly) {
   MainFixture f;
   f.readAll();
@@ -139,7 +154,8 @@ TEST(MainWindowTest, CorrectedDataTwiceAppendsTwoRowsAndOneHeader) {
   const auto lines = text::splitLines(lavix::testing::readWholeFile(f.folder.dataFiles("corrected.txt")));
   ASSERT_EQ(lines.size(), 3U);
   EXPECT_TRUE(lines[0].starts_with("Sample\tJcode\tKcode\tLcode\tSiO2\tTiO2\tAl2O3\tFeO\tMgO\tCaO\tNa2O\tK2O\tdum\tLA\tCE"));
-  EXPECT_TRUE(lines[1].starts_with("ATAC-4\t0\t1\t0\t57.92\t0.68\t16.68\t7.72\t5.48\t7.2\t3.56\t0.77\t0.0\t6.7\t15.2\t0.0"));
+  // Pr was not analysed: its cell stays empty rather than claiming 0.
+  EXPECT_TRUE(lines[1].starts_with("ATAC-4\t0\t1\t0\t57.92\t0.68\t16.68\t7.72\t5.48\t7.2\t3.56\t0.77\t0.0\t6.7\t15.2\t\t"));
   EXPECT_EQ(lines[1], lines[2]);
 }
 
