@@ -123,8 +123,8 @@ TEST(MainWindowTest, ASingularModelIsRefusedAndTheLastReportStays) {
   f.runFc();
   const std::string report = f.window.output().text;
   auto& m = f.session.matrix;
-  const int opx = m.firstMineralRow() + 1, amph = opx + 1;  // OPX_ATA, AMPH_ATA
-  for (int c = 1; c <= f.session.oxides.count(); ++c) m.setValue(c, amph, m.value(c, opx));
+  const int opx = m.firstMineralRow() + 1;  // AMPH_ATA follows it
+  for (int c = 1; c <= f.session.oxides.count(); ++c) m.setValue(c, opx + 1, m.value(c, opx));
   f.click("newmins", {"OPX_ATA | AMPH_ATA"});
   EXPECT_TRUE(f.lastShows("message: OPX_ATA and AMPH_ATA have the same composition in the weighted oxides, so the "
                           "model cannot tell them apart: leave one of them out."));
