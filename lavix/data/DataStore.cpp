@@ -52,7 +52,10 @@ void DataStore::chooseTotalIron(const StandardTable& standards) {
   const int fe2o3 = standards.indexOfName("Fe2O3");
   if (feo == 0) return;
   int16_t& feoColumn = stdColumn[static_cast<std::size_t>(feo)];
-  if (totalIronColumn > 0 && feoColumn == totalIronColumn) feoColumn = 0;
+  // Our own earlier choice, not a real FeO column that a new file put in the same place.
+  if (totalIronColumn > 0 && feoColumn == totalIronColumn &&
+      standards.indexOfName(columnName[static_cast<std::size_t>(feoColumn)]) != feo)
+    feoColumn = 0;
   totalIronColumn = 0;
   totalIronToFeO = 1;
   if (feoColumn > 0 || (fe2o3 > 0 && stdColumn[static_cast<std::size_t>(fe2o3)] > 0)) return;

@@ -124,8 +124,8 @@ TEST(CipwColumnsTotalIron, ATotalIronColumnIsTheIronOfTheNorm) {
     const float expected[] = {c.q, 1.123f, 22.171f, 26.044f, c.hy, c.ol, c.mt, 3.515f, 0.463f};
     const int columns[] = {12, 13, 14, 15, 21, 23, 25, 26, 29};  // Q or ab an hy ol mt il ap
     for (int k = 0; k < 9; ++k) EXPECT_NEAR(f.session->data.value(1, columns[k]), expected[k], 0.006) << columns[k];
-    // A real FeO column keeps the total an ordinary column.
-    app::openDataFile(*f.session, f.folder.write("Data Files/both.txt", "SAMPLE\tFeOT\tFeO\r\nA\t9\t7\r\n"));
+    // A real FeO column (here where the total was) keeps the total an ordinary column.
+    app::openDataFile(*f.session, f.folder.write("Data Files/both.txt", "SAMPLE\tA\tB\tC\tFeO\tFeOT\r\nA\t1\t1\t1\t7\t9\r\n"));
     EXPECT_NEAR(f.session->data.totalFactor[1], 100 / 7.0, 1e-4);
   }
 }
