@@ -115,8 +115,8 @@ ReadResult<OxideTable> readWeights(std::string_view content, char decimalSeparat
     }
     table.weights.push_back(static_cast<float>(weight));
   }
-  const std::string file = std::string(messages::weightFile) + (fileName.empty() ? "" : " " + std::string(fileName));
   if (!bad.empty() || !anyWeight) {
+    const std::string file = std::string(messages::weightFile) + (fileName.empty() ? "" : " " + std::string(fileName));
     result.error = bad.empty() ? file + messages::allWeightsZero : file + messages::noUsableWeight + bad + messages::giveEveryWeight;
     return result;
   }

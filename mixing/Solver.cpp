@@ -15,8 +15,8 @@ namespace {
 using format::formatNumber;
 using format::formatText;
 
-// Gauss-Jordan without row exchange; a pivot below 1e-6 is skipped as the system always did,
-// so a singular system shows as unusable coefficients rather than a message.
+// Gauss-Jordan without row exchange; a pivot below 1e-6 is skipped and counted (the first in
+// `firstSkipped`), so that runModel can refuse the singular system by the phase's name.
 template <typename T>
 int solveNormal(const std::vector<std::vector<double>>& a, int nph, int rows, std::vector<double>& b, int& firstSkipped) {
   std::vector<std::vector<T>> n(static_cast<std::size_t>(nph + 1), std::vector<T>(static_cast<std::size_t>(nph + 1), T(0)));

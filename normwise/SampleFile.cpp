@@ -63,7 +63,7 @@ SampleFile readSampleText(std::string_view content, char decimalSeparator) {
       const text::TotalIron kind = text::totalIronKind(header[c]);
       if (kind == text::TotalIron::None) continue;
       file.oxideColumn[feo] = static_cast<int16_t>(c + 1);
-      file.totalIronName = originalHeader[c];
+      file.totalIronName = text::trim(originalHeader[c]);
       file.totalIronToFeO = text::totalIronAsFeO(kind);
       break;
     }
