@@ -51,7 +51,7 @@ inline float sameFormula(double si, double al, double zrValue, double yValue, do
   if (si == 0 || al == 0 || zrValue == 0 || yValue == 0 || sr == 0) return 0.0f;
   const double quotient = zrValue / yValue;
   if (quotient <= 0) return 0.0f;
-  return static_cast<float>(std::log10(quotient) + (si + al) / (2 * sr));
+  return static_cast<float>(std::log10(quotient) + (si + al) / 2 * sr);
 }
 
 void BM_EvaluateFormula(benchmark::State& state) {

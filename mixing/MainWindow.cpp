@@ -121,8 +121,10 @@ void OutputWindow::corr() {
   std::string line = s.matrix.name(row);
   for (int c = 0; c < 3; ++c) line += "\t" + std::to_string(s.matrix.code(c, row));
   for (int i = 1; i <= s.oxides.count(); ++i) line += "\t" + formatNumber(s.matrix.value(i, row), "#0.0#");
-  for (int t = 1; t <= s.partition.elementCount(); ++t)
-    line += "\t" + formatNumber(s.matrix.value(s.oxides.count() + t, row), "###0.0#");
+  for (int t = 1; t <= s.partition.elementCount(); ++t) {
+    const int column = s.oxides.count() + t;
+    line += "\t" + (s.matrix.missing(column, row) ? std::string() : formatNumber(s.matrix.value(column, row), "###0.0#"));
+  }
   add.push_back(line);
   if (!text::writeFileAtomically(s.correctedFile, content + text::joinLinesCrLf(add), error)) {
     ui::say(s.prompts, error.text);
@@ -202,7 +204,7 @@ void MainWindow::readpc() {
   if (!weightPath || weightPath->empty()) return;
   const auto weightText = readChosen(s.prompts, *weightPath);
   if (!weightText) return;
-  auto weights = readWeights(*weightText, s.decimalSeparator);
+  auto weights = readWeights(*weightText, s.decimalSeparator, baseName(*weightPath));
   if (!weights.ok()) {
     ui::say(s.prompts, weights.error);
     return;
@@ -234,6 +236,7 @@ void MainWindow::readrock() {
   const auto content = readChosen(s.prompts, *path);
   if (!content) return;
   const auto rocks = readAnalyses(*content, s.oxides, s.partition.elements, s.decimalSeparator);
+  for (const auto& notice : rocks.notices) ui::say(s.prompts, notice);
   if (!rocks.ok()) {
     ui::say(s.prompts, rocks.error);
     return;
@@ -262,6 +265,7 @@ void MainWindow::readmin() {
   const auto content = readChosen(s.prompts, *path);
   if (!content) return;
   const auto minerals = readAnalyses(*content, s.oxides, s.partition.elements, s.decimalSeparator);
+  for (const auto& notice : minerals.notices) ui::say(s.prompts, notice);
   if (!minerals.ok()) {
     ui::say(s.prompts, minerals.error);
     return;
@@ -327,7 +331,12 @@ std::vector<int> MainWindow::chooseMany(const std::string& prompt, const std::ve
 
 void MainWindow::run(const ModelChoice& choice) {
   Session& s = session_;
-  s.lastResult = runModel(s.matrix, s.oxides, s.partition, choice);
+  ModelResult result = runModel(s.matrix, s.oxides, s.partition, choice);
+  if (!result.refusal.empty()) {
+    ui::say(s.prompts, result.refusal);
+    return;
+  }
+  s.lastResult = std::move(result);
   s.lastChoice = choice;
   s.lastModel = static_cast<int>(choice.model);
   if (choice.model == Model::Fractionation) s.fcRun = true;

@@ -63,6 +63,23 @@ inline constexpr const char* tooManyMinerals = "A mineral file holds at most 200
 inline constexpr const char* noReport = "There is no report to save";
 inline constexpr const char* noTarget = "There is no model result to save";
 
+// A weight file that would take oxides out of the fit without saying so.
+inline constexpr const char* weightFile = "The weight file";
+inline constexpr const char* noUsableWeight = " has no usable weight for ";
+inline constexpr const char* missingWeight = " (missing)";
+inline constexpr const char* emptyWeight = " (empty)";
+inline constexpr const char* giveEveryWeight = ": give every oxide a number on the second line.";
+inline constexpr const char* allWeightsZero = " gives every oxide a weight of 0, so nothing would be fitted.";
+// "The column FeOT holds total iron and is read as FeO."
+inline constexpr const char* theColumn = "The column ";
+inline constexpr const char* totalIronAsFeO = " holds total iron and is read as FeO.";
+// A model whose phases cannot be told apart: nothing is reported and the last results stay.
+inline constexpr const char* sameComposition = " have the same composition in the weighted oxides, so the model cannot tell them apart: leave one of them out.";
+inline constexpr const char* notIndependent = " is a mixture of the other phases in the weighted oxides, so the model cannot separate it: leave it out or choose other phases.";
+inline constexpr const char* andWord = " and ";
+// A trace-element line whose comparison is left out: " CE   0.07  not analysed in ATAC-58".
+inline constexpr const char* notAnalysedIn = "  not analysed in ";
+
 // Report texts.
 inline constexpr const char* mixtureAf = " MIXTURE OF ASSIMILATION AND FRACTIONATION";
 inline constexpr const char* traceNotCalculated = " TRACE ELEMENTS NOT CALCULATED";

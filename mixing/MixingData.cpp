@@ -7,6 +7,7 @@
 
 #include "common/text/Text.h"
 #include "common/text/TextFile.h"
+#include "common/text/TotalIron.h"
 #include "mixing/Messages.h"
 
 namespace lavix::mixing {
@@ -86,7 +87,7 @@ ReadResult<PartitionTable> readPartitionCoefficients(std::string_view content, c
   return result;
 }
 
-ReadResult<OxideTable> readWeights(std::string_view content, char decimalSeparator) {
+ReadResult<OxideTable> readWeights(std::string_view content, char decimalSeparator, std::string_view fileName) {
   ReadResult<OxideTable> result;
   const auto lines = text::splitLineViews(content);
   if (lines.size() < 2 || text::trim(withoutQuotes(lines[0])).empty()) {
@@ -100,8 +101,25 @@ ReadResult<OxideTable> readWeights(std::string_view content, char decimalSeparat
     return result;
   }
   const auto weights = splitFields(withoutQuotes(lines[1]));
-  for (std::size_t i = 0; i < table.names.size(); ++i)
-    table.weights.push_back(i < weights.size() ? text::parseNumber(weights[i], decimalSeparator) : 0.0F);
+  // A weight that is not there would silently take its oxide out of every fit.
+  std::string bad;
+  bool anyWeight = false;
+  for (std::size_t i = 0; i < table.names.size(); ++i) {
+    double weight = 0;
+    const std::string written = i < weights.size() ? text::trim(weights[i]) : std::string();
+    if (i < weights.size() && text::tryParseNumber(written, decimalSeparator, weight)) {
+      anyWeight = anyWeight || weight != 0;
+    } else {
+      bad += (bad.empty() ? "" : ", ") + table.names[i] +
+             (i >= weights.size() ? messages::missingWeight : written.empty() ? messages::emptyWeight : " (\"" + written + "\")");
+    }
+    table.weights.push_back(static_cast<float>(weight));
+  }
+  if (!bad.empty() || !anyWeight) {
+    const std::string file = std::string(messages::weightFile) + (fileName.empty() ? "" : " " + std::string(fileName));
+    result.error = bad.empty() ? file + messages::allWeightsZero : file + messages::noUsableWeight + bad + messages::giveEveryWeight;
+    return result;
+  }
   for (int i = 1; i <= table.count(); ++i) {
     const std::string name = text::normaliseName(table.names[static_cast<std::size_t>(i - 1)]);
     if (name == "FEO") table.feoPosition = i;
@@ -148,11 +166,29 @@ ReadResult<std::vector<Analysis>> readAnalyses(std::string_view content, const O
     }
   }
 
+  // Iron given only as a total (FeOT, Fe2O3T ...): that column is the file's FeO.
+  const auto holds = [&](int position) {
+    return position > 0 && std::find(role.begin(), role.end(), position - 1) != role.end();
+  };
+  std::size_t totalIron = header.size();
+  float totalIronFactor = 1;
+  if (oxides.feoPosition > 0 && !holds(oxides.feoPosition) && !holds(oxides.fe2o3Position)) {
+    for (std::size_t c = 0; c < header.size() && totalIron == header.size(); ++c) {
+      const text::TotalIron kind = text::totalIronKind(header[c]);
+      if (kind == text::TotalIron::None || role[c] != skip) continue;
+      totalIron = c;
+      role[c] = oxides.feoPosition - 1;
+      totalIronFactor = text::totalIronAsFeO(kind);
+      result.notices.push_back(messages::theColumn + text::trim(header[c]) + messages::totalIronAsFeO);
+    }
+  }
+
   for (std::size_t i = 1; i < lines.size(); ++i) {
     if (text::trim(lines[i]).empty()) continue;
     const auto fields = splitFields(lines[i]);
     Analysis analysis;
     analysis.values.assign(sought.size(), 0.0F);
+    analysis.missing.assign(sought.size(), true);
     for (std::size_t c = 0; c < fields.size() && c < role.size(); ++c) {
       switch (role[c]) {
         case skip: break;
@@ -160,7 +196,12 @@ ReadResult<std::vector<Analysis>> readAnalyses(std::string_view content, const O
         case -2: analysis.jcode = parseCode(fields[c], decimalSeparator); break;
         case -3: analysis.kcode = parseCode(fields[c], decimalSeparator); break;
         case -4: analysis.lcode = parseCode(fields[c], decimalSeparator); break;
-        default: analysis.values[static_cast<std::size_t>(role[c])] = text::parseNumber(fields[c], decimalSeparator);
+        default: {
+          const auto k = static_cast<std::size_t>(role[c]);
+          double value = 0;
+          analysis.missing[k] = !text::tryParseNumber(fields[c], decimalSeparator, value);
+          analysis.values[k] = static_cast<float>(value) * (c == totalIron ? totalIronFactor : 1.0F);
+        }
       }
     }
     // All iron as FeO, then the oxides to 100 (an all-zero analysis stays zero).
@@ -195,6 +236,7 @@ void DataMatrix::allocate(int rows, int columns) {
   columnCount_ = std::max(columns, 1);
   const auto rowSlots = static_cast<std::size_t>(rowCount_ + 1);
   values_.assign(rowSlots * static_cast<std::size_t>(columnCount_ + 1), 0.0F);
+  missing_.assign(values_.size(), false);
   names_.assign(rowSlots, std::string());
   codes_.assign(rowSlots, {0, 0, 0});
   mineralIds_.assign(rowSlots, 0);
@@ -208,8 +250,16 @@ float DataMatrix::value(int column, int row) const {
 
 void DataMatrix::setValue(int column, int row, float v) {
   if (column < 1 || column > columnCount_ || row < 1 || row > rowCount_) return;
-  values_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_ + 1) +
-          static_cast<std::size_t>(column)] = v;
+  const std::size_t at = static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_ + 1) +
+                         static_cast<std::size_t>(column);
+  values_[at] = v;
+  missing_[at] = false;
+}
+
+bool DataMatrix::missing(int column, int row) const {
+  if (column < 1 || column > columnCount_ || row < 1 || row > rowCount_) return true;
+  return missing_[static_cast<std::size_t>(row) * static_cast<std::size_t>(columnCount_ + 1) +
+                  static_cast<std::size_t>(column)];
 }
 
 void DataMatrix::replaceBlock(int firstRow, int lastRow, const std::vector<Analysis>& analyses) {
@@ -218,6 +268,7 @@ void DataMatrix::replaceBlock(int firstRow, int lastRow, const std::vector<Analy
   const auto stride = static_cast<std::size_t>(columnCount_ + 1);
   for (int row = firstRow; row <= lastRow; ++row) {
     std::fill_n(values_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * stride), stride, 0.0F);
+    std::fill_n(missing_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(row) * stride), stride, false);
     name(row).clear();
     codes_[static_cast<std::size_t>(row)] = {0, 0, 0};
     mineralId(row) = 0;
@@ -227,7 +278,11 @@ void DataMatrix::replaceBlock(int firstRow, int lastRow, const std::vector<Analy
     if (row > lastRow) break;
     name(row) = analysis.name;
     codes_[static_cast<std::size_t>(row)] = {analysis.jcode, analysis.kcode, analysis.lcode};
-    for (std::size_t c = 0; c < analysis.values.size(); ++c) setValue(static_cast<int>(c + 1), row, analysis.values[c]);
+    for (std::size_t c = 0; c < analysis.values.size(); ++c) {
+      setValue(static_cast<int>(c + 1), row, analysis.values[c]);
+      if (c < analysis.missing.size() && analysis.missing[c] && static_cast<int>(c) < columnCount_)
+        missing_[static_cast<std::size_t>(row) * stride + c + 1] = true;
+    }
     ++row;
   }
 }

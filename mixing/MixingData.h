@@ -43,6 +43,7 @@ struct Analysis {
   std::string name;
   int16_t jcode = 0, kcode = 0, lcode = 0;
   std::vector<float> values;  // oxides 1..nel then trace elements, in the sought order
+  std::vector<bool> missing{};  // per value: no column, an empty cell or no number ("n.d.")
 };
 
 // What a reader gives back: the parsed content or the message that refuses the file.
@@ -59,11 +60,14 @@ struct ReadResult {
 // to its first comma, so only TAB or blank delimiters work.
 ReadResult<PartitionTable> readPartitionCoefficients(std::string_view content, char decimalSeparator = '.');
 
-// Line 1 the oxide names, line 2 their weights (double quotes removed).
-ReadResult<OxideTable> readWeights(std::string_view content, char decimalSeparator = '.');
+// Line 1 the oxide names, line 2 their weights (double quotes removed). A weight that is
+// missing or no number, or weights that are all 0, refuse the file; `fileName` names it then.
+ReadResult<OxideTable> readWeights(std::string_view content, char decimalSeparator = '.',
+                                   std::string_view fileName = {});
 
 // A rock or mineral file: header line then analyses; values are recast to all iron as FeO
-// and the oxides to a sum of 100. `sought` is oxides then trace elements.
+// and the oxides to a sum of 100. `sought` is oxides then trace elements. A file with neither
+// FeO nor Fe2O3 takes its iron from a total-iron column (FeOT, Fe2O3T ...), with a notice.
 ReadResult<std::vector<Analysis>> readAnalyses(std::string_view content, const OxideTable& oxides,
                                                const std::vector<std::string>& traceElements,
                                                char decimalSeparator = '.');
@@ -87,7 +91,11 @@ class DataMatrix {
   int rockCapacity() const { return rowCount_ - mineralRowCount; }
 
   float value(int column, int row) const;
+  // Setting a value marks it analysed.
   void setValue(int column, int row, float v);
+  // True where the row's file gave no number for the column (trace elements are compared
+  // only where analysed).
+  bool missing(int column, int row) const;
 
   std::string& name(int row) { return names_.at(static_cast<std::size_t>(row)); }
   const std::string& name(int row) const { return names_.at(static_cast<std::size_t>(row)); }
@@ -103,6 +111,7 @@ class DataMatrix {
   int rowCount_ = 0;
   int columnCount_ = 0;
   std::vector<float> values_;
+  std::vector<bool> missing_;
   std::vector<std::string> names_;
   std::vector<std::array<int16_t, 3>> codes_;
   std::vector<int> mineralIds_;

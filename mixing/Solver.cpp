@@ -1,6 +1,7 @@
 // The least-squares solver: weighting, closure row, normal equations, Gauss-Jordan, report.
 #include "mixing/Solver.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/format/NumberFormat.h"
@@ -14,10 +15,10 @@ namespace {
 using format::formatNumber;
 using format::formatText;
 
-// Gauss-Jordan without row exchange; a pivot below 1e-6 is skipped as the system always did,
-// so a singular system shows as unusable coefficients rather than a message.
+// Gauss-Jordan without row exchange; a pivot below 1e-6 is skipped and counted (the first in
+// `firstSkipped`), so that runModel can refuse the singular system by the phase's name.
 template <typename T>
-int solveNormal(const std::vector<std::vector<double>>& a, int nph, int rows, std::vector<double>& b) {
+int solveNormal(const std::vector<std::vector<double>>& a, int nph, int rows, std::vector<double>& b, int& firstSkipped) {
   std::vector<std::vector<T>> n(static_cast<std::size_t>(nph + 1), std::vector<T>(static_cast<std::size_t>(nph + 1), T(0)));
   b.assign(static_cast<std::size_t>(nph + 1), 0.0);
   const auto& target = a[static_cast<std::size_t>(nph + 1)];
@@ -32,7 +33,7 @@ int solveNormal(const std::vector<std::vector<double>>& a, int nph, int rows, st
   for (int p = 1; p <= nph; ++p) {
     const T pivot = n[p][p];
     if (std::fabs(static_cast<double>(pivot)) < 0.000001) {
-      ++skipped;
+      if (skipped++ == 0) firstSkipped = p;
       continue;
     }
     for (int k = 1; k <= nph; ++k) n[p][k] /= pivot;
@@ -45,6 +46,22 @@ int solveNormal(const std::vector<std::vector<double>>& a, int nph, int rows, st
     }
   }
   return skipped;
+}
+
+// Columns j and k of the weighted system are the same phase as far as the fit can see.
+bool sameColumn(const std::vector<std::vector<double>>& a, int j, int k, int rows) {
+  for (int i = 1; i <= rows; ++i) {
+    const double x = a[static_cast<std::size_t>(j)][static_cast<std::size_t>(i)];
+    const double y = a[static_cast<std::size_t>(k)][static_cast<std::size_t>(i)];
+    if (std::fabs(x - y) > 1e-5 * std::max({1.0, std::fabs(x), std::fabs(y)})) return false;
+  }
+  return true;
+}
+
+std::string joined(const std::vector<std::string>& names) {
+  std::string out;
+  for (const auto& name : names) out += (out.empty() ? "" : ", ") + name;
+  return out;
 }
 
 std::string coefficientText(double x) { return formatText(formatNumber(x, "#0.000"), "@@@@@@"); }
@@ -95,9 +112,21 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
     a[static_cast<std::size_t>(j)][static_cast<std::size_t>(nel + 1)] = 100;
   }
 
+  const auto nameOf = [&](int j) { return r.phaseNames[static_cast<std::size_t>(j - 1)]; };
+  for (int j = 2; j <= nph; ++j)
+    for (int k = 1; k < j; ++k)
+      if (sameColumn(a, j, k, nel)) {
+        r.refusal = nameOf(k) + messages::andWord + nameOf(j) + messages::sameComposition;
+        return r;
+      }
   std::vector<double> b;
-  r.skippedPivots = precision == NormalPrecision::Double ? solveNormal<double>(a, nph, nel + 1, b)
-                                                          : solveNormal<float>(a, nph, nel + 1, b);
+  int firstSkipped = 0;
+  r.skippedPivots = precision == NormalPrecision::Double ? solveNormal<double>(a, nph, nel + 1, b, firstSkipped)
+                                                          : solveNormal<float>(a, nph, nel + 1, b, firstSkipped);
+  if (r.skippedPivots > 0) {
+    r.refusal = nameOf(firstSkipped) + messages::notIndependent;
+    return r;
+  }
   r.coefficients.assign(b.begin() + 1, b.end());
   const auto x = [&](int j) { return r.coefficients[static_cast<std::size_t>(j - 1)]; };
 
@@ -147,10 +176,30 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
   r.meltFraction = f;
   const auto exponent = [&](float d) { return above1 ? d - 1 : 1 - d; };
   const auto traceOf = [&](int row, int t) { return matrix.value(nel + t, row); };
+  // The analyses among `rows` without element t; the element's line says so instead of comparing.
+  const auto lacking = [&](const std::vector<int>& rows, int t) {
+    std::vector<std::string> names;
+    for (int row : rows)
+      if (matrix.missing(nel + t, row)) names.push_back(matrix.name(row));
+    return joined(names);
+  };
+  std::vector<int> lavaRows;
+  for (int j = r.nmin + 1; j <= nph; ++j) lavaRows.push_back(column(j));
+  const auto notAnalysed = [&](int t, std::string missingIn) {
+    TraceRow row;
+    row.element = partition.elements[static_cast<std::size_t>(t - 1)];
+    row.d = bulkD[static_cast<std::size_t>(t - 1)];
+    row.missingIn = std::move(missingIn);
+    return row;
+  };
 
   if (choice.model == Model::Fractionation && x(nph) != 0 && ntr > 0 && signsPass) {
     r.traceTable = true;
     for (int t = 1; t <= ntr; ++t) {
+      if (auto missingIn = lacking({choice.daughter, choice.target}, t); !missingIn.empty()) {
+        r.trace.push_back(notAnalysed(t, std::move(missingIn)));
+        continue;
+      }
       const float daughter = traceOf(choice.daughter, t);
       if (!(daughter > 0)) continue;
       TraceRow row;
@@ -164,7 +213,13 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
     }
   } else if (choice.model == Model::MixingAndFractionation && r.nmin > 0 && signsPass && lavaSum != 0) {
     r.traceTable = true;
+    std::vector<int> sources = lavaRows;
+    sources.push_back(choice.target);
     for (int t = 1; t <= ntr; ++t) {
+      if (auto missingIn = lacking(sources, t); !missingIn.empty()) {
+        r.trace.push_back(notAnalysed(t, std::move(missingIn)));
+        continue;
+      }
       double mixed = 0;
       for (int j = r.nmin + 1; j <= nph; ++j) mixed += x(j) * traceOf(column(j), t);
       const auto m = static_cast<float>(mixed / lavaSum);
@@ -180,7 +235,13 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
     }
   } else if (choice.model == Model::Mixing && signsPass && ntr > 0) {
     r.traceTable = true;
+    std::vector<int> sources = lavaRows;
+    sources.push_back(choice.target);
     for (int t = 1; t <= ntr; ++t) {
+      if (auto missingIn = lacking(sources, t); !missingIn.empty()) {
+        r.trace.push_back(notAnalysed(t, std::move(missingIn)));
+        continue;
+      }
       double calc = 0;
       TraceRow row;
       for (int j = 1; j <= nph; ++j) {
@@ -248,8 +309,10 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
   if (!r.traceTable) return r;
 
   const auto traceLine = [&](const TraceRow& row) {
-    return formatText(row.element, " !@@") + formatText(formatNumber(row.d, "#0.00"), "@@@@@@@") + traceValue(row.observed) +
-           traceValue(row.calculated) + traceValue(row.difference) + traceValue(row.source);
+    const std::string head = formatText(row.element, " !@@") + formatText(formatNumber(row.d, "#0.00"), "@@@@@@@");
+    if (!row.missingIn.empty()) return head + messages::notAnalysedIn + row.missingIn;
+    return head + traceValue(row.observed) + traceValue(row.calculated) + traceValue(row.difference) +
+           traceValue(row.source);
   };
   if (choice.model == Model::Fractionation) {
     out.push_back("  " + r.phaseNames[static_cast<std::size_t>(nph - 1)] + "(D)" + "  F=" + formatNumber(f, "#0.000"));
@@ -268,6 +331,10 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
     out.push_back(head);
     for (const auto& row : r.trace) {
       std::string line = formatText(row.element, " !@@");
+      if (!row.missingIn.empty()) {
+        out.push_back(line + messages::notAnalysedIn + row.missingIn);
+        continue;
+      }
       for (float v : row.lavas) line += formatText(formatNumber(v, "###0.0"), "@@@@@@@");
       line += formatText(formatNumber(row.observed, "###0.0"), "@@@@@@@") + formatText(formatNumber(row.calculated, "###0.0"), "@@@@@@@") +
               formatText(formatNumber(row.difference, "###0.0"), "@@@@@@@");

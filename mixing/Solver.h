@@ -31,6 +31,7 @@ struct TraceRow {
   float difference = 0;
   float source = 0;     // daughter (1) or mixed magma (3)
   std::vector<float> lavas;  // model 2: the lavas' values
+  std::string missingIn;     // the analyses that lack the element, left out of the comparison
 };
 
 struct ModelResult {
@@ -51,9 +52,12 @@ struct ModelResult {
   bool traceTable = false;
   std::vector<TraceRow> trace;
   std::vector<std::string> report;      // lines without line ends
+  // Why the phases cannot be solved for (two the same, or one a mixture of others); nothing
+  // else is filled then.
+  std::string refusal;
 };
 
-// Builds, solves and reports one model. Rows must lie inside the matrix.
+// Builds, solves and reports one model, or refuses a singular one. Rows must lie inside the matrix.
 ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const PartitionTable& partition,
                      const ModelChoice& choice, NormalPrecision precision = NormalPrecision::Double);
 

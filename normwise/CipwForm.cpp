@@ -122,6 +122,10 @@ void CipwForm::fileread() {
     return;
   }
   SampleFile read = readSampleText(content, decimalSeparator_);
+  if (!read.hasOxideColumns()) {
+    ui::say(prompts_, std::string(texts::noOxideColumns) + std::string(texts::checkFile));
+    return;
+  }
   if (read.names.empty()) {
     ui::say(prompts_, std::string(texts::noSamples) + std::string(texts::checkFile));
     return;
@@ -130,10 +134,20 @@ void CipwForm::fileread() {
   samples_ = std::move(read);
   sampleMenuEnabled_ = true;
   if (samples_.truncated) ui::say(prompts_, std::string(texts::tooManySamples) + std::string(texts::checkFile));
+  if (!samples_.totalIronName.empty())
+    ui::say(prompts_, std::string(texts::theColumn) + samples_.totalIronName + std::string(texts::totalIronRead) +
+                          std::string(samples_.totalIronToFeO != 1 ? texts::totalIronConverted : "") +
+                          std::string(texts::totalIronSplit));
 }
 
 void CipwForm::psam(int sample) {
   if (sample < 1 || sample > static_cast<int>(samples_.names.size())) return;
+  if (const UnreadableOxide& bad = samples_.unreadable[sample - 1]; bad.oxide >= 0) {
+    ui::say(prompts_, std::string(texts::samplePrefix) + samples_.names[sample - 1] + ": " +
+                          std::string(norm::kOxideNames[bad.oxide]) + " \"" + bad.text + "\"" +
+                          std::string(texts::fileValueNotNumber));
+    return;
+  }
   const OxideValues& values = samples_.oxides[sample - 1];
   for (int o = 0; o < norm::kOxideCount; ++o) inpt_[o] = format::formatNumber(values[o], "#0.00");
   sample_ = samples_.names[sample - 1];
@@ -191,7 +205,30 @@ norm::MeltConditions CipwForm::conditions(bool writeBack) {
   return c;
 }
 
+std::optional<std::string> CipwForm::refusal() const {
+  const std::string who = sample_.empty() ? std::string() : std::string(texts::samplePrefix) + sample_ + ": ";
+  for (int o = 0; o < norm::kOxideCount; ++o) {
+    const std::string typed = text::trim(inpt_[o]);
+    const std::string name(norm::kOxideNames[o]);
+    double value = 0;
+    if (typed.empty()) continue;
+    if (!text::tryParseNumber(typed, decimalSeparator_, value)) {
+      if (o < kMajorOxides) return who + name + " \"" + typed + "\"" + std::string(texts::fieldNotNumber);
+      continue;  // a minor oxide written "n.d." or "<0.01" is none
+    }
+    if (value < 0) return who + name + " (" + typed + ")" + std::string(texts::negativeOxide);
+  }
+  // The density rules hold from the surface down into the mantle; far outside they go negative.
+  const float pressure = text::parseNumber(txtPress_, decimalSeparator_);
+  if (pressure < 0 || pressure > 100) return std::string(texts::pressureOutOfRange);
+  return std::nullopt;
+}
+
 void CipwForm::calc() {
+  if (const auto refused = refusal()) {
+    ui::say(prompts_, *refused);
+    return;
+  }
   norm::CipwInput input;
   input.oxides = oxideValues();
   input.options.type = normType_;

@@ -79,6 +79,8 @@ class CipwForm : public ui::FormModel {
  private:
   void buildCommands();
   void cleartextboxes();
+  // Why the analysis or conditions on the form cannot be calculated; nullopt when they can.
+  std::optional<std::string> refusal() const;
   std::array<float, norm::kOxideCount> oxideValues() const;
   // With writeBack an empty or zero temperature field is set to the 1200 used.
   norm::MeltConditions conditions(bool writeBack);

@@ -3,6 +3,7 @@
 
 #include "common/text/Text.h"
 #include "common/text/TextFile.h"
+#include "common/text/TotalIron.h"
 
 namespace lavix::normwise {
 
@@ -12,7 +13,22 @@ bool isSampleHeader(const std::string& cleaned) {
   return cleaned.find("SAM") != std::string::npos || cleaned.find("S$") != std::string::npos;
 }
 
+// A cleaned name with "+" and "-" spelt P and M, so that H2OP is H2O+.
+std::string signsSpelt(std::string name) {
+  for (char& c : name) {
+    if (c == '+') c = 'P';
+    if (c == '-') c = 'M';
+  }
+  return name;
+}
+
 }  // namespace
+
+bool SampleFile::hasOxideColumns() const {
+  for (int16_t column : oxideColumn)
+    if (column > 0) return true;
+  return false;
+}
 
 SampleFile readSampleText(std::string_view content, char decimalSeparator) {
   SampleFile file;
@@ -23,6 +39,7 @@ SampleFile readSampleText(std::string_view content, char decimalSeparator) {
   std::vector<std::string> header;
   text::tokenizeLine(lines[0], delimiter, header);
   if (header.size() > static_cast<std::size_t>(kMaxColumns)) header.resize(kMaxColumns);
+  const std::vector<std::string> originalHeader = header;
   for (auto& name : header) name = text::normaliseName(name);
 
   for (std::size_t c = 0; c < header.size(); ++c) {
@@ -32,12 +49,23 @@ SampleFile readSampleText(std::string_view content, char decimalSeparator) {
     }
   }
   for (int o = 0; o < norm::kOxideCount; ++o) {
-    const std::string wanted = text::normaliseName(norm::kOxideNames[o]);
+    const std::string wanted = signsSpelt(text::normaliseName(norm::kOxideNames[o]));
     for (std::size_t c = 0; c < header.size(); ++c) {
-      if (header[c] == wanted) {
+      if (signsSpelt(header[c]) == wanted) {
         file.oxideColumn[o] = static_cast<int16_t>(c + 1);
         break;
       }
+    }
+  }
+  const int feo = norm::index(norm::Oxide::FeO);
+  if (file.oxideColumn[feo] == 0 && file.oxideColumn[norm::index(norm::Oxide::Fe2O3)] == 0) {
+    for (std::size_t c = 0; c < header.size(); ++c) {
+      const text::TotalIron kind = text::totalIronKind(header[c]);
+      if (kind == text::TotalIron::None) continue;
+      file.oxideColumn[feo] = static_cast<int16_t>(c + 1);
+      file.totalIronName = text::trim(originalHeader[c]);
+      file.totalIronToFeO = text::totalIronAsFeO(kind);
+      break;
     }
   }
 
@@ -55,9 +83,20 @@ SampleFile readSampleText(std::string_view content, char decimalSeparator) {
     };
     file.names.push_back(file.sampleColumn > 0 ? field(file.sampleColumn) : std::string("noname"));
     OxideValues values{};
-    for (int o = 0; o < norm::kOxideCount; ++o)
-      if (file.oxideColumn[o] > 0) values[o] = text::parseNumber(field(file.oxideColumn[o]), decimalSeparator);
+    UnreadableOxide unreadable;
+    for (int o = 0; o < norm::kOxideCount; ++o) {
+      if (file.oxideColumn[o] == 0) continue;
+      const std::string cell = field(file.oxideColumn[o]);
+      double value = 0;
+      if (text::tryParseNumber(cell, decimalSeparator, value)) {
+        values[o] = static_cast<float>(value);
+      } else if (o < kMajorOxides && unreadable.oxide < 0 && !text::trim(cell).empty()) {
+        unreadable = {o, text::trim(cell)};
+      }
+    }
+    if (!file.totalIronName.empty()) values[feo] *= file.totalIronToFeO;
     file.oxides.push_back(values);
+    file.unreadable.push_back(unreadable);
   }
   return file;
 }

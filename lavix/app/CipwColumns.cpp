@@ -65,10 +65,7 @@ void mcipw(Session& s) {
   const int first = s.data.columnCount + 1;
   for (int row = 1; row <= s.data.rowCount; ++row) {
     norm::StdOxides oxides{};
-    for (int k = 1; k <= norm::kStdOxideCount; ++k) {
-      const int column = s.data.stdColumn[static_cast<std::size_t>(k)];
-      if (column != 0) oxides[static_cast<std::size_t>(k - 1)] = s.data.value(row, column);
-    }
+    for (int k = 1; k <= norm::kStdOxideCount; ++k) oxides[static_cast<std::size_t>(k - 1)] = s.data.stdValue(row, k);
     const auto values = norm::computeLavixNorm(oxides, weights, options);
     for (int c = 0; c < norm::kLavixNormColumns; ++c)
       s.data.setCell(row, first + c, format::shortestText(values[static_cast<std::size_t>(c)]));

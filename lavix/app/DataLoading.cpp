@@ -1,6 +1,7 @@
 // Loading data files into the session: the reader plus the window-side steps after it.
 #include "lavix/app/DataLoading.h"
 
+#include "lavix/app/Messages.h"
 #include "lavix/app/Session.h"
 #include "lavix/data/DataFileReader.h"
 
@@ -20,6 +21,10 @@ void afterLoad(Session& s, const data::ReadResult& result) {
   s.window.identifyMode = false;
   s.window.title = result.title;
   s.prompts.showTitle(result.title);
+  if (const int column = s.data.totalIronColumn; column > 0)
+    ui::say(s.prompts, messages::theColumn + s.data.columnName[static_cast<std::size_t>(column)] +
+                           messages::totalIronTaken + (s.data.totalIronToFeO != 1 ? messages::totalIronConverted : "") +
+                           messages::totalIronUse);
 }
 
 }  // namespace

@@ -27,5 +27,11 @@ inline constexpr const char* charactersPlaced = " characters placed on clipboard
 inline constexpr const char* errorNumber = " Error# ";
 // The data entry grid that printing, modifying and entering need is not part of lavix yet.
 inline constexpr const char* needsEntryGrid = " needs the data entry grid, which this version does not have yet.";
+// After a load whose iron is one total column: "The column FeOT holds total iron ...".
+inline constexpr const char* theColumn = "The column ";
+inline constexpr const char* totalIronTaken = " holds total iron and is taken as FeO";
+inline constexpr const char* totalIronConverted = " (Fe2O3 x 0.8998)";
+inline constexpr const char* totalIronUse =
+    " for the oxide total and the CIPW norm; answer Yes to the norm's question \"Adjust FeO and Fe2O3\" to split it.";
 
 }  // namespace lavix::app::messages

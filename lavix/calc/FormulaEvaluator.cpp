@@ -279,6 +279,17 @@ struct Value {
   std::vector<double> validity;
 };
 
+// A level's operands in order, read left to right by sum(), product() and power().
+struct Chain {
+  std::vector<Value> values;
+  std::vector<char> ops;      // ops[j]: the operator after operand j; 0 after the last
+  std::vector<bool> negated;  // a minus typed after the operator before operand j
+  std::size_t next = 0;       // the operand to take next
+
+  bool done() const { return next >= values.size(); }
+  char opBeforeNext() const { return done() || next == 0 ? 0 : ops[next - 1]; }
+};
+
 // A level's result: values (0 in invalid rows) and validity (empty when all rows are valid).
 struct Outcome {
   std::vector<double> rows;
@@ -321,6 +332,10 @@ class Evaluator {
   Value termValue(const Level& level, std::size_t index, std::vector<Value>& functions, std::vector<Value>& groups);
   bool lookUpName(const std::string& name, Value& value);
   void combine(Value& a, Value& b, char op);
+  Value sum(Chain& chain);
+  Value product(Chain& chain);
+  Value signedPower(Chain& chain);
+  Value power(Chain& chain);
   const std::vector<std::string>& columnNames();
 
   const FormulaContext& context_;
@@ -371,7 +386,7 @@ bool Evaluator::lookUpName(const std::string& name, Value& value) {
     if (text::normaliseName(context_.standard.stdElement[k]) != wanted) continue;
     const double factor = context_.standard.elementFactor[k];
     auto rows = take();
-    for (int r = 0; r < rowCount_; ++r) rows[r] = static_cast<double>(store.value(r + 1, column)) * factor;
+    for (int r = 0; r < rowCount_; ++r) rows[r] = static_cast<double>(store.stdValue(r + 1, k)) * factor;
     setVector(value, std::move(rows));
     return true;
   }
@@ -473,6 +488,45 @@ void negate(Value& v) {
 
 bool isMultiplicative(char op) { return op == '*' || op == '/' || op == '^'; }
 
+// The usual rules: "^" before "*" and "/", which come before "+" and "-"; "*", "/", "+" and
+// "-" group from the left, "^" from the right. A minus after an operator applies to the power
+// that follows it, so -2^2 and 3*-2^2 are -4 and -12.
+Value Evaluator::sum(Chain& chain) {
+  Value total = product(chain);
+  while (!chain.done()) {
+    const char op = chain.opBeforeNext();
+    Value term = product(chain);
+    combine(total, term, op == '-' ? '-' : '+');
+  }
+  return total;
+}
+
+Value Evaluator::product(Chain& chain) {
+  Value total = signedPower(chain);
+  while (chain.opBeforeNext() == '*' || chain.opBeforeNext() == '/') {
+    const char op = chain.opBeforeNext();
+    Value factor = signedPower(chain);
+    combine(total, factor, op);
+  }
+  return total;
+}
+
+Value Evaluator::signedPower(Chain& chain) {
+  const bool negated = chain.negated[chain.next];
+  Value value = power(chain);
+  if (negated) negate(value);
+  return value;
+}
+
+Value Evaluator::power(Chain& chain) {
+  Value base = std::move(chain.values[chain.next++]);
+  if (chain.opBeforeNext() == '^') {
+    Value exponent = signedPower(chain);
+    combine(base, exponent, '^');
+  }
+  return base;
+}
+
 // What calcResult can hold: single precision and finite.
 bool storable(double x) { return std::isfinite(x) && std::fabs(x) <= FLT_MAX; }
 
@@ -530,28 +584,26 @@ Outcome Evaluator::evaluate(const Level& level) {
   for (auto& unused : functions) release(unused);
   for (auto& unused : groups) release(unused);
 
-  // "*", "/" and "^" from the right, so that A/B/C is A/(B/C).
+  // An empty operand before "*", "/" or "^" drops out and hands its operator to the one before.
+  Chain chain;
+  chain.ops = std::move(ops);
+  for (std::size_t j = 0; j < n; ++j) chain.negated.push_back(level.terms[j].negate);
+  std::vector<bool> empty(n);
+  for (std::size_t j = 0; j < n; ++j) empty[j] = isEmptyTerm(level.terms[j]);
   for (std::size_t j = n - 1; j-- > 0;) {
-    if (level.terms[j + 1].negate) negate(values[j + 1]);
-    if (!isMultiplicative(ops[j])) continue;
-    if (isEmptyTerm(level.terms[j])) {
-      say("bad (..) area");
-      if (j > 0) ops[j - 1] = ops[j];
-      release(values[j]);
-      values[j] = std::move(values[j + 1]);
-      values[j + 1] = Value{};
-      continue;
-    }
-    combine(values[j], values[j + 1], ops[j]);
+    if (!isMultiplicative(chain.ops[j]) || !empty[j]) continue;
+    say("bad (..) area");
+    if (j > 0) chain.ops[j - 1] = chain.ops[j];
+    release(values[j]);
+    const auto at = static_cast<std::ptrdiff_t>(j);
+    values.erase(values.begin() + at);
+    chain.ops.erase(chain.ops.begin() + at);
+    chain.negated.erase(chain.negated.begin() + at);
+    empty.erase(empty.begin() + at);
   }
-  // "+" and "-" from the left; what is left after a product adds as 0.
-  for (std::size_t j = 0; j + 1 < n; ++j) {
-    combine(values[j], values[j + 1], ops[j] == '-' ? '-' : '+');
-    values[j + 1] = std::move(values[j]);
-    values[j] = Value{};
-  }
+  chain.values = std::move(values);
+  Value last = sum(chain);
 
-  Value& last = values[n - 1];
   std::vector<double> result;
   if (last.isVector) {
     result = std::move(last.rows);

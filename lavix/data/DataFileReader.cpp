@@ -366,13 +366,14 @@ void prepareDataset(DataStore& store, const StandardTable& standards, const Norm
   const auto columns = static_cast<std::size_t>(std::max<int>(store.columnCount, 0));
   auto nameOf = [&](int column) -> const std::string& { return store.columnName[static_cast<std::size_t>(column)]; };
 
-  // Iron: the standard indexes whose columns are named FEO and FE2O3.
+  // Iron: the standard indexes whose columns are named FEO and FE2O3 (or hold total iron).
+  store.chooseTotalIron(standards);
   store.feoStd = store.fe2o3Std = 0;
   for (int k = 1; k <= 11; ++k) {
     const int column = store.stdColumn[static_cast<std::size_t>(k)];
     if (column <= 0 || column >= static_cast<int>(store.columnName.size())) continue;
     const std::string name = text::normaliseName(nameOf(column));
-    if (name == "FEO") store.feoStd = static_cast<int16_t>(k);
+    if (name == "FEO" || column == store.totalIronColumn) store.feoStd = static_cast<int16_t>(k);
     if (name == "FE2O3") store.fe2o3Std = static_cast<int16_t>(k);
   }
 
@@ -394,11 +395,7 @@ void prepareDataset(DataStore& store, const StandardTable& standards, const Norm
     const int16_t kc = store.kcode[r];
     store.symbolOf[r] = kc == -99 ? kc : (std::abs(static_cast<int>(kc)) > symbolCount ? 0 : kc);
     float total = 0;
-    for (int k = 1; k <= 13; ++k) {
-      const int column = store.stdColumn[static_cast<std::size_t>(k)];
-      if (column <= 0) continue;
-      total += store.value(row, column) * totalWeight[static_cast<std::size_t>(k)];
-    }
+    for (int k = 1; k <= 13; ++k) total += store.stdValue(row, k) * totalWeight[static_cast<std::size_t>(k)];
     store.totalFactor[r] = total > 0 ? 100.0f / total : 1.0f;
   }
 

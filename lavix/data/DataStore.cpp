@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "common/text/Text.h"
+#include "common/text/TotalIron.h"
 
 namespace lavix::data {
 
@@ -27,6 +28,8 @@ void DataStore::allocate(int16_t rows, int16_t columns) {
   stdColumn.fill(0);
   stdIndexOfColumn.assign(nameEntries, 0);
   feoStd = fe2o3Std = 0;
+  totalIronColumn = 0;
+  totalIronToFeO = 1;
   isotope = {};
   sampleTitle.clear();
   mergeMode = false;
@@ -35,6 +38,36 @@ void DataStore::allocate(int16_t rows, int16_t columns) {
 }
 
 float DataStore::value(int row, int column) const { return text::parseNumber(cell(row, column), decimalSeparator); }
+
+float DataStore::stdValue(int row, int k) const {
+  if (k < 1 || k > standardCount) return 0;
+  const int column = stdColumn[static_cast<std::size_t>(k)];
+  if (column <= 0) return 0;
+  const float v = value(row, column);
+  return column == totalIronColumn ? v * totalIronToFeO : v;
+}
+
+void DataStore::chooseTotalIron(const StandardTable& standards) {
+  const int feo = standards.indexOfName("FeO");
+  const int fe2o3 = standards.indexOfName("Fe2O3");
+  if (feo == 0) return;
+  int16_t& feoColumn = stdColumn[static_cast<std::size_t>(feo)];
+  // Our own earlier choice, not a real FeO column that a new file put in the same place.
+  if (totalIronColumn > 0 && feoColumn == totalIronColumn &&
+      standards.indexOfName(columnName[static_cast<std::size_t>(feoColumn)]) != feo)
+    feoColumn = 0;
+  totalIronColumn = 0;
+  totalIronToFeO = 1;
+  if (feoColumn > 0 || (fe2o3 > 0 && stdColumn[static_cast<std::size_t>(fe2o3)] > 0)) return;
+  const int columns = std::min<int>(columnCount, static_cast<int>(columnName.size()) - 1);
+  for (int c = 1; c <= columns; ++c) {
+    const text::TotalIron kind = text::totalIronKind(columnName[static_cast<std::size_t>(c)]);
+    if (kind == text::TotalIron::None) continue;
+    feoColumn = totalIronColumn = static_cast<int16_t>(c);
+    totalIronToFeO = text::totalIronAsFeO(kind);
+    return;
+  }
+}
 
 std::size_t DataStore::arrayBytes() const {
   std::size_t bytes = 0;

@@ -59,6 +59,10 @@ class DataStore {
   std::vector<int16_t> stdIndexOfColumn;                // per column: standard index 1..16, or 0
   int16_t feoStd = 0;
   int16_t fe2o3Std = 0;
+  // A total-iron column (FeOT, Fe2O3T ...) taken as the FeO of a data set that has neither FeO
+  // nor Fe2O3: stdColumn of FeO points to it, and its values times totalIronToFeO are FeO.
+  int16_t totalIronColumn = 0;
+  float totalIronToFeO = 1;
   IsotopeColumns isotope;
 
   std::string sampleTitle;  // header text of the sample field of the last file read
@@ -80,6 +84,12 @@ class DataStore {
   bool setCell(int row, int column, std::string_view text) { return cells_.set(row, column, text); }
   // parseNumber of the cell.
   float value(int row, int column) const;
+  // Standard oxide k (1..17) of a row in wt %, 0 when the data have no column for it; a
+  // total-iron column counts as FeO.
+  float stdValue(int row, int k) const;
+  // Takes the first total-iron column as FeO when no column holds FeO or Fe2O3, and lets go of
+  // an earlier choice that no longer holds; run after every load.
+  void chooseTotalIron(const StandardTable& standards);
 
   void clearCells() { cells_.clear(); }
   void clearRowCells(int row) { cells_.clearRow(row); }

@@ -99,11 +99,15 @@ TEST_F(FormulaEvaluatorTest, ValuesOfWellFormedFormulas) {
       {"TI", false, {1.5 * 5993.489, 0.8 * 5993.489, 2 * 5993.489}},
       {"ti/si", false, {1.5 * 5993.489 / (50 * 4674.367), 0.8 * 5993.489 / (60 * 4674.367),
                         2 * 5993.489 / (45.5 * 4674.367)}},
-      {"ZR/Y/2", false, {20, 8, 10}},       // ZR/(Y/2)
-      {"ZR/Y*2", false, {5, 2, 2.5}},       // ZR/(Y*2)
-      {"2^3^2", false, {512, 512, 512}},    // 2^(3^2)
+      // "^" first and from the right, then "*" and "/" from the left, then "+" and "-".
+      {"ZR/Y/2", false, {5, 2, 2.5}},          // (ZR/Y)/2
+      {"ZR/Y*100", false, {1000, 400, 500}},   // (ZR/Y)*100
+      {"2^3^2", false, {512, 512, 512}},       // 2^(3^2)
+      {"Y*2^2/4+1", false, {21, 26, 31}},
+      {"3*-2^2", false, {-12, -12, -12}},
+      {"2^-2^2", false, {0.0625, 0.0625, 0.0625}},
       {"SIO2-ZR+Y", false, {-130, -15, -74.5}},
-      {"2^AL2O3/AL2O3", true, {2, 1, 2}},  // 2^(AL2O3/AL2O3); row 2: 0/0 = 0, 2^0 = 1
+      {"2^AL2O3/AL2O3", true, {32768.0 / 15, 0, 131072.0 / 17}},  // row 2: 2^0 / 0 = 0
       {"5/AL2O3", true, {5.0 / 15, 0, 5.0 / 17}},
       {"SIO2+AL2O3", false, {65, 0, 62.5}},  // zeros out: row 2 has a 0 term
       {"SIO2+AL2O3", true, {65, 60, 62.5}},
@@ -113,7 +117,7 @@ TEST_F(FormulaEvaluatorTest, ValuesOfWellFormedFormulas) {
       {"SIO2--AL2O3", true, {65, 60, 62.5}},
       {"2^-1", false, {0.5, 0.5, 0.5}},
       {"-2^2", false, {-4, -4, -4}},
-      {"ZR/-Y*2", false, {-5, -2, -2.5}},
+      {"ZR/-Y*2", false, {-20, -8, -10}},
       // A group or LOG that is legitimately 0 keeps its row; only missing values drop it.
       {"LOG(ZR/ZR)+SIO2", false, {50, 60, 45.5}},
       {"(SIO2-SIO2)+Y", false, {20, 25, 30}},
@@ -130,8 +134,7 @@ TEST_F(FormulaEvaluatorTest, ValuesOfWellFormedFormulas) {
 
 TEST_F(FormulaEvaluatorTest, BenchmarkFormulaMatchesAHandComputation) {
   const auto values = run("LOG(ZR/Y)+(SIO2+AL2O3)/2*\"87SR/86SR\"", true);
-  // (SIO2+AL2O3)/(2*"87SR/86SR"): the product groups from the right.
-  expectRows(values, {1 + 65 / (2 * 0.7045), std::log10(4.0) + 60 / (2 * 0.71), std::log10(5.0) + 62.5 / (2 * 0.706)},
+  expectRows(values, {1 + 65 / 2.0 * 0.7045, std::log10(4.0) + 60 / 2.0 * 0.71, std::log10(5.0) + 62.5 / 2.0 * 0.706},
              "benchmark formula");
 }
 

@@ -1,6 +1,7 @@
 // Unit tests of the line splitter, number parsing, name markup and text files.
 #include "common/text/Text.h"
 #include "common/text/TextFile.h"
+#include "common/text/TotalIron.h"
 
 #include "tests/support/TempProgramFolder.h"
 
@@ -174,6 +175,15 @@ TEST(TextFileTest, ReadingMissingFileReportsIt) {
   EXPECT_EQ(error.text, "Path not found");
   EXPECT_FALSE(readFile(folder.path(), content, error));
   EXPECT_EQ(error.text, "Path/File access error");
+}
+
+TEST(TotalIronTest, NamesOfATotalIronColumn) {
+  for (const char* name : {"FeOT", "FeO*", "FeO(t)", "FeO{t}", "feotot", "FeO total", "FeO_T", "TFeO"})
+    EXPECT_EQ(totalIronKind(name), TotalIron::AsFeO) << name;
+  for (const char* name : {"Fe2O3T", "Fe2O3*", "Fe[2]O[3](t)", "Fe2O3tot", "TFe2O3", "fe2o3 (TOTAL)"})
+    EXPECT_EQ(totalIronKind(name), TotalIron::AsFe2O3) << name;
+  for (const char* name : {"FeO", "Fe2O3", "Fe", "FeOT/MgO", "*FeO", "FeOTT", "MgO"})
+    EXPECT_EQ(totalIronKind(name), TotalIron::None) << name;
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The commands of `Main` and `outpt` driven through scripted prompts over a program folder copy.
 #include <gtest/gtest.h>
 
+#include "common/text/TextFile.h"
 #include "tests/mixing/MixingSession.h"
 
 namespace lavix::mixing {
@@ -112,6 +113,21 @@ TEST(MainWindowTest, RerunButtonsNeedAFractionationRun) {
   EXPECT_TRUE(f.lastShows("message: Run Fract Xtl option first"));
 }
 
+TEST(MainWindowTest, ASingularModelIsRefusedAndTheLastReportStays) {
+  MainFixture f;
+  f.readAll();
+  f.runFc();
+  const std::string report = f.window.output().text;
+  auto& m = f.session.matrix;
+  const int opx = m.firstMineralRow() + 1;  // AMPH_ATA follows it
+  for (int c = 1; c <= f.session.oxides.count(); ++c) m.setValue(c, opx + 1, m.value(c, opx));
+  f.click("newmins", {"OPX_ATA | AMPH_ATA"});
+  EXPECT_TRUE(f.lastShows("message: OPX_ATA and AMPH_ATA have the same composition in the weighted oxides, so the "
+                          "model cannot tell them apart: leave one of them out."));
+  EXPECT_EQ(f.window.output().text, report);
+  EXPECT_EQ(f.session.lastChoice.minerals.size(), 3U);
+}
+
 TEST(MainWindowTest, ListClosedWithoutChoiceEndsQuietly) {
   MainFixture f;
   f.readAll();
@@ -120,6 +136,23 @@ TEST(MainWindowTest, ListClosedWithoutChoiceEndsQuietly) {
   EXPECT_FALSE(f.session.fcRun);
   f.click("magmix", {"ATAC-4", "[quit]"});
   EXPECT_FALSE(f.window.output().visible);
+}
+
+TEST(MainWindowTest, CorrectedDataTwiceAppendsTwoRowsAndOneHeader) {
+  MainFixture f;
+  f.readAll();
+  f.runFc();
+  f.click("corr", {"Data Files/corrected.txt"});
+  EXPECT_TRUE(f.lastShows("file: save Text Files (*.txt)|*.txt| | title: Select datafile | name: Correctedmixing-atacazo-lavas.txt"));
+  EXPECT_TRUE(f.lastShows("status: Saved to file"));
+  EXPECT_TRUE(f.lastShows("status: data saved"));
+  f.click("corr");  // the name is kept: no dialog
+  const auto lines = text::splitLines(lavix::testing::readWholeFile(f.folder.dataFiles("corrected.txt")));
+  ASSERT_EQ(lines.size(), 3U);
+  EXPECT_TRUE(lines[0].starts_with("Sample\tJcode\tKcode\tLcode\tSiO2\tTiO2\tAl2O3\tFeO\tMgO\tCaO\tNa2O\tK2O\tdum\tLA\tCE"));
+  // Pr was not analysed: its cell stays empty rather than claiming 0.
+  EXPECT_TRUE(lines[1].starts_with("ATAC-4\t0\t1\t0\t57.92\t0.68\t16.68\t7.72\t5.48\t7.2\t3.56\t0.77\t0.0\t6.7\t15.2\t\t"));
+  EXPECT_EQ(lines[1], lines[2]);
 }
 
 TEST(MainWindowTest, TextFileAndPrintTakeTheShownReport) {

@@ -61,11 +61,17 @@ TEST(WeightFile, AppendsHiddenFe2o3WhenAbsent) {
 }
 
 TEST(WeightFile, FindsWrittenFe2o3AndRefusesBadFiles) {
-  const auto r = readWeights("SiO2 Fe[2]O[3] FeO\n1 1\n");
+  const auto r = readWeights("SiO2 Fe[2]O[3] FeO\n1 1 0\n");
   ASSERT_TRUE(r.ok());
   EXPECT_EQ(r.value.fe2o3Position, 2);
   EXPECT_EQ(r.value.hiddenFe2o3Row, 0);
-  EXPECT_EQ(r.value.weights[2], 0.0F);  // a missing weight reads 0
+  EXPECT_EQ(r.value.weights[2], 0.0F);
+  // Weights that are missing, no number or all 0 would fit nothing, or fewer oxides than named.
+  EXPECT_EQ(readWeights("SiO2\tFeO\tMgO\tK2O\n1\tx\t\t\n", '.', "my.wt.txt").error,
+            "The weight file my.wt.txt has no usable weight for FeO (\"x\"), MgO (empty), K2O (missing): give every "
+            "oxide a number on the second line.");
+  EXPECT_EQ(readWeights("SiO2\tFeO\n0\t0\n").error,
+            "The weight file gives every oxide a weight of 0, so nothing would be fitted.");
   EXPECT_EQ(readWeights("SiO2\n").error, "The weight file needs a line of oxide names and a line of weights");
   std::string names, weights;
   for (int i = 0; i < 16; ++i) names += "OX" + std::to_string(i) + "\t", weights += "1\t";
@@ -95,6 +101,22 @@ TEST(AnalysisFile, RecastsIronToFeoAndOxidesTo100) {
   EXPECT_FLOAT_EQ(a.values[4], 7.5F);                    // traces unchanged
   for (int i = 0; i < 4; ++i) EXPECT_EQ(r.value[1].values[static_cast<std::size_t>(i)], 0.0F);
   EXPECT_FLOAT_EQ(r.value[1].values[4], 3.0F);
+}
+
+// Sazava-suite minerals as published with total iron (Janousek et al. 2000, J. Petrol. 41, 511-543;
+// /work/shared/reference/minerals/sazava-suite.tsv), an empty La of the plagioclase.
+TEST(AnalysisFile, TotalIronColumnIsTheFeoAndEmptyCellsAreNotAnalysed) {
+  const auto oxides = readWeights("SiO2\tTiO2\tAl2O3\tFeO\tMgO\tCaO\tNa2O\tK2O\n1\t1\t1\t1\t1\t1\t1\t1\n").value;
+  const auto r = readAnalyses(
+      "SAMPLE\tSiO2\tTiO2\tAl2O3\tFeOT\tMgO\tCaO\tNa2O\tK2O\tLa\r\n"
+      "PLAG_SAZ\t53.41\t0\t29.48\t0.09\t0\t11.27\t5.05\t0.12\t\r\n"
+      "BIOT_SAZ\t35.32\t2.11\t15.31\t23.56\t9.05\t0.01\t0.1\t9.81\t0\r\n",
+      oxides, {"LA"});
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r.notices, std::vector<std::string>{"The column FeOT holds total iron and is read as FeO."});
+  EXPECT_NEAR(r.value[1].values[3], 23.56 * 100 / 95.27, 1e-3);  // the eight oxides sum to 95.27
+  EXPECT_EQ(r.value[0].missing[9], true);
+  EXPECT_EQ(r.value[1].missing[9], false);  // a written 0 is a measured 0
 }
 
 TEST(AnalysisFile, OutOfRangeCodesReadZeroAndEmptyFileIsRefused) {

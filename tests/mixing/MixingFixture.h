@@ -31,6 +31,14 @@ struct Fixture {
   int rock(const std::string& name, const std::vector<float>& majors, const std::vector<float>& traces = {}) {
     return put(nextRock++, name, majors, traces);
   }
+  // Trace element t (1-based) of a rock row becomes "not analysed", as an empty cell of its file.
+  void notAnalysed(int row, int t) {
+    Analysis analysis{matrix.name(row), 0, 0, 0, {}, {}};
+    for (int c = 1; c <= oxides.count() + partition.elementCount(); ++c) analysis.values.push_back(matrix.value(c, row));
+    analysis.missing.assign(analysis.values.size(), false);
+    analysis.missing[static_cast<std::size_t>(oxides.count() + t - 1)] = true;
+    matrix.replaceBlock(row, row, {analysis});
+  }
   int mineral(const std::string& name, const std::vector<float>& majors) {
     const int row = put(nextMineral++, name, majors, {});
     matrix.mineralId(row) = matchMineral(name, partition.identifiers);

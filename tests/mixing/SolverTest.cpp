@@ -191,21 +191,39 @@ TEST(Solver, AssimilationModelMixesTheLavasAndReportsMix) {
   EXPECT_NEAR(r.trace[0].calculated, std::pow(0.8, 1 - 0.1) * r.trace[0].source, 1e-4);
 }
 
-TEST(Solver, IdenticalMineralsSkipAZeroPivotSilently) {
-  const ModelResult r = identicalMinerals(NormalPrecision::Double);
-  EXPECT_EQ(r.skippedPivots, 1);
-  EXPECT_EQ(r.report[2], "  0.200  100.0     CPX1");
-  EXPECT_EQ(r.report[3], "  0.000   00.0     CPX2");
-  EXPECT_THAT(r.report, ::testing::Contains(" Sum of squares of residuals= 0.000"));
-  // Summed in single precision the duplicate column leaves rounding residue above the 1e-6
-  // threshold, so the elimination goes on and the minerals come out with mixed signs.
-  const ModelResult single = identicalMinerals(NormalPrecision::Single);
-  EXPECT_TRUE(single.mineralSignsMixed);
-  EXPECT_NE(single.report, r.report);
+TEST(Solver, PhasesThatCannotBeToldApartAreRefusedByName) {
+  for (auto precision : {NormalPrecision::Double, NormalPrecision::Single}) {
+    const ModelResult r = identicalMinerals(precision);
+    EXPECT_EQ(r.refusal, "CPX1 and CPX2 have the same composition in the weighted oxides, so the model cannot tell them "
+                         "apart: leave one of them out.");
+    EXPECT_TRUE(r.report.empty());
+  }
+  // A mineral halfway between two others makes the system singular too.
+  Fixture f(weights5, pcText);
+  const int m1 = f.mineral("CPX1", cpx), m2 = f.mineral("PLAG1", plag);
+  const int m3 = f.mineral("MIX1", combine(0.5, cpx, 0.5, plag));
+  const int d = f.rock("D1", daughter), p = f.rock("P1", combine(0.8, daughter, 0.2, cpx));
+  EXPECT_EQ(runModel(f.matrix, f.oxides, f.partition, {Model::Fractionation, {m1, m2, m3}, {}, d, p}).refusal,
+            "MIX1 is a mixture of the other phases in the weighted oxides, so the model cannot separate it: leave it out "
+            "or choose other phases.");
 }
 
-// The normal matrix is summed in double precision; single precision prints the same reports
-// except for the duplicated mineral above.
+TEST(Solver, TraceElementsNotAnalysedAreLeftOutOfTheComparison) {
+  Fixture f(weights5, pcText);
+  const int m1 = f.mineral("CPX1", cpx);
+  const int d = f.rock("D1", daughter, {20, 400, 5});
+  const int p = f.rock("P1", combine(0.8, daughter, 0.2, cpx), {25, 0, 6});
+  f.notAnalysed(p, 2);  // SR: an empty cell of the parent, not a measured 0
+  f.notAnalysed(d, 3);  // NI
+  const ModelResult fc = runModel(f.matrix, f.oxides, f.partition, {Model::Fractionation, {m1}, {}, d, p});
+  EXPECT_THAT(fc.report, ::testing::Contains(" SR   0.05  not analysed in P1"));
+  EXPECT_THAT(fc.report, ::testing::Contains(" NI   3.00  not analysed in D1"));
+  EXPECT_THAT(fc.report, ::testing::Contains(" LA   0.10   25.0    16.4     8.64   20.0 "));
+  const ModelResult mix = runModel(f.matrix, f.oxides, f.partition, {Model::Mixing, {}, {d}, 0, p});
+  EXPECT_THAT(mix.report, ::testing::Contains(" SR  not analysed in P1"));
+}
+
+// The normal matrix is summed in double precision; single precision prints the same reports.
 TEST(Solver, SingleAndDoubleNormalMatrixPrintTheSameReports) {
   const std::vector<std::pair<const char*, std::function<ModelResult(NormalPrecision)>>> cases{
       {"mixture", [](NormalPrecision p) { return mixture(p); }},

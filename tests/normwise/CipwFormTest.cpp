@@ -1,6 +1,9 @@
 // The cipw form model: reading samples, clearing, navigation, iron switch, calculation, reports.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "common/text/Text.h"
 #include "common/text/TextFile.h"
 #include "common/ui/PrinterPort.h"
 #include "common/ui/ScriptedPrompts.h"
@@ -121,6 +124,58 @@ TEST_F(CipwFormTest, CalculationFillsNormTotalAndProperties) {
   EXPECT_EQ(field("outpt", 32), weightTotal);
   click("calc");
   EXPECT_EQ(field("outpt", 32), "100.00");
+}
+
+TEST_F(CipwFormTest, WhatCannotBeNormedIsRefusedAndTheFormKept) {
+  folder.write("noheader.txt", "B-1\t49.2\t1.8\r\nB-2\t47.1\t2.4\r\n");
+  click("fileread", {"noheader.txt"});
+  EXPECT_TRUE(shown("message: The first line of this file names none of the oxides (SiO2, TiO2 ...): a rock data "
+                    "file begins with a line of column names. Check file!"));
+  EXPECT_FALSE(form.sampleMenuEnabled());
+  folder.write("nd.txt", std::string(basalts) + "B-3\t49\t1.8\t15\t2.5\t8\t0.2\tn.d.\t11\t2.6\t0.5\t0.2\r\n");
+  click("fileread", {"nd.txt"});
+  click("psam", {}, "B-1");
+  click("calc");
+  const std::string norm = field("outpt", 32);
+  click("psam", {}, "B-3");
+  EXPECT_TRUE(shown("message: Sample B-3: MgO \"n.d.\" is not a number; correct the file and open it again."));
+  EXPECT_EQ(field("sample"), "B-1");
+  const std::vector<std::tuple<const char*, int, const char*, const char*>> typed = {
+      {"inpt", 7, "-1.5", "Sample B-1: MgO (-1.5) is negative; an analysis holds no negative amounts."},
+      {"inpt", 1, "NaN", "Sample B-1: SiO2 \"NaN\" is not a number; enter a number, or leave the field empty when "
+                         "there is none."},
+      {"txtPress", 0, "-1e6", "The pressure must be from 0 to 100 kbar."}};
+  for (const auto& [control, index, text, message] : typed) {
+    const std::string before = form.text(control, index > 0 ? index - 1 : 0).value_or("");
+    ASSERT_EQ(form.type(control, index, text), ui::EventResult::Done);
+    click("calc");
+    EXPECT_TRUE(shown(std::string("message: ") + message)) << message;
+    EXPECT_EQ(field("outpt", 32), norm);
+    form.type(control, index, before);
+  }
+}
+
+// VG-2 with its iron as one total (Jarosewich et al. 1980, Geostandards Newsletter 4, 43-47, Table 1);
+// its norm worked apart from this code with the oxide weights of this program: ol 3.146, hy 20.046,
+// no Q; with Fe2O3 = TiO2 + 1.5 (FeO 8.83, Fe2O3 3.35): Q 2.666, mt 4.857.
+TEST_F(CipwFormTest, TotalIronFillsTheFeoFieldAndTheIronSwitchSplitsIt) {
+  folder.write("vg2.txt", "SAMPLE\tSiO2\tTiO2\tAl2O3\tFeO*\tMnO\tMgO\tCaO\tNa2O\tK2O\tP2O5\r\n"
+                          "VG-2\t50.81\t1.85\t14.06\t11.84\t0.22\t6.71\t11.12\t2.62\t0.19\t0.20\r\n");
+  click("fileread", {"vg2.txt"});
+  EXPECT_TRUE(shown("message: The column FeO* holds total iron and is read into the FeO field; \"Fe2O3 = "
+                    "TiO2+1.5\" splits it into FeO and Fe2O3."));
+  click("psam", {}, "VG-2");
+  EXPECT_EQ(field("inpt", 4), "11.84");
+  click("calc");
+  const auto entry = [&](int mineral) { return text::parseNumber(field("outpt", mineral - 1)); };
+  EXPECT_NEAR(entry(12), 3.146, 0.006);   // ol
+  EXPECT_NEAR(entry(10), 20.046, 0.006);  // hy
+  EXPECT_EQ(field("outpt", 0), "");       // Q
+  click("CheckFe");
+  EXPECT_EQ(field("inpt", 4) + " " + field("inpt", 3), "8.83 3.35");
+  click("calc");
+  EXPECT_NEAR(entry(1), 2.666, 0.006);   // Q
+  EXPECT_NEAR(entry(14), 4.857, 0.006);  // mt
 }
 
 TEST_F(CipwFormTest, ClearEmptiesOxideResultAndPropertyFields) {

@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kSiO2 = norm::index(norm::Oxide::SiO2);
 constexpr int kFe2O3 = norm::index(norm::Oxide::Fe2O3);
+constexpr int kFeO = norm::index(norm::Oxide::FeO);
 constexpr int kNa2O = norm::index(norm::Oxide::Na2O);
 constexpr int kH2Oplus = norm::index(norm::Oxide::H2Oplus);
 
@@ -75,6 +76,17 @@ TEST(SampleFileTest, UnreadableNumbersAndShortLinesReadZero) {
   ASSERT_EQ(file.names.size(), 2u);
   EXPECT_FLOAT_EQ(file.oxides[0][kSiO2], 0.0f);
   EXPECT_FLOAT_EQ(file.oxides[0][kNa2O], 0.0f);
+}
+
+TEST(SampleFileTest, LavixWaterNamesAndTotalIron) {
+  SampleFile file = readSampleText("SAMPLE\tH2OP\tH2OM\tFe2O3T\nA\t1.2\t0.3\t10\n", '.');
+  EXPECT_FLOAT_EQ(file.oxides[0][kH2Oplus], 1.2f);
+  EXPECT_FLOAT_EQ(file.oxides[0][norm::index(norm::Oxide::H2Ominus)], 0.3f);
+  EXPECT_FLOAT_EQ(file.oxides[0][kFeO], 8.998f);
+  EXPECT_EQ(file.totalIronName, "Fe2O3T");
+  file = readSampleText("SAMPLE\tFeOT\tFeO\nA\t9\t7\n", '.');  // a real FeO wins
+  EXPECT_FLOAT_EQ(file.oxides[0][kFeO], 7.0f);
+  EXPECT_EQ(file.totalIronName, "");
 }
 
 TEST(SampleFileTest, KeepsTheFirstHundredSamplesAndSaysSo) {
