@@ -28,4 +28,17 @@ inline constexpr const char* errorNumber = " Error# ";
 // The data entry grid that printing, modifying and entering need is not part of lavix yet.
 inline constexpr const char* needsEntryGrid = " needs the data entry grid, which this version does not have yet.";
 
+// Configuration files that could not be written, followed by the system's reason.
+inline constexpr const char* recentFilesNotSaved =
+    "The list of recent files could not be saved to Controls/filenames.ini: ";
+inline constexpr const char* preferencesNotSaved = "The preferences could not be saved to Controls/lxpref.ini: ";
+// A rows or columns preference too small to use: "lxpref.ini line 7: "0" is not a usable number
+// of rows (10 to 32767), so the default, 32767, is used."
+inline constexpr const char* preferenceLine = "lxpref.ini line ";
+inline constexpr const char* notAUsableNumberOf = " is not a usable number of ";
+inline constexpr const char* defaultIsUsed = ", so the default, ";
+inline constexpr const char* isUsed = ", is used.";
+// The item of a click on the picture, for a batch script that gives something else.
+inline constexpr const char* pictureClickItem = "X Y, two numbers in page units";
+
 }  // namespace lavix::app::messages
