@@ -93,21 +93,6 @@ TEST(Preferences, UnreadableOrMissingValuesKeepDefaultsAndSizesAreClamped) {
   EXPECT_EQ(empty.histRegLabelsOn, 1);
 }
 
-TEST(Preferences, MatrixSizesTooSmallToUseAreReportedWithTheirLine) {
-  for (const char* rows : {"0", "-1", "9", "rows", "9.4"}) {
-    std::vector<std::string> lines = shippedLines;
-    lines[6] = rows;
-    lines[7] = "10";
-    std::vector<std::string> notices;
-    const Preferences p = readText(join(lines, 19), true, &notices);
-    EXPECT_EQ(p.maxRows, 32767) << rows;
-    EXPECT_EQ(p.maxColumns, 10) << rows;
-    ASSERT_EQ(notices.size(), 1u) << rows;
-    const std::string start = std::string("lxpref.ini line 7: \"") + rows + "\" is not a usable number of rows";
-    EXPECT_EQ(notices[0].rfind(start, 0), 0u);
-  }
-}
-
 TEST(Preferences, DefaultInAnyCaseIsKeptAsWritten) {
   std::vector<std::string> lines = shippedLines;
   lines[3] = "\"default\"";
