@@ -27,12 +27,15 @@ std::string escapeBreaks(const std::string& text) {
   return out;
 }
 
-// Reads a chosen file whole; the system's error text is shown when it cannot be.
-std::optional<std::string> readChosen(ui::PromptPort& prompts, const std::string& path) {
+// Reads a chosen file whole; the system's error text is shown when it cannot be. A file
+// larger than the matrix could hold is refused before it is read.
+std::optional<std::string> readChosen(const Session& s, const std::string& path) {
   std::string content;
   text::FileError error;
-  if (!text::readFile(path, content, error)) {
-    ui::say(prompts, error.text);
+  text::ReadLimits limits;
+  limits.maxBytes = text::tableFileLimit(s.matrix.rowCount(), s.matrix.columnCount() + 4);
+  if (!text::readFile(path, content, error, limits)) {
+    ui::say(s.prompts, error.number == text::fileTooLargeError ? error.text + messages::tooLargeForMatrix : error.text);
     return std::nullopt;
   }
   return content;
@@ -191,7 +194,7 @@ void MainWindow::readpc() {
   Session& s = session_;
   const auto pcPath = s.prompts.openFile({messages::pcTitle, messages::pcFilter, 1, s.folder("PC"), "", true, false});
   if (!pcPath) return;
-  const auto pcText = readChosen(s.prompts, *pcPath);
+  const auto pcText = readChosen(s, *pcPath);
   if (!pcText) return;
   auto partition = readPartitionCoefficients(*pcText, s.decimalSeparator);
   for (const auto& notice : partition.notices) ui::say(s.prompts, notice);
@@ -202,7 +205,7 @@ void MainWindow::readpc() {
   const auto weightPath =
       s.prompts.openFile({messages::weightTitle, messages::weightFilter, 1, s.folder("PC"), messages::weightDefault, true, false});
   if (!weightPath || weightPath->empty()) return;
-  const auto weightText = readChosen(s.prompts, *weightPath);
+  const auto weightText = readChosen(s, *weightPath);
   if (!weightText) return;
   auto weights = readWeights(*weightText, s.decimalSeparator, baseName(*weightPath));
   if (!weights.ok()) {
@@ -233,7 +236,7 @@ void MainWindow::readrock() {
   }
   const auto path = s.prompts.openFile({messages::rockTitle, messages::rockFilter, 1, s.folder("Data Files"), "", true, false});
   if (!path) return;
-  const auto content = readChosen(s.prompts, *path);
+  const auto content = readChosen(s, *path);
   if (!content) return;
   const auto rocks = readAnalyses(*content, s.oxides, s.partition.elements, s.decimalSeparator);
   for (const auto& notice : rocks.notices) ui::say(s.prompts, notice);
@@ -262,7 +265,7 @@ void MainWindow::readmin() {
   }
   const auto path = s.prompts.openFile({messages::mineralTitle, messages::mineralFilter, 1, s.folder("Data Files"), "", true, false});
   if (!path) return;
-  const auto content = readChosen(s.prompts, *path);
+  const auto content = readChosen(s, *path);
   if (!content) return;
   const auto minerals = readAnalyses(*content, s.oxides, s.partition.elements, s.decimalSeparator);
   for (const auto& notice : minerals.notices) ui::say(s.prompts, notice);

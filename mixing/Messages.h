@@ -60,6 +60,7 @@ inline constexpr const char* noHeaderLine = "The file has no header line";
 inline constexpr const char* tooManyColumns = "The matrix has too few columns for these oxides and elements: use Redimension";
 inline constexpr const char* tooManyRocks = "The matrix has too few rows for these analyses: use Redimension";
 inline constexpr const char* tooManyMinerals = "A mineral file holds at most 200 analyses";
+inline constexpr const char* tooLargeForMatrix = "\nThat is more than the matrix could hold: use Redimension";
 inline constexpr const char* noReport = "There is no report to save";
 inline constexpr const char* noTarget = "There is no model result to save";
 

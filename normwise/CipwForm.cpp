@@ -117,7 +117,9 @@ void CipwForm::fileread() {
   if (!path) return;
   std::string content;
   text::FileError error;
-  if (!text::readFile(*path, content, error)) {
+  text::ReadLimits limits;
+  limits.maxBytes = text::tableFileLimit(kMaxSamples + 1, kMaxColumns);
+  if (!text::readFile(*path, content, error, limits)) {
     ui::say(prompts_, error.text + std::string(texts::checkFile));
     return;
   }

@@ -7,12 +7,12 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
+#include "common/text/TextFile.h"
 #include "qtui/RecordingPlayer.h"
 
 namespace lavix::qtui {
@@ -72,10 +72,10 @@ std::optional<std::string> writePictureFile(const graphics::Recording& recording
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
   if (image.isNull() || !image.save(&buffer, "PNG")) return "cannot draw the picture";
-  // Written beside the target and renamed over it when complete: a failed export keeps the old file.
-  QSaveFile file(target);
-  if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-    return "cannot write " + path;
+  text::FileError error;
+  const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  if (!text::writeFileAtomically(path, content, error))
+    return "cannot write " + path + ": " + error.text;
   return std::nullopt;
 }
 

@@ -8,7 +8,7 @@
 #include <QPdfWriter>
 #include <QPen>
 #include <QPolygonF>
-#include <QSaveFile>
+#include <QBuffer>
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +16,7 @@
 #include <variant>
 
 #include "common/graphics/TextMetrics.h"
+#include "common/text/TextFile.h"
 
 namespace lavix::qtui {
 
@@ -228,26 +229,22 @@ QImage renderRecording(const gr::Recording& recording, QSize size, Mapping mappi
 }
 
 bool writePdf(const gr::Recording& recording, const QString& path, bool landscape) {
-  // Written beside the target and renamed over it when complete: a failed export keeps the old file.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
+  QByteArray bytes;
   {
-    QPdfWriter writer(&file);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
     writer.setResolution(1000);  // one device unit per page unit
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter),
                                      landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
     QPainter painter;
-    if (!painter.begin(&writer)) {
-      file.cancelWriting();
-      return false;
-    }
+    if (!painter.begin(&writer)) return false;
     playRecording(painter, recording, QRectF(0, 0, writer.width(), writer.height()), Mapping::Isotropic);
-    if (!painter.end()) {
-      file.cancelWriting();
-      return false;
-    }
+    if (!painter.end()) return false;
   }
-  return file.commit();
+  text::FileError error;
+  const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  return text::writeFileAtomically(path.toStdString(), content, error);
 }
 
 }  // namespace lavix::qtui

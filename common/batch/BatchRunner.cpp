@@ -53,7 +53,7 @@ int BatchRunner::runEvent(const ScriptLine& line, ui::FormModel& mainWindow) {
   int code = guarded([&] {
     const ui::EventResult result = ui::applyFormEvent(mainWindow, line.event);
     if (result == ui::EventResult::Done) return exitSuccess;
-    transcript.error(ui::eventFailureText(result, line.event));
+    transcript.error(ui::eventFailureText(result, line.event, mainWindow.itemForm(line.event.control)));
     return exitUnreadableScript;
   });
   if (code == exitSuccess) code = finishStep();

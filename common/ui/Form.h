@@ -59,6 +59,12 @@ class FormModel {
     (void)control, (void)index, (void)keyName;
     return EventResult::UnknownControl;
   }
+  // What ITEM a control takes, named in the message about an item it cannot use; "" when
+  // the control says nothing more.
+  virtual std::string itemForm(const std::string& control) const {
+    (void)control;
+    return {};
+  }
   // `control text` pairs of the window's controls; arrays as "name(index)".
   virtual std::vector<std::pair<std::string, std::string>> fields() const { return {}; }
 };

@@ -91,14 +91,16 @@ EventResult applyFormEvent(FormModel& form, const FormEvent& event) {
   return EventResult::UnknownControl;
 }
 
-std::string eventFailureText(EventResult result, const FormEvent& event) {
+std::string eventFailureText(EventResult result, const FormEvent& event, const std::string& itemForm) {
   switch (result) {
     case EventResult::Done:
       return {};
     case EventResult::UnknownControl:
       return "unknown control " + event.control;
     case EventResult::UnknownItem:
-      if (event.kind == FormEventKind::Click) return "unknown item " + event.text + " of " + event.control;
+      if (event.kind == FormEventKind::Click)
+        return "unknown item " + event.text + " of " + event.control +
+               (itemForm.empty() ? std::string() : " (it takes " + itemForm + ")");
       return event.control + " has no such entry";
     case EventResult::Disabled:
       return event.control + " is not available";

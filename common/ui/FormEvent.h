@@ -35,8 +35,9 @@ FormEventParse parseFormEvent(std::string_view line);
 // Sends the event to the window.
 EventResult applyFormEvent(FormModel& form, const FormEvent& event);
 
-// "unknown control X", "unknown item ITEM of X" ("X has no such entry" for a box position),
-// "X is not available"; "" for Done.
-std::string eventFailureText(EventResult result, const FormEvent& event);
+// "unknown control X", "unknown item ITEM of X" (followed by " (it takes ITEMFORM)" when
+// `itemForm` says what X takes; "X has no such entry" for a box position), "X is not
+// available"; "" for Done.
+std::string eventFailureText(EventResult result, const FormEvent& event, const std::string& itemForm = {});
 
 }  // namespace lavix::ui

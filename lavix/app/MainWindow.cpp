@@ -2,6 +2,7 @@
 #include "lavix/app/MainWindow.h"
 
 #include <cmath>
+#include <optional>
 
 #include "lavix/app/Redraw.h"
 
@@ -42,6 +43,25 @@ constexpr Placeholder modelCommands[] = {{"mpi", "&Melting and crystallisation"}
 constexpr Placeholder preferenceCommands[] = {{"mpref", "&Preferences"}};
 
 const char* const lastFileCommands[] = {"mLastFile1", "mLastFile2", "mLastFile3", "mLastFile4", "mLastFile5"};
+
+// A click on the picture: "X Y" in page units, as the picture view and batch scripts send them.
+std::optional<std::pair<int32_t, int32_t>> pagePoint(const std::string& item) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : item + " ") {
+    if (c == ' ' || c == '\t') {
+      if (!part.empty()) parts.push_back(part);
+      part.clear();
+    } else {
+      part += c;
+    }
+  }
+  if (parts.size() != 2) return std::nullopt;
+  double x = 0, y = 0;
+  if (!text::tryParseNumber(parts[0], '.', x) || !text::tryParseNumber(parts[1], '.', y)) return std::nullopt;
+  if (std::fabs(x) > 1e9 || std::fabs(y) > 1e9) return std::nullopt;
+  return std::pair{static_cast<int32_t>(std::lround(x)), static_cast<int32_t>(std::lround(y))};
+}
 
 }  // namespace
 
@@ -152,6 +172,7 @@ void MainWindow::buildMenus() {
 }
 
 ui::EventResult MainWindow::click(const std::string& control, const std::string& item) {
+  if (control == "lxpic" && !pagePoint(item)) return ui::EventResult::UnknownItem;
   ui::EventResult result = commands_.run(control, item);
   notify();
   return result;
@@ -209,22 +230,11 @@ const graphics::Recording& MainWindow::picture() const { return session_.recordi
 const graphics::Recording& MainWindow::highlight() const { return session_.interaction.highlight; }
 
 void MainWindow::clickAt(const std::string& item) {
-  // "X Y" in page units, as the picture view and batch scripts send them.
-  std::vector<std::string> parts;
-  std::string part;
-  for (char c : item + " ") {
-    if (c == ' ' || c == '\t') {
-      if (!part.empty()) parts.push_back(part);
-      part.clear();
-    } else {
-      part += c;
-    }
-  }
-  if (parts.size() != 2) return;
-  double x = 0, y = 0;
-  if (!text::tryParseNumber(parts[0], '.', x) || !text::tryParseNumber(parts[1], '.', y)) return;
-  if (std::fabs(x) > 1e9 || std::fabs(y) > 1e9) return;
-  clickPicture(session_, static_cast<int32_t>(std::lround(x)), static_cast<int32_t>(std::lround(y)));
+  if (const auto point = pagePoint(item)) clickPicture(session_, point->first, point->second);
+}
+
+std::string MainWindow::itemForm(const std::string& control) const {
+  return control == "lxpic" ? messages::pictureClickItem : std::string();
 }
 
 std::vector<std::string> MainWindow::buttonCommands() const {

@@ -29,6 +29,7 @@ class MainWindow : public ui::FormModel {
   std::string formName() const override { return "lavix"; }
   ui::EventResult click(const std::string& control, const std::string& item) override;
   std::vector<std::pair<std::string, std::string>> fields() const override;
+  std::string itemForm(const std::string& control) const override;
 
   // What the views show.
   const std::vector<Menu>& menus() const { return menus_; }

@@ -34,4 +34,17 @@ inline constexpr const char* totalIronConverted = " (Fe2O3 x 0.8998)";
 inline constexpr const char* totalIronUse =
     " for the oxide total and the CIPW norm; answer Yes to the norm's question \"Adjust FeO and Fe2O3\" to split it.";
 
+// Configuration files that could not be written, followed by the system's reason.
+inline constexpr const char* recentFilesNotSaved =
+    "The list of recent files could not be saved to Controls/filenames.ini: ";
+inline constexpr const char* preferencesNotSaved = "The preferences could not be saved to Controls/lxpref.ini: ";
+// A rows or columns preference too small to use: "lxpref.ini line 7: "0" is not a usable number
+// of rows (10 to 32767), so the default, 32767, is used."
+inline constexpr const char* preferenceLine = "lxpref.ini line ";
+inline constexpr const char* notAUsableNumberOf = " is not a usable number of ";
+inline constexpr const char* defaultIsUsed = ", so the default, ";
+inline constexpr const char* isUsed = ", is used.";
+// The item of a click on the picture, for a batch script that gives something else.
+inline constexpr const char* pictureClickItem = "X Y, two numbers in page units";
+
 }  // namespace lavix::app::messages

@@ -1,11 +1,13 @@
 // The preferences file Controls/lxpref.ini: 19 values, one per line, and the Fe-ratio term.
 #include "lavix/app/Preferences.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "common/format/NumberFormat.h"
 #include "common/text/Text.h"
+#include "lavix/app/Messages.h"
 
 namespace lavix::app {
 
@@ -42,6 +44,22 @@ void readInt16(const std::string& line, int16_t& target, long low = -32768, long
   target = static_cast<int16_t>(rounded);
 }
 
+// Lines 7 and 8: a size the matrix cannot use is reported and the default stays.
+void readMatrixSize(const std::string& line, int16_t& target, int lineNumber, const char* what,
+                    std::vector<std::string>* notices) {
+  const std::string given = textValue(line);
+  if (given.empty()) return;
+  double value = 0;
+  if (numberValue(line, value) && std::lround(std::min(value, 32767.0)) >= minimumMatrixSize) {
+    target = static_cast<int16_t>(std::lround(std::min(value, 32767.0)));
+    return;
+  }
+  if (notices)
+    notices->push_back(messages::preferenceLine + std::to_string(lineNumber) + ": \"" + given + "\"" +
+                       messages::notAUsableNumberOf + what + " (" + std::to_string(minimumMatrixSize) + " to 32767)" +
+                       messages::defaultIsUsed + std::to_string(target) + messages::isUsed);
+}
+
 void readFloat(const std::string& line, float& target) {
   double value = 0;
   if (numberValue(line, value)) target = static_cast<float>(value);
@@ -67,7 +85,8 @@ std::string plainFloat(float value) {
 
 }  // namespace
 
-bool readPreferences(const std::string& path, Preferences& preferences, text::FileError& error) {
+bool readPreferences(const std::string& path, Preferences& preferences, text::FileError& error,
+                     std::vector<std::string>* notices) {
   std::vector<std::string> lines;
   if (!text::readLines(path, lines, error)) return false;
   lines.resize(lineCount);  // absent lines read as empty: their defaults stay
@@ -80,8 +99,8 @@ bool readPreferences(const std::string& path, Preferences& preferences, text::Fi
   readText(lines[3], read.dataFolder);
   readText(lines[4], read.symbolFile);
   readText(lines[5], read.normalisationFile);
-  readInt16(lines[6], read.maxRows, 1, 32767);
-  readInt16(lines[7], read.maxColumns, 1, 32767);
+  readMatrixSize(lines[6], read.maxRows, 7, "rows", notices);
+  readMatrixSize(lines[7], read.maxColumns, 8, "columns", notices);
   int16_t fontSize = 0;
   readInt16(lines[8], fontSize, 0, 32767);
   if (fontSize > 0) read.labelFontSize = fontSize;

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/text/TextFile.h"
 
@@ -31,11 +32,17 @@ struct Preferences {
   int16_t histRegLabelsOn = 1;            // 19: histogram and regression captions
 };
 
+// The fewest rows or columns a data matrix is worth having.
+inline constexpr int minimumMatrixSize = 10;
+
 // Reads lxpref.ini. Texts may be quoted; numbers are plain decimal notation with a period.
 // A value that is missing or cannot be read keeps its default (so a file of 18 lines has
-// the labels on); the matrix sizes are clamped to 1..32767. False, with `error` filled and
-// `preferences` unchanged, only when the file cannot be read at all.
-bool readPreferences(const std::string& path, Preferences& preferences, text::FileError& error);
+// the labels on). A matrix size that is given but not a number of at least minimumMatrixSize
+// keeps its default too, and a message saying so (with the line) goes to `notices`; larger
+// sizes are cut to 32767. False, with `error` filled and `preferences` unchanged, only when
+// the file cannot be read at all.
+bool readPreferences(const std::string& path, Preferences& preferences, text::FileError& error,
+                     std::vector<std::string>* notices = nullptr);
 
 // The 19 lines as written: texts in double quotes, numbers in the general format without
 // the leading blank (".025", "-8").

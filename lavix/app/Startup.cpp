@@ -77,10 +77,12 @@ void readConfiguration(Session& s) {
                      return readStandardTable(path, s.standard, error, s.decimalSeparator);
                    });
   // 5: preferences
+  std::vector<std::string> notices;
   readWithRecovery(s, s.controlsPath("lxpref.ini"), "lxpref.ini |*.ini|",
                    [&](const std::string& path, text::FileError& error) {
-                     return readPreferences(path, s.preferences, error);
+                     return readPreferences(path, s.preferences, error, &notices);
                    });
+  for (const std::string& notice : notices) ui::say(s.prompts, notice);
   // 6: the data folder
   s.dataFolder = s.preferences.dataFolder;
   if (isDefault(s.dataFolder)) {
@@ -154,7 +156,15 @@ StartupOutcome startUp(Session& s) {
 
 void shutDown(Session& s) {
   text::FileError error;
-  writeRecentFiles(s.controlsPath("filenames.ini"), s.recent, error);
+  if (!writeRecentFiles(s.controlsPath("filenames.ini"), s.recent, error))
+    ui::say(s.prompts, messages::recentFilesNotSaved + error.text);
+}
+
+bool savePreferences(Session& s) {
+  text::FileError error;
+  if (writePreferences(s.controlsPath("lxpref.ini"), s.preferences, error)) return true;
+  ui::say(s.prompts, messages::preferencesNotSaved + error.text);
+  return false;
 }
 
 }  // namespace lavix::app

@@ -11,7 +11,10 @@ enum class StartupOutcome { Ready, Fatal };
 // replacement when one cannot be opened), allocates the matrix and sets the defaults.
 StartupOutcome startUp(Session& session);
 
-// Writes the recent-file list back.
+// Writes the recent-file list back; a failure is reported.
 void shutDown(Session& session);
+
+// Writes Controls/lxpref.ini from the preferences in memory; a failure is reported and false.
+bool savePreferences(Session& session);
 
 }  // namespace lavix::app

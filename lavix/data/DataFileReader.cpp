@@ -90,22 +90,49 @@ void planTargets(HeaderPlan& plan, const DataStore& store, bool merge) {
 
 void tell(ReadContext& context, const std::string& text) { ui::say(context.prompts, text); }
 
-// The widest line the reader takes: the field array holds maxRows + 1 entries and the
-// matrix maxColumns + 13 columns.
-int fieldLimit(const DataStore& store) { return std::min<int>(store.maxRows, store.matrixColumns() - 1); }
-
-// Checks a header before anything in memory changes; a message and false when it is refused.
-bool headerFits(ReadContext& context, const HeaderPlan& plan, bool merge) {
-  const DataStore& store = context.store;
-  const int headerArray = store.maxColumns + 10;
-  const auto fieldCount = static_cast<int>(plan.fields.size());
-  if (fieldCount > fieldLimit(store) || fieldCount > headerArray ||
-      (!merge && static_cast<int>(plan.dataFields.size()) > store.maxColumns)) {
-    tell(context, readerText::subscriptOutOfRange);
-    return false;
-  }
-  return true;
+// Replace: data fields past the matrix's columns are left out (as dummies), with a message;
+// the code fields after them still count. A merge maps onto the columns in memory.
+void limitColumns(ReadContext& context, HeaderPlan& plan, bool merge) {
+  const auto kept = static_cast<std::size_t>(std::max<int>(context.store.maxColumns, 0));
+  if (merge || plan.dataFields.size() <= kept) return;
+  const auto fileColumns = static_cast<int>(plan.dataFields.size());
+  for (std::size_t c = kept; c < plan.dataFields.size(); ++c)
+    plan.role[static_cast<std::size_t>(plan.dataFields[c] - 1)] = Role::Dummy;
+  plan.dataFields.resize(kept);
+  const std::string last = kept > 0 ? plan.fields[static_cast<std::size_t>(plan.dataFields.back() - 1)] : "";
+  tell(context, readerText::columnsLeftOut(static_cast<int>(kept), fileColumns, last));
 }
+
+// Cells of numeric columns that do not read as numbers, counted as they are stored.
+struct NonNumericTally {
+  static constexpr std::size_t shown = 3;
+  int count = 0;
+  std::vector<readerText::NonNumericCell> first;
+
+  // Most cells are plain decimals such as "-12.5": numbers whatever the locale, and known as
+  // such without the full parse, which would double the time of a load.
+  static bool plainDecimal(std::string_view cell) {
+    if (!cell.empty() && cell.front() == '-') cell.remove_prefix(1);
+    if (cell.empty() || cell.size() > 30) return false;
+    bool digit = false, point = false;
+    for (char c : cell) {
+      if (c >= '0' && c <= '9') digit = true;
+      else if (c == '.' && !point) point = true;
+      else return false;
+    }
+    return digit;
+  }
+
+  void check(int row, std::string_view sample, const std::string& column, std::string_view cell, char separator) {
+    double ignored = 0;
+    if (plainDecimal(cell) || text::trim(cell).empty() || text::tryParseNumber(cell, separator, ignored)) return;
+    ++count;
+    if (first.size() < shown) first.push_back({row, std::string(sample), column, std::string(cell)});
+  }
+  void report(ReadContext& context) const {
+    if (count > 0) tell(context, readerText::nonNumericCells(count, first));
+  }
+};
 
 // Replace: the old data set goes completely, so no stale text survives the load.
 void commitHeader(DataStore& store, const HeaderPlan& plan, const StandardTable& standards, bool merge) {
@@ -149,9 +176,9 @@ bool readCode(const std::vector<std::string>& fields, int position, char decimal
 
 // Stores the data lines from row `firstRow` on. Returns false when an error stopped it.
 bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<std::string_view>& lines,
-              std::size_t firstLine, int firstRow, bool merge, bool reportBlankLines, const ReadFilter* filter) {
+              std::size_t firstLine, int firstRow, bool merge, bool reportBlankLines, const ReadFilter* filter,
+              NonNumericTally& tally) {
   DataStore& store = context.store;
-  const int limit = fieldLimit(store);
   const auto headerCount = static_cast<int>(plan.fields.size());
   std::vector<std::string> fields;
   int row = firstRow;
@@ -163,10 +190,6 @@ bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<st
     }
     char tab = '\t';
     const int count = text::tokenizeLine(line, tab, fields);
-    if (count > limit) {
-      tell(context, readerText::subscriptOutOfRange);
-      return false;
-    }
     int16_t j = 0, k = 0, lc = 0;
     if (!readCode(fields, plan.kcodeField, store.decimalSeparator, k) ||
         !readCode(fields, plan.jcodeField, store.decimalSeparator, j) ||
@@ -176,10 +199,13 @@ bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<st
     }
     if (filter && filter->active() && !filter->acceptRow({j, k, lc, &fields}, store.decimalSeparator)) continue;
     if (row > store.maxRows) {
-      tell(context, readerText::subscriptOutOfRange);
+      const auto linesLeft = std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(l), lines.end(),
+                                           [](std::string_view rest) { return !rest.empty(); });
+      tell(context, readerText::rowsLeftOut(store.maxRows, row - firstRow, static_cast<int>(linesLeft)));
       return false;
     }
     const auto r = static_cast<std::size_t>(row);
+    // Fields past the header's are not data.
     const int stored = std::min(count, headerCount);
     // Sized exactly, so a row written once holds no spare capacity (one length byte per
     // short cell, up to five for a long one).
@@ -200,7 +226,11 @@ bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<st
     for (int position = 1; position <= stored; ++position) {
       const auto i = static_cast<std::size_t>(position - 1);
       if (!merge && plan.role[i] != Role::Data) continue;
-      store.setCell(row, plan.target[i], fields[i]);
+      const int column = plan.target[i];
+      store.setCell(row, column, fields[i]);
+      if (column > 0)
+        tally.check(row, store.sampleName[r], store.columnName[static_cast<std::size_t>(column)], fields[i],
+                    store.decimalSeparator);
     }
     store.rowCount = static_cast<int16_t>(row);
     ++row;
@@ -230,6 +260,51 @@ FilterSource filterSource(const HeaderPlan& plan, const std::vector<std::string_
 
 }  // namespace
 
+namespace readerText {
+
+namespace {
+std::string number(int value) { return format::shortestText(value); }
+std::string counted(int count, const char* one, const char* many) { return number(count) + (count == 1 ? one : many); }
+}  // namespace
+
+std::string rowsLeftOut(int maxRows, int rowsRead, int linesLeft) {
+  return "The data matrix is full (" + counted(maxRows, " row", " rows") + "): " +
+         counted(rowsRead, " row of the file was", " rows of the file were") + " read and its last " +
+         counted(linesLeft, " line was", " lines were") + " left out.\n" + rowsSetting;
+}
+
+std::string columnsLeftOut(int maxColumns, int fileColumns, const std::string& lastColumnRead) {
+  std::string read = "the first " + number(maxColumns) + " of the file's " + number(fileColumns) + " columns were read";
+  if (!lastColumnRead.empty()) read += " (up to " + lastColumnRead + ")";
+  return "The data matrix holds " + counted(maxColumns, " column", " columns") + ": " + read + " and " +
+         counted(fileColumns - maxColumns, " was", " were") + " left out.\n" + columnsSetting;
+}
+
+std::string tooLargeForMatrix(const std::string& reason, int maxRows, int maxColumns) {
+  return reason + "\nThat is more than a data matrix of " + number(maxRows) + " rows by " + number(maxColumns) +
+         " columns could hold. The matrix size is set on lines 7 and 8 of Controls/lxpref.ini, or by Reset data "
+         "matrix for this session.";
+}
+
+std::string nonNumericCells(int count, const std::vector<NonNumericCell>& first) {
+  constexpr std::size_t longest = 20;  // a cell is shown cut to this many characters
+  std::string text = count == 1 ? "1 cell is not a number: it is kept as text and reads as 0 where a value is needed."
+                                : number(count) +
+                                      " cells are not numbers: they are kept as text and read as 0 where a value is "
+                                      "needed.";
+  for (const NonNumericCell& cell : first) {
+    std::size_t cut = std::min(cell.text.size(), longest);
+    while (cut > 0 && cut < cell.text.size() && (static_cast<unsigned char>(cell.text[cut]) & 0xC0) == 0x80) --cut;
+    const std::string shown = cell.text.substr(0, cut) + (cut < cell.text.size() ? "..." : "");
+    text += "\nrow " + number(cell.row) + (cell.sample.empty() ? "" : " (" + cell.sample + ")") + ", " + cell.column +
+            ": " + shown;
+  }
+  if (static_cast<std::size_t>(count) > first.size()) text += "\n...";
+  return text;
+}
+
+}  // namespace readerText
+
 std::string dataTitle(const DataStore& store, bool merged) {
   const std::string name = merged ? std::string("merged files ") : lastPathComponent(store.currentFile);
   return "Lavix " + name + "   " + format::shortestText(store.rowCount) + " rows by " +
@@ -254,8 +329,12 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
 
   std::string content;
   text::FileError error;
-  if (!text::readFile(store.currentFile, content, error)) {
-    tell(context, error.text + "\n" + readerText::openValidFile);
+  text::ReadLimits limits;
+  limits.maxBytes = text::tableFileLimit(store.maxRows + 1, store.matrixColumns());
+  if (!text::readFile(store.currentFile, content, error, limits)) {
+    tell(context, error.number == text::fileTooLargeError
+                      ? readerText::tooLargeForMatrix(error.text, store.maxRows, store.maxColumns)
+                      : error.text + "\n" + readerText::openValidFile);
     store.currentFile = "default";
     return {ReadOutcome::OpenFailed, {}};
   }
@@ -288,7 +367,7 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
     return {ReadOutcome::Refused, {}};
   }
   HeaderPlan plan = classifyHeader(std::move(headerFields), false);
-  if (!headerFits(context, plan, merge)) return {ReadOutcome::Refused, {}};
+  limitColumns(context, plan, merge);
   planTargets(plan, store, merge);
 
   if (filterArmed) {
@@ -300,8 +379,10 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
   store.mergeMode = merge;
   commitHeader(store, plan, context.standards, merge);
   const int firstRow = merge ? store.rowCount + 1 : 1;
+  NonNumericTally tally;
   const bool complete =
-      readRows(context, plan, lines, headerLine + 1, firstRow, merge, true, &context.filter);
+      readRows(context, plan, lines, headerLine + 1, firstRow, merge, true, &context.filter, tally);
+  tally.report(context);
 
   ReadResult result{complete ? ReadOutcome::Read : ReadOutcome::Stopped, dataTitle(store, merge)};
   prepareDataset(store, context.standards, context.normalisation, mode, context.symbolCount);
@@ -327,12 +408,14 @@ ReadResult readClipboard(ReadContext& context, ui::ClipboardPort& clipboard) {
     tell(context, readerText::clipboardIncorrect);
     return {ReadOutcome::Refused, {}};
   }
-  if (!headerFits(context, plan, false)) return {ReadOutcome::Refused, {}};
+  limitColumns(context, plan, false);
   planTargets(plan, store, false);
 
   store.mergeMode = false;
   commitHeader(store, plan, context.standards, false);
-  const bool complete = readRows(context, plan, lines, 1, 1, false, false, nullptr);
+  NonNumericTally tally;
+  const bool complete = readRows(context, plan, lines, 1, 1, false, false, nullptr, tally);
+  tally.report(context);
   store.currentFile = "clipboard";
   ReadResult result{complete ? ReadOutcome::Read : ReadOutcome::Stopped, dataTitle(store, false)};
   prepareDataset(store, context.standards, context.normalisation, "", context.symbolCount);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/ui/Prompts.h"
 #include "lavix/data/DataStore.h"
@@ -24,8 +25,30 @@ inline constexpr const char* openValidFile = "Open a valid file";
 inline constexpr const char* noHeader = "No field names found: the file has no header line";
 inline constexpr const char* clipboardEmpty = "Clipboard empty";
 inline constexpr const char* clipboardIncorrect = "incorrect data in clipbrd";
-inline constexpr const char* subscriptOutOfRange = "Subscript out of range Error# 9";
 inline constexpr const char* overflow = "Overflow Error# 6";
+inline constexpr const char* rowsSetting =
+    "The number of rows is set on line 7 of Controls/lxpref.ini, or by Reset data matrix for this session.";
+inline constexpr const char* columnsSetting =
+    "The number of columns is set on line 8 of Controls/lxpref.ini, or by Reset data matrix for this session.";
+
+// "The data matrix is full (50 rows): 20 rows of the file were read and its last 7 lines were
+// left out." and where the number of rows is set.
+std::string rowsLeftOut(int maxRows, int rowsRead, int linesLeft);
+// "The data matrix holds 20 columns: the first 20 of the file's 23 columns were read (up to Rb)
+// and 3 were left out." and where the number of columns is set.
+std::string columnsLeftOut(int maxColumns, int fileColumns, const std::string& lastColumnRead);
+// A file too large for the matrix: why, and where the matrix size is set.
+std::string tooLargeForMatrix(const std::string& reason, int maxRows, int maxColumns);
+
+// A cell of a numeric column whose text is not a number.
+struct NonNumericCell {
+  int row = 0;
+  std::string sample;
+  std::string column;
+  std::string text;
+};
+// "3 cells are not numbers: ..." with the first few listed, one a line.
+std::string nonNumericCells(int count, const std::vector<NonNumericCell>& first);
 }  // namespace readerText
 
 // Everything a load reads and writes; the caller owns it all.

@@ -22,11 +22,11 @@ std::string join(const std::vector<std::string>& lines, std::size_t count) {
   return text;
 }
 
-Preferences readText(const std::string& content, bool expectRead = true) {
+Preferences readText(const std::string& content, bool expectRead = true, std::vector<std::string>* notices = nullptr) {
   TempFolder folder;
   Preferences preferences;
   text::FileError error;
-  EXPECT_EQ(readPreferences(folder.write("lxpref.ini", content), preferences, error), expectRead);
+  EXPECT_EQ(readPreferences(folder.write("lxpref.ini", content), preferences, error, notices), expectRead);
   return preferences;
 }
 
@@ -59,11 +59,15 @@ TEST(Preferences, UnreadableOrMissingValuesKeepDefaultsAndSizesAreClamped) {
   lines[12] = "1e999";
   lines[16] = "-300";
   lines[17] = "";
-  Preferences p = readText(join(lines, 19));
+  std::vector<std::string> notices;
+  Preferences p = readText(join(lines, 19), true, &notices);
   EXPECT_EQ(p.printerYAxisAngle, 900);
   EXPECT_FLOAT_EQ(p.windowScale, 1.0f);
   EXPECT_EQ(p.maxRows, 32767);
-  EXPECT_EQ(p.maxColumns, 1);
+  EXPECT_EQ(p.maxColumns, 200);
+  EXPECT_EQ(notices, (std::vector<std::string>{
+                         "lxpref.ini line 8: \"-5\" is not a usable number of columns (10 to 32767), so the "
+                         "default, 200, is used."}));
   EXPECT_EQ(p.labelFontSize, 10);
   EXPECT_FLOAT_EQ(p.tickHeight, 0.025f);
   EXPECT_FLOAT_EQ(p.feRatioTemperature, 1200.0f);

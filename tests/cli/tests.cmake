@@ -14,11 +14,15 @@ lavix_cli_test(refusals refusals.lvb 0
 lavix_cli_test(stops stops.lvb 0
   "message: blank line found in file"
   "message: Overflow Error# 6"
+  "message: 1 cell is not a number: it is kept as text and reads as 0 where a value is needed.\\nrow 2 (B), TiO2: <0.5"
+  "B	1	2	51	<0.5"
   "title: Lavix stops.txt   2 rows by 2 columns")
 lavix_cli_test(missing_page missing_page.lvb 0 --rm Controls/page.txt
   "message: Find a path\\file for page.txt |*.txt|"
   "file: open page.txt |*.txt|")
 lavix_cli_test(unknown_control script_errors.lvb 2 "error:")
+lavix_cli_test(picture_click picture_click.lvb 2
+  "error: unknown item 1500 of lxpic (it takes X Y, two numbers in page units)")
 lavix_cli_test(unanswered unanswered.lvb 3 "error:")
 lavix_cli_test(unused_answer unused_answer.lvb 3 "error:")
 lavix_cli_test(reset reset.lvb 0

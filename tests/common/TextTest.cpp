@@ -9,7 +9,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 #include <cfloat>
+#include <csignal>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -184,6 +188,80 @@ TEST(TotalIronTest, NamesOfATotalIronColumn) {
     EXPECT_EQ(totalIronKind(name), TotalIron::AsFe2O3) << name;
   for (const char* name : {"FeO", "Fe2O3", "Fe", "FeOT/MgO", "*FeO", "FeOTT", "MgO"})
     EXPECT_EQ(totalIronKind(name), TotalIron::None) << name;
+}
+
+TEST(TextFileTest, UnicodeTextBecomesUtf8) {
+  EXPECT_EQ(toUtf8("\xEF\xBB\xBF" "a\tb"), "a\tb");
+  EXPECT_EQ(toUtf8(std::string("\xFF\xFE" "a\0\xE9\0", 6)), "a\xC3\xA9");
+  EXPECT_EQ(toUtf8(std::string("\xFE\xFF\0a\xD8\x3D\xDE\x00", 8)), "a\xF0\x9F\x98\x80");  // a surrogate pair
+  EXPECT_EQ(toUtf8(std::string("\xFF\xFE\x00\xD8" "b", 5)), "\xEF\xBF\xBD\xEF\xBF\xBD");  // lone half, odd byte
+  EXPECT_EQ(toUtf8("plain \xE9"), "plain \xE9");
+  lavix::testing::TempFolder folder;
+  std::string content;
+  FileError error;
+  ASSERT_TRUE(readFile(folder.write("u.txt", std::string("\xFF\xFEx\0\r\0\n\0", 8)), content, error));
+  EXPECT_EQ(content, "x\r\n");
+}
+
+TEST(TextFileTest, OnlyRegularFilesWithinTheLimitAreRead) {
+  lavix::testing::TempFolder folder;
+  const std::string fifo = folder.path() + "/pipe";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string content = "kept";
+  FileError error;
+  for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+    EXPECT_FALSE(readFile(path, content, error)) << path;
+    EXPECT_EQ(error.text, "Not a file (a pipe, device or socket)");
+  }
+  const std::string file = folder.write("f.txt", std::string(2000, 'x'));
+  EXPECT_FALSE(readFile(file, content, error, {1024, true}));
+  EXPECT_EQ(error.number, fileTooLargeError);
+  EXPECT_EQ(error.text, "File too large: 2.0 KB (at most 1.0 KB can be read)");
+  EXPECT_FALSE(readFile("/dev/zero", content, error, {1024, false}));  // a stream is held to the limit too
+  EXPECT_EQ(error.text, "File too large: more than 1.0 KB (at most 1.0 KB can be read)");
+  EXPECT_EQ(content, "kept");
+  EXPECT_TRUE(readFile(file, content, error, {2000, true}));
+}
+
+TEST(TextFileTest, SavingKeepsPermissionsLinksAndOtherFiles) {
+  namespace fs = std::filesystem;
+  using lavix::testing::readWholeFile;
+  lavix::testing::TempFolder folder;
+  const std::string path = folder.write("data.txt", "old");
+  const std::string link = folder.path() + "/link.txt";
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  folder.write("data.txt.tmp-lavix", "another file");
+  fs::create_symlink("data.txt", link);
+  FileError error;
+  ASSERT_TRUE(writeFileAtomically(path, "new", error));
+  ASSERT_TRUE(writeFileAtomically(link, "through the link", error));
+  EXPECT_EQ(readWholeFile(path), "through the link");
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(readWholeFile(folder.path() + "/data.txt.tmp-lavix"), "another file");
+
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+  EXPECT_FALSE(writeFileAtomically(path, "lost", error));
+  EXPECT_EQ(error.number, readOnlyFileError);
+  EXPECT_EQ(error.text, "Permission denied: the file is read-only");
+  EXPECT_EQ(readWholeFile(path), "through the link");
+
+  // A write that fails half-way (here: past the process's file size limit) leaves no temporary file.
+  fs::permissions(path, fs::perms::owner_all);
+  struct rlimit old {};
+  getrlimit(RLIMIT_FSIZE, &old);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = old;
+  small.rlim_cur = 8;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const bool written = writeFileAtomically(path, std::string(100, 'y'), error);
+  setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(readWholeFile(path), "through the link");
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.path())) ++files;
+  EXPECT_EQ(files, 3);
 }
 
 }  // namespace

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
+#include <sys/stat.h>
+
+#include "common/text/TextFile.h"
 #include "lavix/data/DataFileReader.h"
 #include "tests/data/DataSession.h"
 
@@ -116,10 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedHeader{"SAMPLE SiO2 TiO2\r\nA 1 2\r\n", "A space delimited file is not readable by Lavix"},
         RefusedHeader{"", "No field names found: the file has no header line"},
         RefusedHeader{"\r\n\r\n", "No field names found: the file has no header line"},
-        RefusedHeader{"END\r\nA\t1\r\n", "No field names found: the file has no header line"},
-        // 21 data columns where the matrix holds 20.
-        RefusedHeader{"S\tc1\tc2\tc3\tc4\tc5\tc6\tc7\tc8\tc9\tc10\tc11\tc12\tc13\tc14\tc15\tc16\tc17\tc18\tc19\tc20\tc21\r\n",
-                      "Subscript out of range Error# 9"}));
+        RefusedHeader{"END\r\nA\t1\r\n", "No field names found: the file has no header line"}));
 
 TEST(DataFileReader, AFileThatCannotBeOpenedChangesOnlyCurrentFile) {
   DataSession s;
@@ -176,19 +177,102 @@ TEST_P(MidReadErrors, KeepTheRowsReadBefore) {
 
 INSTANTIATE_TEST_SUITE_P(DataFileReader, MidReadErrors,
                          ::testing::Values(MidReadError{"C\t40000\t50\t1", "Overflow Error# 6"},
-                                           MidReadError{"C\t-32769\t50\t1", "Overflow Error# 6"},
-                                           // 18 fields: more than the matrix's 5 + 13 columns
-                                           MidReadError{"C\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\t14\t15\t16\t17\t18",
-                                                        "Subscript out of range Error# 9"}));
+                                           MidReadError{"C\t-32769\t50\t1", "Overflow Error# 6"}));
 
-TEST(DataFileReader, MoreRowsThanTheMatrixHoldsStopAtTheFirstExtraRow) {
+TEST(DataFileReader, MoreRowsThanTheMatrixHoldsStopWithTheLimitAndWhatWasRead) {
   DataSession s(3, 10);
-  auto result = s.read("SAMPLE\tSiO2\r\nA\t1\r\nB\t2\r\nC\t3\r\nD\t4\r\nE\t5\r\n");
+  auto result = s.read("SAMPLE\tSiO2\r\nA\t1\r\nB\t2\r\nC\t3\r\nD\t4\r\n\r\nE\t5\r\n");
   EXPECT_EQ(result.outcome, ReadOutcome::Stopped);
-  EXPECT_EQ(s.prompts.messageTexts(), (Strings{"Subscript out of range Error# 9"}));
+  EXPECT_EQ(s.prompts.messageTexts(),
+            (Strings{"The data matrix is full (3 rows): 3 rows of the file were read and its last 2 lines were left "
+                     "out.\nThe number of rows is set on line 7 of Controls/lxpref.ini, or by Reset data matrix for "
+                     "this session."}));
   EXPECT_EQ(s.store.rowCount, 3);
   EXPECT_EQ(s.store.sampleName[3], "C");
   EXPECT_EQ(result.title, "Lavix in.txt   3 rows by 1 columns");
+
+  s.read("SAMPLE\tSiO2\r\nA\t1\r\nB\t2\r\n");
+  s.prompts.messages.clear();
+  EXPECT_EQ(s.read("SAMPLE\tSiO2\r\nM\t1\r\nN\t2\r\n", "A").outcome, ReadOutcome::Stopped);
+  EXPECT_EQ(s.prompts.messageTexts().at(0).rfind("The data matrix is full (3 rows): 1 row of the file was read and "
+                                                 "its last 1 line was left out.", 0), 0u);
+}
+
+TEST(DataFileReader, ColumnsPastTheMatrixAreLeftOutAndTheCodesAfterThemStillRead) {
+  DataSession s(5, 3);
+  // Extra fields on a data line are not data either.
+  auto result = s.read("SAMPLE\tc1\tc2\tc3\tc4\tc5\tKCODE\r\nA\t1\t2\t3\t4\t5\t7\t8\t9\t10\t11\t12\r\n");
+  EXPECT_EQ(result.outcome, ReadOutcome::Read);
+  EXPECT_EQ(s.prompts.messageTexts(),
+            (Strings{"The data matrix holds 3 columns: the first 3 of the file's 5 columns were read (up to c3) and 2 "
+                     "were left out.\nThe number of columns is set on line 8 of Controls/lxpref.ini, or by Reset "
+                     "data matrix for this session."}));
+  EXPECT_EQ(columnNames(s.store), (Strings{"c1", "c2", "c3"}));
+  EXPECT_EQ(s.cell(1, 3), "3");
+  EXPECT_EQ(s.cell(1, 4), "");
+  EXPECT_EQ(s.store.kcode[1], 7);
+}
+
+TEST(DataFileReader, CellsThatAreNotNumbersAreKeptAndCountedOnce) {
+  DataSession s;
+  auto result = s.read(
+      "SAMPLE\tKCODE\tSiO2\tBa\tRb\r\nA-1\tabc\t<0.5\t400\tn.d.\r\nA-2\t1\t50\t\t \r\n"
+      "\tx\t1,23\tNaN\tinf\r\nA-4\t1\t1e400\t12345678901234567890123x\t3\r\n");
+  EXPECT_EQ(result.outcome, ReadOutcome::Read);
+  EXPECT_EQ(s.prompts.messageTexts(),
+            (Strings{"7 cells are not numbers: they are kept as text and read as 0 where a value is needed.\n"
+                     "row 1 (A-1), SiO2: <0.5\nrow 1 (A-1), Rb: n.d.\nrow 3, SiO2: 1,23\n..."}));
+  EXPECT_EQ(s.cell(1, 1), "<0.5");
+  EXPECT_EQ(s.cell(4, 2), "12345678901234567890123x");
+
+  // A merge counts only its own rows; the clipboard reader counts too.
+  s.prompts.messages.clear();
+  s.read("SAMPLE\tBa\r\nM\tbdl\r\n", "A");
+  EXPECT_EQ(s.prompts.messageTexts(),
+            (Strings{"1 cell is not a number: it is kept as text and reads as 0 where a value is needed.\n"
+                     "row 5 (M), Ba: bdl"}));
+  s.prompts.messages.clear();
+  FakeClipboard clipboard;
+  clipboard.content = "SAMPLE\tBa\tRb\r\nc\t-\t12345678901234567890123x\r\n";
+  auto context = s.context();
+  readClipboard(context, clipboard);
+  EXPECT_EQ(s.prompts.messageTexts(),
+            (Strings{"2 cells are not numbers: they are kept as text and read as 0 where a value is needed.\n"
+                     "row 1 (c), Ba: -\nrow 1 (c), Rb: 12345678901234567890..."}));
+}
+
+TEST(DataFileReader, AUtf16FileReadsAsText) {
+  DataSession s;
+  std::string bytes = "\xFF\xFE";
+  for (char c : std::string("SAMPLE\tSiO2\r\nA\t50.1\r\n")) bytes += std::string{c, '\0'};
+  EXPECT_EQ(s.read(bytes).outcome, ReadOutcome::Read);
+  EXPECT_EQ(columnNames(s.store), (Strings{"SiO2"}));
+  EXPECT_EQ(s.store.value(1, 1), 50.1f);
+  EXPECT_TRUE(s.prompts.messages.empty());
+}
+
+TEST(DataFileReader, OnlyFilesTheMatrixCouldHoldAreOpened) {
+  DataSession s;
+  s.read("SAMPLE\tSiO2\r\nA\t50\r\n");
+  s.prompts.messages.clear();
+  const std::string fifo = s.folder.path() + "/pipe.txt";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  const std::string large = s.folder.write("large.txt", "SAMPLE\tSiO2\r\n");
+  std::filesystem::resize_file(large, text::tableFileLimit(51, s.store.matrixColumns()) + 1);  // sparse
+  for (const std::string& path : {fifo, std::string("/dev/zero"), large}) {
+    s.store.currentFile = path;
+    auto context = s.context();
+    EXPECT_EQ(readDataFile(context, "").outcome, ReadOutcome::OpenFailed) << path;
+    EXPECT_EQ(s.store.rowCount, 1);
+  }
+  const Strings shown = s.prompts.messageTexts();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0], "Not a file (a pipe, device or socket)\nOpen a valid file");
+  EXPECT_EQ(shown[1], shown[0]);
+  EXPECT_EQ(shown[2],
+            "File too large: 16 MB (at most 16 MB can be read)\nThat is more than a data matrix of 50 rows by 20 "
+            "columns could hold. The matrix size is set on lines 7 and 8 of Controls/lxpref.ini, or by Reset data "
+            "matrix for this session.");
 }
 
 TEST(DataFileReader, AReplaceLoadLeavesNothingOfTheEarlierDataSet) {

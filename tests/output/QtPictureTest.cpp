@@ -65,7 +65,7 @@ TEST(QtPicture, PngAndPdfFilesAreWrittenWhole) {
     EXPECT_EQ(port.writePicture(r, c.format, folder.path() + c.name), std::nullopt) << c.format;
     EXPECT_EQ(readWholeFile(folder.path() + c.name).rfind(c.start, 0), 0u) << c.format;
     const std::string missing = folder.path() + "/none" + c.name;
-    EXPECT_EQ(port.writePicture(r, c.format, missing), "cannot write " + missing);
+    EXPECT_EQ(port.writePicture(r, c.format, missing).value_or("").rfind("cannot write " + missing, 0), 0u);
     EXPECT_FALSE(std::filesystem::exists(missing));
   }
   EXPECT_EQ(port.writePicture(r, "gif", folder.path() + "/p.gif"), "unknown picture format gif");

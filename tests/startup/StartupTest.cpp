@@ -110,6 +110,31 @@ TEST(Startup, ShutDownWritesTheRecentFiles) {
   EXPECT_EQ(written.substr(0, 2 * (path.size() + 2)), path + "\r\n" + path + "\r\n");
 }
 
+TEST(Startup, AMatrixSizeTooSmallIsReportedAndTheDefaultUsed) {
+  SessionFixture f;
+  f.folder.write("Controls/lxpref.ini",
+                 "900\r\n0\r\n1\r\n\"DEFAULT\"\r\n\"DEFAULT\"\r\n\"DEFAULT\"\r\n0\r\n60\r\n10\r\n0\r\n0\r\n"
+                 "\"DejaVu Sans\"\r\n.025\r\n1\r\n0\r\n0\r\n1200\r\n-8\r\n1\r\n");
+  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+  EXPECT_TRUE(f.shown("message: lxpref.ini line 7: \"0\" is not a usable number of rows (10 to 32767), so the "
+                      "default, 32767, is used."));
+  EXPECT_EQ(f.session->data.maxRows, 32767);
+  EXPECT_EQ(f.session->data.maxColumns, 60);
+}
+
+TEST(Startup, FailedWritesOfTheControlsFilesAreReported) {
+  SessionFixture f;
+  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+  for (const char* name : {"filenames.ini", "lxpref.ini"})
+    std::filesystem::permissions(f.folder.controls(name), std::filesystem::perms::owner_read);
+  app::shutDown(*f.session);
+  EXPECT_FALSE(app::savePreferences(*f.session));
+  EXPECT_TRUE(f.shown("message: The list of recent files could not be saved to Controls/filenames.ini: Permission "
+                      "denied: the file is read-only"));
+  EXPECT_TRUE(f.shown("message: The preferences could not be saved to Controls/lxpref.ini: Permission denied: the "
+                      "file is read-only"));
+}
+
 TEST(Startup, TwoSessionsDoNotShareState) {
   SessionFixture first, second;
   ASSERT_EQ(first.start(), app::StartupOutcome::Ready);
