@@ -24,12 +24,15 @@ std::string plottedDump(const Session& s) {
   const auto& plot = s.diagram.plot;
   std::string out = "row\tsymbol\tx\ty\tz";
   const int last = std::min<int>(plot.plotRowCount, static_cast<int>(plot.xValue.size()) - 1);
-  for (int row = 1; row <= last; ++row) {
+  auto entry = [&](int row) {
     const int symbol = row < static_cast<int>(s.data.symbolOf.size()) ? s.data.symbolOf[static_cast<std::size_t>(row)] : 0;
     out += "\n" + std::to_string(row) + "\t" + std::to_string(symbol);
     for (const auto* values : {&plot.xValue, &plot.yValue, &plot.zValue})
       out += "\t" + format::shortestText((*values)[static_cast<std::size_t>(row)]);
-  }
+  };
+  for (int row = 1; row <= std::min<int>(last, s.data.rowCount); ++row) entry(row);
+  // Model and mixing curves after the data rows, entry by entry as the redraw draws them.
+  for (int row = s.data.rowCount + 1; row <= last; ++row) entry(row);
   return out;
 }
 
@@ -68,6 +71,7 @@ std::string settingsDump(const Session& s) {
                                    {"shapeChoice", number(d.shapeChoice)},
                                    {"zerosIn", s.window.zerosIn ? "1" : "0"},
                                    {"plotRowCount", number(plot.plotRowCount)},
+                                   {"statsCaption", s.statsCaption},
                                    {"frameWidth", number(d.frameWidth)},
                                    {"frameHeight", number(d.frameHeight)},
                                    {"pageYSign", number(d.pageYSign)},
