@@ -293,7 +293,10 @@ void newz(Session& s) {
 
 void switchXY(Session& s) {
   if (!diagramCommandAllowed(s)) return;
-  if (s.diagram.diagramKind == "XY") s.diagram.swapXY();
+  if (s.diagram.diagramKind == "XY") {
+    s.diagram.swapXY();
+    forgetStatistics(s);  // a regression of Y on X is not one of X on Y
+  }
   redrawDiagram(s);
 }
 

@@ -54,9 +54,12 @@ TEST_F(ModelCommandsTest, CancelledReportDrawsNoLineAndStatsFileCollectsReports)
   EXPECT_EQ(session().statsCaption.rfind("Slope=", 0), 0u);
   EXPECT_NE(session().statsCaption.find("  r'=1."), std::string::npos);
   EXPECT_EQ(session().statistics.keptLines.size(), 2u);
-  f.click("newx", {pick("MgO")});  // a new variable forgets them
+  f.click("SwitchXY");  // so does exchanging the axes: Y on X is not X on Y
   EXPECT_TRUE(session().statistics.keptLines.empty());
   EXPECT_TRUE(session().statsCaption.empty());
+  f.click("linRegress", {"x-axis", "Press OK", "Quit", "Keep the Line"});
+  f.click("newx", {pick("MgO")});  // and a new variable
+  EXPECT_TRUE(session().statistics.keptLines.empty());
 }
 
 TEST_F(ModelCommandsTest, BatchRegressionAsksNothingAndAppends) {
