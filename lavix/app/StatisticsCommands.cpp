@@ -51,8 +51,8 @@ void offerDistribution(Session& s, std::vector<models::XYPoint> curve) {
 }
 
 std::string withRegressionExtension(const std::string& path) {
-  const std::string lower = text::toUpper(path);
-  return lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".TXT") == 0 ? path : path + ".lx.txt";
+  const std::string upper = text::toUpper(path);
+  return upper.size() >= 4 && upper.compare(upper.size() - 4, 4, ".TXT") == 0 ? path : path + ".lx.txt";
 }
 
 // Appends a line to the regression data file, choosing and creating it (with its header) first
@@ -163,7 +163,8 @@ std::optional<models::RegressionFit> regressXY(Session& s) {
   const std::size_t lineIndex = s.statistics.keptLines.size();
   if (ends) s.statistics.keptLines.push_back({ends->first, ends->second});
   auto removeLine = [&] {
-    if (ends && s.statistics.keptLines.size() > lineIndex) s.statistics.keptLines.erase(s.statistics.keptLines.begin() + static_cast<std::ptrdiff_t>(lineIndex));
+    std::vector<std::vector<models::XYPoint>>& lines = s.statistics.keptLines;
+    if (ends && lines.size() > lineIndex) lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(lineIndex));
   };
   if (batch) s.statsCaption = models::regressionLabel(fit);
   redrawDiagram(s);
