@@ -6,6 +6,7 @@
 #include "lavix/app/Interaction.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
+#include "lavix/app/StatisticsCommands.h"
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/diagram/AxisRange.h"
 #include "lavix/diagram/FrameLayout.h"
@@ -131,6 +132,7 @@ bool diagramGuard(Session& s) {
     return false;
   }
   s.overlays.clearCounts();
+  forgetStatistics(s);
   s.diagram.plot.plotRowCount = s.data.rowCount;
   s.window.zerosIn = false;
   s.diagram.pageYSign = 1;
@@ -234,6 +236,7 @@ void newx(Session& s) {
     return;
   }
   s.overlays.clearCounts();
+  forgetStatistics(s);
   redrawDiagram(s);
 }
 
@@ -258,6 +261,7 @@ void newy(Session& s) {
     return;
   }
   s.overlays.clearCounts();
+  forgetStatistics(s);
   redrawDiagram(s);
 }
 
@@ -289,7 +293,10 @@ void newz(Session& s) {
 
 void switchXY(Session& s) {
   if (!diagramCommandAllowed(s)) return;
-  if (s.diagram.diagramKind == "XY") s.diagram.swapXY();
+  if (s.diagram.diagramKind == "XY") {
+    s.diagram.swapXY();
+    forgetStatistics(s);  // a regression of Y on X is not one of X on Y
+  }
   redrawDiagram(s);
 }
 

@@ -82,6 +82,7 @@ std::string settingsDump(const Session& s) {
                                    {"shapeChoice", number(d.shapeChoice)},
                                    {"zerosIn", s.window.zerosIn ? "1" : "0"},
                                    {"plotRowCount", number(plot.plotRowCount)},
+                                   {"statsCaption", s.statsCaption},
                                    {"frameWidth", number(d.frameWidth)},
                                    {"frameHeight", number(d.frameHeight)},
                                    {"pageYSign", number(d.pageYSign)},

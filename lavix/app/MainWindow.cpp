@@ -12,10 +12,13 @@
 #include "lavix/app/Interaction.h"
 #include "lavix/app/OutputCommands.h"
 #include "lavix/app/SelectCommand.h"
+#include "lavix/app/StatisticsCommands.h"
 #include "lavix/app/SymbolForm.h"
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/FileOperations.h"
 #include "lavix/app/Messages.h"
+#include "lavix/app/MixCommands.h"
+#include "lavix/app/ModelCommands.h"
 #include "lavix/app/Session.h"
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/data/ResetDataMatrix.h"
@@ -126,6 +129,10 @@ void MainWindow::buildCommands() {
   add("SwitchXY", "XY-YX", switchXY);
   add("fliporder", "1-n n-1", flipOrder);
   add("cmdRem", "NB off", cmdRem);
+  add("linRegress", "Regress", linRegress);
+  add("mix", "Mix", mix);
+  add("model", "Model", model);
+  add("poisson", "&Poisson distribution", poisson);
   commands_.add({"maddpara", "&New variable", [this](const std::string&) { maddpara(); }, {}});
   commands_.add({"mReset", "&Reset data matrix", [this](const std::string&) { mReset(); }, {}});
   commands_.add({"mExit", "E&xit", [this](const std::string&) { mExit(); }, {}});
@@ -159,6 +166,7 @@ void MainWindow::buildMenus() {
   menus_.push_back(std::move(plot));
   Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
   calculate.entries.insert(calculate.entries.begin(), {{"maddpara"}, {"mcipw"}});
+  calculate.entries.insert(calculate.entries.end(), {{""}, {"linRegress"}, {"poisson"}});
   menus_.push_back(std::move(calculate));
   Menu diagramMenu{"mdiagram", "&Diagram", {{"menuSymbols"}, {"menuSelect"}}};
   for (const char* name : diagramMenuCommands) diagramMenu.entries.push_back({name});
@@ -167,7 +175,9 @@ void MainWindow::buildMenus() {
   Menu output{"moutput", "&Output", {}};
   for (const char* name : outputMenuCommands) output.entries.push_back({name});
   menus_.push_back(std::move(output));
-  menus_.push_back(menuOf("mmodels", "&Models", modelCommands));
+  Menu models = menuOf("mmodels", "&Models", modelCommands);
+  models.entries.insert(models.entries.begin(), {{"model"}, {"mix"}});
+  menus_.push_back(std::move(models));
   menus_.push_back(menuOf("mprefs", "P&references", preferenceCommands));
 }
 

@@ -11,6 +11,7 @@
 #include "lavix/app/OutputCommands.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/SpiderDrawing.h"
+#include "lavix/app/StatisticsDrawing.h"
 #include "lavix/diagram/Redraw.h"
 
 namespace lavix::app {
@@ -70,6 +71,7 @@ void redrawDiagram(Session& s) {
   const bool printing = s.output.outputDevice == diagram::OutputDevice::Print;
   input.continuesPage = printing && s.output.pageOpenCount > 1;
   input.overlays = &s.overlays;
+  input.drawOverlays = [&s](graphics::Recording& recording) { drawStatisticsLines(s, recording); };
   if (writeModeOn(s)) input.pointText = [&s](int row) { return pointText(s, row); };
   if (s.diagram.diagramKind == "SPI") {
     input.spiderRows.assign(s.spider.selectedRows.begin(), s.spider.selectedRows.end());

@@ -7,10 +7,12 @@
 #include "common/ui/PicturePort.h"
 #include "common/ui/Prompts.h"
 #include "lavix/app/Interaction.h"
+#include "lavix/app/ModelCommands.h"
 #include "lavix/app/PageLayout.h"
 #include "lavix/app/Preferences.h"
 #include "lavix/app/RecentFiles.h"
 #include "lavix/app/SpiderCommands.h"
+#include "lavix/app/StatisticsCommands.h"
 #include "lavix/data/DataStore.h"
 #include "lavix/data/DialogExchange.h"
 #include "lavix/data/NormalisationTable.h"
@@ -87,6 +89,8 @@ class Session {
   InteractionState interaction;          // identify mode, write modes, the armed label
   diagram::OverlayTable overlays;        // library fields and labels, the user's labels
   SpiderState spider;                    // the spider diagram's pattern, samples and line mode
+  StatisticsState statistics;            // regression results and file, kept lines and curves
+  XyModelState xyModel;                  // R and the coefficients of the last XY model
 
   WindowState window;
 

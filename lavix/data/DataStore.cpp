@@ -22,7 +22,7 @@ void DataStore::allocate(int16_t rows, int16_t columns) {
   jcode.assign(rowEntries, 0);
   kcode.assign(rowEntries, 0);
   lcode.assign(rowEntries, 0);
-  symbolOf.assign(rowEntries + 1000, 0);
+  symbolOf.assign(rowEntries + spareCurveEntries, 0);
   totalFactor.assign(rowEntries, 1.0f);
   normValue.assign(nameEntries, 1.0f);
   stdColumn.fill(0);

@@ -20,6 +20,9 @@ inline constexpr int maxColumnCapacity = 32767 - 15;
 inline constexpr int spareColumns = 12;
 // Extra column names beyond maxColumns.
 inline constexpr int spareColumnNames = 15;
+// Entries after the rows (symbolOf, the plotted values) that hold model and mixing curves: the
+// longest curve, 1001 points each of which may take a tick and a pen change, plus its start.
+inline constexpr int spareCurveEntries = 3 * 1001 + 1;
 
 // Column indexes of the isotope ratios and of the element concentrations they pair with;
 // 0 when the data set has no such column.
@@ -51,7 +54,7 @@ class DataStore {
   std::vector<std::string> columnName;  // 0..maxColumns+15, display form with markup
   std::vector<std::string> sampleName;  // 0..maxRows
   std::vector<int16_t> jcode, kcode, lcode;  // 0..maxRows
-  std::vector<int16_t> symbolOf;             // 0..maxRows+1000
+  std::vector<int16_t> symbolOf;             // 0..maxRows+spareCurveEntries
   std::vector<float> totalFactor;            // 0..maxRows: 100 / major-element total, or 1
   std::vector<float> normValue;              // per column (0..maxColumns+15), 1 when none
 

@@ -68,8 +68,9 @@ HistogramStatistics histogramStatistics(const RowFilterContext& c) {
     st.hasSd = true;
   }
   const char* mask = "#.00E-00; -#.00E-00";
-  st.label = "N=" + std::to_string(st.count) + " M=" + format::formatNumber(st.mean, mask) +
-             " SD=" + format::formatNumber(st.sd, mask) + " SE=" + format::formatNumber(st.se, mask);
+  st.label = "N=" + std::to_string(st.count) + " M=" + format::formatNumber(st.mean, mask);
+  // One value has no spread: an SD of 0 would claim one.
+  if (st.hasSd) st.label += " SD=" + format::formatNumber(st.sd, mask) + " SE=" + format::formatNumber(st.se, mask);
   return st;
 }
 

@@ -6,10 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "lavix/data/DataStore.h"
+
 namespace lavix::diagram {
 
 // Entries beyond the last row that model curves may use.
-inline constexpr int spareCurveEntries = 1000;
+inline constexpr int spareCurveEntries = data::spareCurveEntries;
+// The symbol numbers of curve entries: the first point of each curve, the points after it.
+inline constexpr int16_t curveStartSymbol = 30;
+inline constexpr int16_t curveLineSymbol = -30;
 
 struct PlotValues {
   // Rows 1..maxRows plus spareCurveEntries; on a log axis the values are base-10 logarithms.

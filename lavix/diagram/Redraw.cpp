@@ -555,20 +555,35 @@ void DiagramRecorder::drawStoredLabels() {
 
 void DiagramRecorder::drawModelCurves() {
   if (s_.diagramKind != "XY") return;
-  std::vector<gr::Point> curve;
-  std::vector<int> entries;
+  // A positive symbol number lifts the pen: the start of a curve (no symbol) or a tick mark
+  // (drawn with its symbol). The negative entries after it draw the line on.
+  std::vector<gr::Point> piece;
+  std::vector<std::pair<gr::Point, int>> ticks;
+  auto drawPiece = [&] {
+    if (piece.size() >= 2) {
+      rec_.selectPen(in_.symbols.curveColour, in_.symbols.curveLineWidth);
+      rec_.polyline(piece);
+    }
+    piece.clear();
+  };
   for (int entry = in_.data.rowCount + 1; entry <= s_.plot.plotRowCount; ++entry) {
     const float x = at(s_.plot.xValue, entry), y = at(s_.plot.yValue, entry);
     const bool inside = (static_cast<double>(x) - s_.x.start) * (x - s_.x.end) <= 0 &&
                         (static_cast<double>(y) - s_.y.start) * (y - s_.y.end) <= 0;
     if (!inside) continue;
-    curve.push_back(projectXY(s_, x, y));
-    entries.push_back(entry);
+    result_.drawn.entries.push_back(entry);
+    const gr::Point point = projectXY(s_, x, y);
+    const auto e = static_cast<std::size_t>(entry);
+    const int symbol = e < in_.data.symbolOf.size() ? in_.data.symbolOf[e] : curveLineSymbol;
+    if (symbol > 0) {
+      drawPiece();
+      if (symbol != curveStartSymbol) ticks.emplace_back(point, symbol);
+      continue;
+    }
+    piece.push_back(point);
   }
-  if (curve.size() < 2) return;
-  rec_.selectPen(in_.symbols.curveColour, in_.symbols.curveLineWidth);
-  rec_.polyline(std::move(curve));
-  result_.drawn.entries.insert(result_.drawn.entries.end(), entries.begin(), entries.end());
+  drawPiece();
+  for (const auto& [point, symbol] : ticks) drawSymbol(rec_, in_.symbols, symbol, point.x, point.y, s_.pageYSign);
 }
 
 RedrawResult DiagramRecorder::run() {

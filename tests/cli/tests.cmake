@@ -63,3 +63,25 @@ lavix_cli_test(diagram_commands diagram_commands.lvb 0
   "pagePosition	3" "frameLeft	5800"
   "binCount	4" "yEnd	120" ! "binCount	0" "statsCaptionOn	0" "cmdRem	NB on")
 lavix_cli_test(identify_walk identify_walk.lvb 0 "flipOrder	1" "flipOrder	0" "Identify	ID ON")
+lavix_cli_test(regression regression.lvb 0
+  "input: X-SiO[2]  Y-K[2]O  n=109 \\nSlope=  2.895E-02\\n        +-  3.285E-03\\n     Int= -7.569E-01"
+  "statsCaption	Slope=  2.895E-02  Int= -7.569E-01   n=109  t=8.81  F=77.6  r=.65  r'=.65"
+  "statsCaption	N=109 M=6.32E01 SD=2.35E00 SE=2.25E-01"
+  "yTitle	Rock/ATAC-4"
+  "regression.svg::Slope=  2.895E-02  Int= -7.569E-01"
+  "regress.lx.txt::X,Y,Slope,SlopeError,Intercept,InterceptError,r,n,ttest"
+  "regress.lx.txt::SiO[2],K[2]O,  2.89481E-02,  3.28534E-03, -7.56876E-01,  2.07746E-01, .648452397716367, 109, 8.81129443894562"
+  "regress.lx.txt::SiO[2],Rb,  5.06615E-01,  9.83567E-02, -1.08401E01,  6.21951E00,"
+  "Data Files/stats.txt::X-SiO[2]  Y-Rb  n=109")
+lavix_cli_test(afc afc.lvb 0
+  "numbers: Co=ATAC-4  Ca=NINA-9 | D for Rb = 0 | --- = 0 | D for Sr = 0 | --- = 0 | R=dMa/dMfc = 1"
+  "110	30	1.155336	2.625313	0"
+  "112	36	1.155336	2.625313	0"
+  "162	-30	1.776238	2.138118	0"
+  "afc.svg::<polyline")
+lavix_cli_test(mixing mixing.lvb 0
+  "buttons: Ticks in % of ATAC-29\\n 0  20  40  60  80  100  | Add this to plot | Delete this line"
+  "110	30	0.0410628	0.704096	0"
+  "211	-30	0.05699208	0.704372	0"
+  "message:  Hyperbola regression \\nY=Yo+C/(X-Xo)\\n   n=21\\nXo = 5.073E-02\\nYo = 7.043E-01\\nC =  1.734E-07"
+  "statsCaption	N=21 Yo=7.043E-01 Xo=5.073E-02 C =1.734E-07")

@@ -10,6 +10,23 @@ namespace {
 
 using testing::FakePrompts;
 
+TEST(DataStore, AllocateEmptiesEverythingAndSizesTheArrays) {
+  DataStore store;
+  store.currentFile = "rocks.txt";
+  store.allocate(100, 40);
+  store.rowCount = 3;
+  store.sampleName[3] = "A";
+  store.setCell(3, 1, "5");
+  store.allocate(20, 10);
+  EXPECT_EQ(store.rowCount, 0);
+  EXPECT_EQ(store.columnCount, 0);
+  EXPECT_EQ(store.sampleName.size(), 21u);
+  EXPECT_EQ(store.symbolOf.size(), 21u + data::spareCurveEntries);  // rows, then curve entries
+  EXPECT_EQ(store.columnName.size(), 26u);
+  EXPECT_EQ(store.cell(3, 1), "");
+  EXPECT_EQ(store.currentFile, "rocks.txt");
+}
+
 struct ResetFixture : ::testing::Test {
   DataStore store;
   DialogExchange exchange;

@@ -1,0 +1,55 @@
+// Component values of the current diagram and the end-member picker.
+#include "lavix/app/EndMembers.h"
+
+#include "lavix/app/Session.h"
+#include "lavix/models/Messages.h"
+
+namespace lavix::app {
+
+namespace msg = models::messages;
+
+models::ComponentData componentData(const Session& s) {
+  // No column is recast to 100 volatile-free while the session keeps no normFlag.
+  return models::ComponentData{s.data, nullptr};
+}
+
+std::optional<models::AxisComponents> diagramComponents(Session& s) {
+  models::AxisComponents components =
+      models::findComponents(s.diagram.plot.xTitle, s.diagram.plot.yTitle, s.data, s.standard);
+  if (!components.error.empty()) {
+    ui::say(s.prompts, components.error);
+    return std::nullopt;
+  }
+  return components;
+}
+
+EndMemberPick pickEndMember(Session& s, const models::AxisComponents& components, const std::string& prompt) {
+  std::vector<std::string> items;
+  for (int row = 1; row <= s.data.rowCount; ++row) items.push_back(" " + s.data.sampleName[static_cast<std::size_t>(row)]);
+  items.push_back(std::string(" ") + msg::newAnalysisItem);
+  const int chosen = s.exchange.pickFromList(s.prompts, prompt, items);
+  EndMemberPick pick;
+  if (chosen < 1) return pick;
+  if (chosen > s.data.rowCount) {
+    pick.outcome = PickOutcome::newAnalysis;
+    return pick;
+  }
+  pick.row = chosen;
+  pick.name = s.data.sampleName[static_cast<std::size_t>(chosen)];
+  const models::ComponentData data = componentData(s);
+  for (std::size_t k = 0; k < components.parts.size(); ++k) {
+    const std::optional<double> value = models::componentValue(data, components.parts[k], chosen);
+    if (!value) {
+      ui::say(s.prompts, msg::isotopeUnreadable);
+      pick.outcome = PickOutcome::unreadable;
+      return pick;
+    }
+    pick.values[k] = *value;
+  }
+  pick.outcome = PickOutcome::picked;
+  return pick;
+}
+
+void explainNewAnalysis(Session& s) { ui::say(s.prompts, msg::toAddAnalysis); }
+
+}  // namespace lavix::app

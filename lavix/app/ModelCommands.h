@@ -1,0 +1,29 @@
+// The model command on an XY diagram: a magma's path under one of seven processes, drawn from a
+// chosen parent (and assimilant) over a range of F.
+#pragma once
+
+#include <array>
+
+#include "lavix/models/Components.h"
+#include "lavix/models/XyModel.h"
+
+namespace lavix::app {
+
+class Session;
+
+// What the next run starts from.
+struct XyModelState {
+  float r = 1;  // dMa/dMfc, the last value used
+  std::array<float, models::componentCount> d{};  // the last coefficients, components 1..4
+};
+
+// model: on an XY diagram, the model list and the run; other kinds are modelled elsewhere.
+void model(Session& session);
+
+// One model run with its end members, coefficients, F range and "Select Option" loop.
+void runXyModel(Session& session, models::Process process);
+
+// True when an axis name can be modelled: none of "+*-#@&^", except the name FeO*.
+bool modelledAxisName(const std::string& name);
+
+}  // namespace lavix::app
