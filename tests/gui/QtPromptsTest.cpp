@@ -88,6 +88,20 @@ TEST(QtPrompts, MessageReturnsTheClickedButton) {
             ui::MessageResult::No);
 }
 
+// normwise's and mixing's boxes carry their own program's name, not Lavix's.
+TEST(QtPrompts, UntitledBoxesCarryTheProgramsName) {
+  qtApp();
+  QtPrompts prompts;
+  prompts.setProgramTitle("NormWise");
+  QString caption;
+  whenModalShows([&caption](QWidget* modal) {
+    caption = modal->windowTitle();
+    QTest::keyClick(modal, Qt::Key_Escape);
+  });
+  prompts.message({"Check file!", "", ui::MessageButtons::Ok, ui::MessageIcon::None});
+  EXPECT_EQ(caption, QString("NormWise"));
+}
+
 TEST(QtPrompts, InputReturnsTheTextOrNothingWhenCancelled) {
   qtApp();
   QtPrompts prompts;

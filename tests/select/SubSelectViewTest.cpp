@@ -52,11 +52,14 @@ TEST(SubSelectView, ShowsTheWindowsTextsAndTheCriteriaInForce) {
   SubSelectView view(model);
 
   EXPECT_EQ(view.windowTitle(), QString("Selection window"));
-  EXPECT_EQ(texts(view.list(1)), (QStringList{"Jcode", "Kcode", "Lcode", "SiO2", "Type", "Fe[2]O[3]"}));
+  // Names show their sub- and superscripts, not their markup.
+  EXPECT_EQ(texts(view.list(1)), (QStringList{"Jcode", "Kcode", "Lcode", "SiO2", "Type", QString::fromUtf8("Fe₂O₃")}));
   EXPECT_EQ(view.list(2)->count(), 0);
   EXPECT_EQ(texts(view.list(3)), QStringList{"        SiO2:45 to 52"});
   EXPECT_EQ(view.list(4)->count(), 0);
   EXPECT_EQ(texts(view.list(5)), QStringList{"        Type = basalt"});
+  // SiO2 45 and 52 are within the limits; "Basalt" is not the excluded "basalt".
+  EXPECT_EQ(view.countLabel()->text(), QString("2 of 6 samples selected"));
   EXPECT_EQ(view.hintLabel()->text(), QString("Click a value in the Values list to add it to the MATCH List"));
   EXPECT_TRUE(view.matchOption()->isChecked());
   EXPECT_FALSE(view.excludeOption()->isChecked());
