@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -70,9 +74,28 @@ TEST_F(MainWindowViewTest, MenusMirrorTheModel) {
       EXPECT_EQ(action->isEnabled(), model.isEnabled(entry.command)) << entry.command;
       EXPECT_EQ(action->isVisible(), model.isVisible(entry.command)) << entry.command;
       EXPECT_EQ(action->isChecked(), model.isChecked(entry.command)) << entry.command;
+      EXPECT_EQ(action->toolTip(), QString::fromStdString(model.commands().tip(entry.command))) << entry.command;
     }
   }
   EXPECT_EQ(view.action("mOpen")->text(), QString("&Open"));
+  EXPECT_EQ(view.action("mOpen")->shortcut(), QKeySequence(QKeySequence::Open));
+  EXPECT_EQ(view.action("mExit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+}
+
+TEST_F(MainWindowViewTest, ADroppedDataFileIsOpened) {
+  session.data.allocate(50, 20);
+  session.allocateRowArrays();
+  MainWindowView view(model);
+  const std::string file = folder.write("dropped.txt", "SAMPLE\tSiO2\nA\t50\n");
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+  // A drop reaches the window that accepted the drag when it entered.
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&view, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&view, &drop);
+  EXPECT_EQ(view.windowTitle(), QString("Lavix dropped.txt   1 rows by 1 columns"));
 }
 
 TEST_F(MainWindowViewTest, OpenRunsTheModelsOpenCommand) {
