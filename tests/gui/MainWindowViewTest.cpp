@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -22,6 +24,8 @@
 #include "lavix/qt/WindowGeometry.h"
 #include "qtui/QtPrompts.h"
 #include "tests/gui/QtTestApp.h"
+#include "tests/gui/Screenshots.h"
+#include "tests/startup/SessionFixture.h"
 #include "tests/support/TempProgramFolder.h"
 
 namespace lavix::qt {
@@ -187,6 +191,25 @@ TEST_F(MainWindowViewTest, ScreenshotWritesAPngAndReportsAnUnwritablePath) {
 }
 
 // ---- window geometry ----
+
+// The window a new user meets, sized for the screen it runs on, with the example's XY diagram:
+// only for the documentation's pictures (LAVIX_SCREENSHOT_DIR), at whatever screen size and
+// scale factor the run gives the offscreen platform.
+TEST(MainWindowViewShots, TheMainWindowAsSizedForTheScreen) {
+  if (!std::getenv("LAVIX_SCREENSHOT_DIR")) GTEST_SKIP() << "no screenshot folder";
+  qtApp();
+  testing::SessionFixture f;
+  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+  f.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
+  f.click("mxy", {"click varbut SiO2", "click varbut K2O"});
+  ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
+  MainWindowView view(*f.window);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  view.applyScreenSize(screen, f.session->preferences.windowScale);
+  view.show();
+  const QSize pixels = screen->geometry().size() * screen->devicePixelRatio();
+  testing::saveScreenshot(view, QString("main-window-%1x%2.png").arg(pixels.width()).arg(pixels.height()).toLatin1());
+}
 
 TEST(WindowGeometry, BaseIsTheWidthOrForWideScreensTheHeightOverThreeQuarters) {
   struct Case {
