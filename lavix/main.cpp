@@ -8,6 +8,7 @@
 #include "common/batch/BatchRunner.h"
 #include "common/batch/ProgramMain.h"
 #include "common/text/Text.h"
+#include "common/ui/PrinterPort.h"
 #include "common/ui/ScriptedPicture.h"
 #include "common/ui/ScriptedPrompts.h"
 #include "common/ui/Transcript.h"
@@ -43,6 +44,8 @@ int runBatch(const lavix::batch::ScriptSource& source, const ProgramOptions& opt
 #endif
   ui::ScriptedPicture picture(transcript, rasterWriter);
   session.picture = &picture;
+  ui::ScriptedPrinter tableWindow(transcript);
+  session.tableWindow = &tableWindow;
   app::MainWindow window(session);
 
   batch::BatchHooks hooks;

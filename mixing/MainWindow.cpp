@@ -167,6 +167,15 @@ std::string MainWindow::matrixCaption() const {
   return "Matrix is " + std::to_string(session_.matrix.rowCount()) + " by " + std::to_string(session_.matrix.columnCount());
 }
 
+std::string MainWindow::loadedCaption() const {
+  const Session& s = session_;
+  if (!s.pcRead) return messages::readPcFirst;
+  const int oxides = s.oxides.count() - (s.oxides.hiddenFe2o3Row > 0 ? 1 : 0);
+  return std::to_string(s.rockCount) + messages::rocksLoaded + std::to_string(s.mineralCount) +
+         messages::mineralsLoaded + std::to_string(oxides) + messages::oxidesLoaded +
+         std::to_string(s.partition.elementCount()) + messages::elementsLoaded;
+}
+
 std::vector<std::pair<std::string, std::string>> MainWindow::mainFields() const {
   const Session& s = session_;
   return {{"pcFile", s.pcRead ? s.pcFileName : ""},
@@ -174,6 +183,7 @@ std::vector<std::pair<std::string, std::string>> MainWindow::mainFields() const 
           {"rockFile", s.rocksRead ? s.rockFileName + messages::countPrefix + std::to_string(s.rockCount) : ""},
           {"mineralFile", s.mineralsRead ? s.mineralFileName + messages::countPrefix + std::to_string(s.mineralCount) : ""},
           {"matrixSize", matrixCaption()},
+          {"loaded", loadedCaption()},
           {"status", status_}};
 }
 
@@ -315,6 +325,7 @@ std::vector<int> MainWindow::mineralRows() const {
 
 int MainWindow::chooseOne(const std::string& prompt, const std::vector<int>& rows) {
   ui::ListRequest request{prompt, {}, false};
+  request.singleChoice = true;
   for (int row : rows) request.items.push_back(" " + session_.matrix.name(row));
   const ui::ListResult result = session_.prompts.pickList(request);
   if (result.listChoice < 1 || result.listChoice > static_cast<int>(rows.size())) return 0;

@@ -102,6 +102,8 @@ class MainWindow : public ui::FormModel {
   void quit() { open_ = false; }
 
   std::string matrixCaption() const;
+  // What is read: the numbers of rocks, minerals, oxides and trace elements, or what to read first.
+  std::string loadedCaption() const;
   // Batch dumps: "report" (the output window's text), "corrected" (the corrected-data file).
   std::optional<std::string> dump(const std::string& what) const;
 

@@ -49,6 +49,12 @@ inline constexpr const char* savedToFile = "Saved to file";
 inline constexpr const char* dataSaved = "data saved";
 inline constexpr const char* printFont = "Courier New";
 
+// What the main window says is loaded: "12 rocks, 5 minerals; 9 oxides, 25 trace elements".
+inline constexpr const char* rocksLoaded = " rocks, ";
+inline constexpr const char* mineralsLoaded = " minerals; ";
+inline constexpr const char* oxidesLoaded = " oxides, ";
+inline constexpr const char* elementsLoaded = " trace elements";
+
 // Refusals of files the fixed tables cannot hold; the file is not taken.
 inline constexpr const char* pcFileEmpty = "The partition-coefficient file is empty";
 inline constexpr const char* pcFileNoMinerals = "The first line of the partition-coefficient file names no mineral";

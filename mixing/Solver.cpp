@@ -66,6 +66,18 @@ std::string joined(const std::vector<std::string>& names) {
 
 std::string coefficientText(double x) { return formatText(formatNumber(x, "#0.000"), "@@@@@@"); }
 
+// A column of the composition table: 9 characters, right-aligned, so that a 100.00 still
+// leaves a blank before it.
+constexpr int compositionWidth = 9;
+// A heading cell of `width` characters: the name cut to width - 1 and right-aligned, so a
+// long phase name never runs into the next ("AMPH_ATAPLAG_SAZ").
+std::string headingCell(const std::string& name, int width) {
+  return formatText(name.substr(0, static_cast<std::size_t>(width - 1)), std::string(static_cast<std::size_t>(width), '@'));
+}
+std::string compositionCell(float value) {
+  return formatText(formatNumber(value, "#0.00"), std::string(compositionWidth, '@'));
+}
+
 // Trace values: two decimals below 10, one (and a blank) from 10 on.
 std::string traceValue(float v) {
   return formatText(formatNumber(v, v < 10 ? "###0.00" : "###0.0 "), "@@@@@@@@");
@@ -277,10 +289,15 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
     out.push_back(" " + coefficientText(x(nph)) + formatText("", "@@@@@@@") + "     " + r.phaseNames[static_cast<std::size_t>(nph - 1)] +
                   " Daughter(D)");
 
-  std::string heading = "       ";
+  // The phases across, one column each above its compositions; the target's name is in the
+  // first line of the report.
+  std::string heading = "        ";
   const int namedColumns = choice.model == Model::Fractionation ? r.nmin : nph;
-  for (int j = 1; j <= namedColumns; ++j) heading += formatText(r.phaseNames[static_cast<std::size_t>(j - 1)], "!@@@@@@@@");
-  heading += choice.model == Model::Fractionation ? "Daughter Parent " + targetName : " Hybrid " + targetName;
+  for (int j = 1; j <= namedColumns; ++j) heading += headingCell(r.phaseNames[static_cast<std::size_t>(j - 1)], compositionWidth);
+  if (choice.model == Model::Fractionation)
+    heading += headingCell("Daughter", compositionWidth) + headingCell("Parent", compositionWidth);
+  else
+    heading += headingCell("Hybrid", compositionWidth);
   out.push_back(heading);
   std::string obs = formatText(" Obs   ", " !@@@@@@@@"), calc = formatText(" Calc   ", " !@@@@@@@@"),
               diff = formatText(" Diff*Wt", " !@@@@@@@@");
@@ -288,11 +305,11 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
     if (i == oxides.hiddenFe2o3Row) continue;
     std::string line = formatText(text::stripMarkup(oxides.names[static_cast<std::size_t>(i - 1)]), "!@@@@@@@");
     for (int j = 1; j <= nph + 1; ++j)
-      line += formatText(formatNumber(r.composition[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@");
+      line += compositionCell(r.composition[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(i - 1)]);
     out.push_back(line);
-    obs += formatText(formatNumber(r.composition[static_cast<std::size_t>(nph)][static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@");
-    calc += formatText(formatNumber(r.calculated[static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@");
-    diff += formatText(formatNumber(r.residuals[static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@");
+    obs += formatText(formatNumber(r.composition[static_cast<std::size_t>(nph)][static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@@");
+    calc += formatText(formatNumber(r.calculated[static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@@");
+    diff += formatText(formatNumber(r.residuals[static_cast<std::size_t>(i - 1)], "#0.00"), "@@@@@@@");
   }
   out.push_back(obs);
   out.push_back(calc);
@@ -326,7 +343,7 @@ ModelResult runModel(const DataMatrix& matrix, const OxideTable& oxides, const P
     for (const auto& row : r.trace) out.push_back(traceLine(row));
   } else {
     std::string head = "    ";
-    for (int j = 1; j <= nph; ++j) head += formatText(r.phaseNames[static_cast<std::size_t>(j - 1)], "@@@@@@@");
+    for (int j = 1; j <= nph; ++j) head += headingCell(r.phaseNames[static_cast<std::size_t>(j - 1)], 7);
     head += formatText("Obs", "@@@@@@@") + formatText("Calc", "@@@@@@@") + formatText("Resid", "@@@@@@@");
     out.push_back(head);
     for (const auto& row : r.trace) {

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "qtui/FileFilter.h"
+#include "qtui/NameMarkup.h"
 
 namespace lavix::qtui {
 
@@ -50,6 +51,19 @@ QString withMark(const QString& text, bool marked) {
   return mark + text;
 }
 
+// An item as the list shows it: its mark, then the name without markup brackets.
+QString shown(const QString& item) {
+  if (!item.isEmpty() && (item[0] == markOn || item[0] == markOff))
+    return item[0] + markupToDisplayText(item.mid(1).toStdString());
+  return markupToDisplayText(item.toStdString());
+}
+
+void setMark(QListWidgetItem* item, bool marked) {
+  const QString raw = withMark(item->data(Qt::UserRole).toString(), marked);
+  item->setData(Qt::UserRole, raw);
+  item->setText(shown(raw));
+}
+
 }  // namespace
 
 QString windowTitleFor(const std::string& title) {
@@ -66,7 +80,7 @@ NumbersDialog::NumbersDialog(const ui::NumbersRequest& request, QWidget* parent)
   auto* grid = new QGridLayout(fields);
   for (std::size_t i = 0; i < request.prompts.size(); ++i) {
     const QString index = QString::number(i);
-    auto* label = new QLabel(qs(request.prompts[i]));
+    auto* label = new QLabel(markupToDisplayText(request.prompts[i]));
     label->setObjectName(QStringLiteral("lab(%1)").arg(index));
     label->setWordWrap(true);
     label->setTextFormat(Qt::PlainText);
@@ -140,7 +154,7 @@ ButtonMenuDialog::ButtonMenuDialog(const ui::ButtonsRequest& request, QWidget* p
   }
   for (std::size_t i = 0; i < request.choices.size(); ++i) {
     const int number = static_cast<int>(i) + 1;
-    auto* button = new QPushButton(qs(request.choices[i]));
+    auto* button = new QPushButton(markupToDisplayText(request.choices[i]));
     button->setObjectName(QStringLiteral("choice(%1)").arg(number));
     connect(button, &QPushButton::clicked, this, [this, number] { choose(number); });
     layout->addWidget(button);
@@ -195,7 +209,13 @@ ListPickerDialog::ListPickerDialog(const ui::ListRequest& request, QWidget* pare
   list_->setObjectName(QStringLiteral("lst"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setMinimumHeight(300);
-  for (const std::string& item : request.items) list_->addItem(qs(item));
+  for (const std::string& item : request.items) {
+    // The item as the caller gave it stays in the item's data; the list shows its name
+    // without markup brackets.
+    auto* entry = new QListWidgetItem(list_);
+    entry->setData(Qt::UserRole, qs(item));
+    entry->setText(shown(qs(item)));
+  }
   // Toggling on the press (not on Qt's clicked signals, whose count for a double click varies)
   // makes a double click, whose second press arrives as a double-click event, one toggle.
   list_->viewport()->installEventFilter(this);
@@ -208,6 +228,7 @@ ListPickerDialog::ListPickerDialog(const ui::ListRequest& request, QWidget* pare
     return button;
   };
   auto* all = makeButton(tr("All"), "cmdselall");
+  all->setVisible(!request.singleChoice);
   auto* clear = makeButton(tr("Clear"), "cmdClear");
   auto* ok = makeButton(request.okCaptionDone ? tr("Done") : tr("OK"), "okbutt");
   auto* quit = makeButton(tr("Quit"), "quitbutt");
@@ -245,12 +266,12 @@ bool ListPickerDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void ListPickerDialog::toggle(QListWidgetItem* item) {
   if (!item) return;
-  item->setText(withMark(item->text(), !isMarked(item->text())));
+  setMark(item, !isMarked(item->data(Qt::UserRole).toString()));
   listChoice_ = list_->row(item) + 1;
 }
 
 void ListPickerDialog::markAll(bool marked) {
-  for (int i = 0; i < list_->count(); ++i) list_->item(i)->setText(withMark(list_->item(i)->text(), marked));
+  for (int i = 0; i < list_->count(); ++i) setMark(list_->item(i), marked);
 }
 
 void ListPickerDialog::reject() {
@@ -261,7 +282,7 @@ void ListPickerDialog::reject() {
 ui::ListResult ListPickerDialog::listResult() const {
   ui::ListResult result;
   result.items.reserve(static_cast<std::size_t>(list_->count()));
-  for (int i = 0; i < list_->count(); ++i) result.items.push_back(list_->item(i)->text().toStdString());
+  for (int i = 0; i < list_->count(); ++i) result.items.push_back(list_->item(i)->data(Qt::UserRole).toString().toStdString());
   result.listChoice = listChoice_;
   return result;
 }

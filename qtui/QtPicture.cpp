@@ -47,7 +47,13 @@ std::unique_ptr<QMimeData> pictureMimeData(const ui::ClipboardPicture& picture) 
 
 std::optional<std::string> QtPicture::printPage(const graphics::Recording& page, bool landscape, int) {
   const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-  if (info.isNull()) return std::string("No printer is installed");
+  if (info.isNull()) {
+    // Declining the PDF is the user's answer to the missing printer: nothing more to report.
+    const std::optional<QString> pdf = askPdf_ ? askPdf_() : std::nullopt;
+    if (!pdf) return std::nullopt;
+    if (!writePdf(page, *pdf, landscape)) return "cannot write " + pdf->toStdString();
+    return std::nullopt;
+  }
   QPrinter printer(info, QPrinter::HighResolution);
   printer.setDocName(QStringLiteral("Lavix diagram"));
   printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);

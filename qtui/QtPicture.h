@@ -7,16 +7,23 @@
 #include <memory>
 
 #include "common/ui/PicturePort.h"
+#include "qtui/PdfInstead.h"
 
 namespace lavix::qtui {
 
 // Needs a running QApplication.
 class QtPicture : public ui::PicturePort {
  public:
+  // Without a printer, printPage offers to save the page as PDF; this asks (the dialogs by default).
+  void setPdfAsker(PdfPathAsker asker) { askPdf_ = std::move(asker); }
+
   std::optional<std::string> printPage(const graphics::Recording& page, bool landscape, int diagramCount) override;
   std::optional<std::string> writePicture(const graphics::Recording& recording, const std::string& format,
                                           const std::string& path) override;
   void copyPicture(const ui::ClipboardPicture& picture) override;
+
+ private:
+  PdfPathAsker askPdf_ = [] { return askPdfInstead(nullptr, QStringLiteral("Lavix")); };
 };
 
 // The recording as a bitmap `width` pixels wide, in its window's proportions.

@@ -23,7 +23,9 @@ void QtPrompts::registerForm(const std::string& formName, FormViewFactory factor
 }
 
 ui::MessageResult QtPrompts::message(const ui::MessageRequest& request) {
-  auto box = buildMessageBox(request, parent_);
+  ui::MessageRequest titled = request;
+  titled.title = titleFor(request.title);
+  auto box = buildMessageBox(titled, parent_);
   box->exec();
   return messageResultOf(*box, request.buttons);
 }
@@ -31,7 +33,7 @@ ui::MessageResult QtPrompts::message(const ui::MessageRequest& request) {
 std::optional<std::string> QtPrompts::input(const ui::InputRequest& request) {
   QInputDialog dialog(parent_);
   dialog.setObjectName(QStringLiteral("inputbox"));
-  dialog.setWindowTitle(windowTitleFor(request.title));
+  dialog.setWindowTitle(QString::fromStdString(titleFor(request.title)));
   dialog.setLabelText(qs(request.prompt));
   dialog.setTextValue(qs(request.preset));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
@@ -39,26 +41,33 @@ std::optional<std::string> QtPrompts::input(const ui::InputRequest& request) {
 }
 
 std::optional<std::vector<std::string>> QtPrompts::numbers(const ui::NumbersRequest& request) {
-  NumbersDialog dialog(request, parent_);
+  ui::NumbersRequest titled = request;
+  titled.title = titleFor(request.title);
+  NumbersDialog dialog(titled, parent_);
   dialog.exec();
   return dialog.answer();
 }
 
 int QtPrompts::buttons(const ui::ButtonsRequest& request) {
   if (request.choices.empty()) return 0;
+  // The menu's title is also its heading: only the window caption falls back to the name.
   ButtonMenuDialog dialog(request, parent_);
+  if (request.title.empty()) dialog.setWindowTitle(QString::fromStdString(programTitle_));
   dialog.exec();
   return dialog.choice();
 }
 
 ui::ListResult QtPrompts::pickList(const ui::ListRequest& request) {
   ListPickerDialog dialog(request, parent_);
+  if (request.title.empty()) dialog.setWindowTitle(QString::fromStdString(programTitle_));
   dialog.exec();
   return dialog.listResult();
 }
 
 std::optional<std::string> QtPrompts::runFileDialog(const ui::FileRequest& request, bool save) {
-  auto dialog = buildFileDialog(request, save, parent_);
+  ui::FileRequest titled = request;
+  titled.title = titleFor(request.title);
+  auto dialog = buildFileDialog(titled, save, parent_);
   if (dialog->exec() != QDialog::Accepted) return std::nullopt;
   const QStringList files = dialog->selectedFiles();
   if (files.isEmpty() || files.front().isEmpty()) return std::nullopt;
@@ -71,7 +80,7 @@ std::optional<std::string> QtPrompts::saveFile(const ui::FileRequest& request) {
 
 std::optional<ui::Rgb> QtPrompts::colour(const std::string& title, ui::Rgb initial) {
   const QColor chosen =
-      QColorDialog::getColor(QColor(initial.red, initial.green, initial.blue), parent_, windowTitleFor(title));
+      QColorDialog::getColor(QColor(initial.red, initial.green, initial.blue), parent_, qs(titleFor(title)));
   if (!chosen.isValid()) return std::nullopt;
   return ui::Rgb{chosen.red(), chosen.green(), chosen.blue()};
 }
@@ -82,7 +91,7 @@ std::optional<ui::FontChoice> QtPrompts::font(const std::string& title, const ui
   start.setBold(initial.bold);
   start.setItalic(initial.italic);
   bool ok = false;
-  const QFont chosen = QFontDialog::getFont(&ok, start, parent_, windowTitleFor(title));
+  const QFont chosen = QFontDialog::getFont(&ok, start, parent_, qs(titleFor(title)));
   if (!ok) return std::nullopt;
   ui::FontChoice result;
   result.name = chosen.family().toStdString();

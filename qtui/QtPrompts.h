@@ -25,6 +25,9 @@ class QtPrompts : public ui::PromptPort {
   explicit QtPrompts(QWidget* parent = nullptr) : parent_(parent) {}
 
   void setParent(QWidget* parent) { parent_ = parent; }
+  // The caption of boxes and dialogs that have no title of their own: the program's name.
+  void setProgramTitle(std::string title) { programTitle_ = std::move(title); }
+  const std::string& programTitle() const { return programTitle_; }
   QWidget* parent() const { return parent_; }
 
   // The view that runModal builds for windows of this form name.
@@ -50,8 +53,10 @@ class QtPrompts : public ui::PromptPort {
 
  private:
   std::optional<std::string> runFileDialog(const ui::FileRequest& request, bool save);
+  std::string titleFor(const std::string& title) const { return title.empty() ? programTitle_ : title; }
 
   QPointer<QWidget> parent_;
+  std::string programTitle_ = "Lavix";
   std::map<std::string, FormViewFactory> forms_;
   std::function<void(const std::string&)> onTitle_;
   std::function<void(const std::string&)> onStatus_;

@@ -28,6 +28,16 @@ EventResult CommandTable::run(const std::string& name, const std::string& item) 
   return EventResult::Done;
 }
 
+std::string CommandTable::tip(const std::string& name) const {
+  const auto found = tips_.find(name);
+  return found == tips_.end() ? std::string() : found->second;
+}
+
+std::string CommandTable::shortcut(const std::string& name) const {
+  const auto found = shortcuts_.find(name);
+  return found == shortcuts_.end() ? std::string() : found->second;
+}
+
 std::optional<int> itemPosition(const std::string& item) {
   if (item.size() < 2 || item[0] != '#') return std::nullopt;
   int value = 0;

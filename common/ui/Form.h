@@ -34,8 +34,17 @@ class CommandTable {
   EventResult run(const std::string& name, const std::string& item) const;
   bool isEnabled(const std::string& name) const;
 
+  // What the command does, for the tooltips of its menu item and button alike; "" if unsaid.
+  void setTip(const std::string& name, std::string tip) { tips_[name] = std::move(tip); }
+  std::string tip(const std::string& name) const;
+  // The standard key sequence of a common command ("Ctrl+O"); "" for none.
+  void setShortcut(const std::string& name, std::string keys) { shortcuts_[name] = std::move(keys); }
+  std::string shortcut(const std::string& name) const;
+
  private:
   std::vector<Command> commands_;
+  std::map<std::string, std::string> tips_;
+  std::map<std::string, std::string> shortcuts_;
 };
 
 class FormModel {

@@ -45,6 +45,7 @@ struct ListRequest {
   std::string title;
   std::vector<std::string> items;
   bool okCaptionDone = false;  // the OK button reads "Done" instead of "OK"
+  bool singleChoice = false;   // one item is chosen (listChoice): the list offers no "All"
 };
 
 struct ListResult {

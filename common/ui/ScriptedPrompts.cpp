@@ -248,6 +248,10 @@ ListResult ScriptedPrompts::pickList(const ListRequest& request) {
       fail(3, quoted(*answer) + ": [quit] closes the list, so it comes last");
       return quit;
     }
+    if (isToken(token, "[all]") && request.singleChoice) {
+      fail(3, quoted(*answer) + ": this list takes one item and has no All button");
+      return quit;
+    }
     if (isToken(token, "[all]") || isToken(token, "[clear]")) {
       const bool marked = isToken(token, "[all]");
       for (auto& item : result.items) setMark(item, marked);
@@ -343,6 +347,14 @@ void ScriptedPrompts::runModal(FormModel& form) {
   while (form.isOpen()) {
     const auto answer = nextAnswer("window " + form.formName());
     if (!answer) return;
+    // The window's controls as they stand, as `@dump fields` shows the main window's.
+    if (text::trim(*answer) == "@dump fields") {
+      std::vector<std::string> block;
+      for (const auto& [control, value] : form.fields()) block.push_back(control + "\t" + value);
+      block.emplace_back("end");
+      transcript_.block(block);
+      continue;
+    }
     const auto parsed = parseFormEvent(*answer);
     if (!parsed.event) {
       fail(3, quoted(*answer) + " is not an event of window " + form.formName() + ": " + parsed.error);

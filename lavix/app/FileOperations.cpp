@@ -1,9 +1,11 @@
-// The File Operations menu (`mfilops`): save, add a file, clipboard, clear.
+// The File Operations menu (`mfilops`): print, modify, enter, clear, save, add a file, clipboard.
 #include "lavix/app/FileOperations.h"
 
 #include "common/text/TextFile.h"
+#include "lavix/app/DataEntry.h"
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/Messages.h"
+#include "lavix/app/PrintTable.h"
 #include "lavix/app/Session.h"
 #include "lavix/data/DataFileReader.h"
 #include "lavix/data/DataFileWriter.h"
@@ -26,6 +28,11 @@ void setTitle(Session& s, const std::string& title) {
   s.prompts.showTitle(title);
 }
 
+// The rows picked for the spider diagram or a model; null when none are.
+const std::vector<int16_t>* pickedRows(const Session& s) {
+  return s.spider.selectedRows.empty() ? nullptr : &s.spider.selectedRows;
+}
+
 void clearAllData(Session& s) {
   auto answer = s.prompts.message({messages::removeAllData, {}, ui::MessageButtons::OkCancel, ui::MessageIcon::Warning});
   if (answer != ui::MessageResult::Ok) return;
@@ -37,34 +44,6 @@ void clearAllData(Session& s) {
   s.data.fileColumnCount = 0;
   s.data.currentFile.clear();
   setTitle(s, "Lavix ");
-}
-
-void save(Session& s) {
-  if (s.data.rowCount == 0) {
-    ui::say(s.prompts, messages::noDataToSave);
-    return;
-  }
-  ui::FileRequest request;
-  request.filter = messages::saveFilter;
-  request.folder = s.dataFolder;
-  request.confirmOverwrite = true;
-  auto chosen = s.prompts.saveFile(request);
-  if (!chosen || chosen->empty()) return;
-  std::string path = *chosen;
-  std::string name = path.substr(path.find_last_of('/') == std::string::npos ? 0 : path.find_last_of('/') + 1);
-  if (name.find('.') == std::string::npos) {
-    static const std::vector<std::string> extensions = {".txt", ".roc", ".min"};
-    int extension = s.exchange.askButton(s.prompts, messages::selectExtension, extensions, "");
-    if (extension < 1 || extension > 3) return;
-    path += extensions[static_cast<std::size_t>(extension - 1)];
-  }
-  text::FileError error;
-  if (!text::writeFileAtomically(path, text::joinLinesCrLf(data::dataFileLines(s.data)), error)) {
-    ui::say(s.prompts, error.text + messages::errorNumber + std::to_string(error.number));
-    return;
-  }
-  s.data.currentFile = path;
-  setTitle(s, data::dataTitle(s.data, false));
 }
 
 void addAFile(Session& s) {
@@ -86,6 +65,7 @@ void addAFile(Session& s) {
 void readTheClipboard(Session& s) {
   if (readClipboardTable(s)) {
     s.data.currentFile = "Clipboard";
+    s.window.dataName = "Clipboard";
     setTitle(s, "Lavix Clipboard   " + std::to_string(s.data.rowCount) + " rows by " +
                     std::to_string(s.data.columnCount) + " columns");
   } else if (s.data.rowCount == 0) {
@@ -98,7 +78,9 @@ void readTheClipboard(Session& s) {
 void copyToClipboard(Session& s) {
   std::string text;
   bool tooBig = false;
-  for (const std::string& line : data::dataFileLines(s.data)) {
+  data::WriteOptions options;
+  options.rows = pickedRows(s);
+  for (const std::string& line : data::dataFileLines(s.data, options)) {
     if (text.size() + line.size() + 2 > clipboardLimit) {
       tooBig = true;
       break;
@@ -115,22 +97,79 @@ void copyToClipboard(Session& s) {
 
 }  // namespace
 
+const std::vector<int16_t>* recalculatedColumns(const Session&) {
+  // No command of this build recasts columns to 100 % yet, so none is written recalculated.
+  return nullptr;
+}
+
+bool askRecalculated(Session& s, const std::vector<int16_t>* recalculated, bool& writeRecalculated) {
+  writeRecalculated = false;
+  const int count = data::recalculatedCount(s.data, recalculated);
+  if (count == 0) return true;
+  const std::string question = std::to_string(count) + messages::recalculatedColumns + messages::allFeAsFeO;
+  if (s.prompts.message({question, {}, ui::MessageButtons::OkCancel, ui::MessageIcon::Question}) != ui::MessageResult::Ok)
+    return false;
+  writeRecalculated = true;
+  return true;
+}
+
+bool saveDataFile(Session& s, const std::vector<int16_t>* recalculated) {
+  if (s.data.rowCount == 0) {
+    ui::say(s.prompts, messages::noDataToSave);
+    return false;
+  }
+  bool writeRecalculated = false;
+  if (!askRecalculated(s, recalculated, writeRecalculated)) return false;
+  ui::FileRequest request;
+  request.filter = messages::saveFilter;
+  request.folder = s.dataFolder;
+  request.confirmOverwrite = true;
+  auto chosen = s.prompts.saveFile(request);
+  if (!chosen || chosen->empty()) return false;
+  std::string path = *chosen;
+  if (fileNamePart(path).find('.') == std::string::npos) {
+    static const std::vector<std::string> extensions = {".txt", ".roc", ".min"};
+    int extension = s.exchange.askButton(s.prompts, messages::selectExtension, extensions, "");
+    if (extension < 1 || extension > 3) return false;
+    path += extensions[static_cast<std::size_t>(extension - 1)];
+  }
+  // Save writes every row, whichever samples are picked for the spider diagram.
+  data::WriteOptions options;
+  options.recalculated = writeRecalculated ? recalculated : nullptr;
+  text::FileError error;
+  if (!text::writeFileAtomically(path, text::joinLinesCrLf(data::dataFileLines(s.data, options)), error)) {
+    ui::say(s.prompts, error.text + messages::errorNumber + std::to_string(error.number));
+    return false;
+  }
+  s.data.currentFile = path;
+  s.data.markSaved();
+  s.window.dataName = fileNamePart(path);
+  setTitle(s, data::dataTitle(s.data, false));
+  return true;
+}
+
 void runFileOperations(Session& s) {
+  bool onlyInMemory = false;
   for (;;) {
-    int choice = s.exchange.askButton(s.prompts, "Current file- " + s.data.currentFile, choices, "pmtcsarfq");
+    // Entered or modified in the grid and not saved (nor replaced by a load) since.
+    if (onlyInMemory && s.data.hasUnsavedChanges()) {
+      ui::say(s.prompts, std::string(messages::warningInMemory) + messages::selectSaveOption);
+      s.recording.clear();
+    }
+    int choice =
+        s.exchange.askButton(s.prompts, messages::fileOperationsTitle + s.data.currentFile, choices, "pmtcsarfq");
     switch (choice) {
-      case printTable:
-      case modifyData:
-      case enterData:
-        ui::say(s.prompts, choices[static_cast<std::size_t>(choice - 1)] + messages::needsEntryGrid);
-        break;
+      case printTable: printDataTable(s, recalculatedColumns(s), pickedRows(s)); break;
+      case modifyData: onlyInMemory = modifyDataInGrid(s) || onlyInMemory; break;
+      case enterData: onlyInMemory = enterDataInGrid(s) || onlyInMemory; break;
       case clearAll: clearAllData(s); break;
-      case saveFile: save(s); break;
+      case saveFile: saveDataFile(s, recalculatedColumns(s)); break;
       case addFile: addAFile(s); break;
       case readClip: readTheClipboard(s); break;
       case copyToClip: copyToClipboard(s); break;
       default: return;
     }
+    showDataTitle(s);
   }
 }
 

@@ -14,11 +14,13 @@
 #include "lavix/app/SelectCommand.h"
 #include "lavix/app/StatisticsCommands.h"
 #include "lavix/app/SymbolForm.h"
+#include "lavix/app/CommandTips.h"
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/FileOperations.h"
 #include "lavix/app/Messages.h"
 #include "lavix/app/MixCommands.h"
 #include "lavix/app/ModelCommands.h"
+#include "lavix/app/PreferencesForm.h"
 #include "lavix/app/Session.h"
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/data/ResetDataMatrix.h"
@@ -43,7 +45,6 @@ const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZe
 const char* const outputMenuCommands[] = {"menuPrint", "mnuSaveDiag", "mnuSaveDiaPage", "mnuClipPage", "mnuClipnopage",
                                           "mnuExport"};
 constexpr Placeholder modelCommands[] = {{"mpi", "&Melting and crystallisation"}, {"magmix", "&Mixing"}};
-constexpr Placeholder preferenceCommands[] = {{"mpref", "&Preferences"}};
 
 const char* const lastFileCommands[] = {"mLastFile1", "mLastFile2", "mLastFile3", "mLastFile4", "mLastFile5"};
 
@@ -71,6 +72,7 @@ std::optional<std::pair<int32_t, int32_t>> pagePoint(const std::string& item) {
 MainWindow::MainWindow(Session& session) : session_(session) {
   buildCommands();
   buildMenus();
+  describeCommands(commands_);
 }
 
 void MainWindow::buildCommands() {
@@ -79,6 +81,9 @@ void MainWindow::buildCommands() {
     commands_.add({lastFileCommands[entry - 1], "", [this, entry](const std::string&) { mLastFile(entry); },
                    [this, entry] { return !session_.recent.caption(entry).empty(); }});
   commands_.add({"mfilops", "File &Operations", [this](const std::string&) { runFileOperations(session_); }, {}});
+  commands_.add({"mSave", "&Save data file", [this](const std::string&) {
+                   saveDataFile(session_, recalculatedColumns(session_));
+                 }, {}});
   auto add = [this](const char* name, const char* caption, void (*command)(Session&)) {
     commands_.add({name, caption, [this, command](const std::string&) { command(session_); }, {}});
   };
@@ -148,11 +153,11 @@ void MainWindow::buildCommands() {
   add("mnuClipnopage", "Copy &without page", mnuClipnopage);
   add("mnuExport", "&Export picture", mnuExport);
   addPlaceholders(modelCommands);
-  addPlaceholders(preferenceCommands);
+  add("mview", "&Preferences", mview);
 }
 
 void MainWindow::buildMenus() {
-  Menu file{"mfile", "&File", {{"mOpen"}, {""}}};
+  Menu file{"mfile", "&File", {{"mOpen"}, {"mSave"}, {""}}};
   for (const char* name : lastFileCommands) file.entries.push_back({name});
   file.entries.insert(file.entries.end(), {{""}, {"mfilops"}, {"mReset"}, {""}, {"mExit"}});
   menus_.push_back(std::move(file));
@@ -178,12 +183,13 @@ void MainWindow::buildMenus() {
   Menu models = menuOf("mmodels", "&Models", modelCommands);
   models.entries.insert(models.entries.begin(), {{"model"}, {"mix"}});
   menus_.push_back(std::move(models));
-  menus_.push_back(menuOf("mprefs", "P&references", preferenceCommands));
+  menus_.push_back(Menu{"mprefs", "P&references", {{"mview"}}});
 }
 
 ui::EventResult MainWindow::click(const std::string& control, const std::string& item) {
   if (control == "lxpic" && !pagePoint(item)) return ui::EventResult::UnknownItem;
   ui::EventResult result = commands_.run(control, item);
+  showDataTitle(session_);
   notify();
   return result;
 }
@@ -285,7 +291,16 @@ void MainWindow::mReset() {
   }
 }
 
-void MainWindow::mExit() { exitRequested_ = true; }
+void MainWindow::mExit() {
+  // Columns computed or edited since the last read or save exist only in memory.
+  if (session_.data.hasUnsavedChanges()) {
+    const ui::MessageResult answer = session_.prompts.message(
+        {messages::unsavedOnExit, {}, ui::MessageButtons::YesNoCancel, ui::MessageIcon::Warning});
+    if (answer == ui::MessageResult::Cancel) return;
+    if (answer == ui::MessageResult::Yes && !saveDataFile(session_, recalculatedColumns(session_))) return;
+  }
+  exitRequested_ = true;
+}
 
 void MainWindow::maddpara() {
   // A new variable belongs to a diagram: without one (or without data) there is nothing to do.
@@ -299,6 +314,13 @@ void MainWindow::maddpara() {
 
 void MainWindow::openAtStart(const std::string& path) {
   openDataFile(session_, path);
+  notify();
+}
+
+void MainWindow::openDropped(const std::string& path) {
+  if (path.empty()) return;
+  openDataFile(session_, path);
+  showDataTitle(session_);
   notify();
 }
 

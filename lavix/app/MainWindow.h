@@ -61,6 +61,8 @@ class MainWindow : public ui::FormModel {
 
   // `lavix FILE`: FILE is opened at start as Open would.
   void openAtStart(const std::string& path);
+  // A data file dropped on the window is opened as Open would.
+  void openDropped(const std::string& path);
 
  private:
   void buildCommands();

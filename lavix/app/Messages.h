@@ -25,8 +25,6 @@ inline constexpr const char* clipboardLoaded = "Clipboard is loaded";
 inline constexpr const char* fileTooBig = " File too big, first ";
 inline constexpr const char* charactersPlaced = " characters placed on clipboard.";
 inline constexpr const char* errorNumber = " Error# ";
-// The data entry grid that printing, modifying and entering need is not part of lavix yet.
-inline constexpr const char* needsEntryGrid = " needs the data entry grid, which this version does not have yet.";
 // After a load whose iron is one total column: "The column FeOT holds total iron ...".
 inline constexpr const char* theColumn = "The column ";
 inline constexpr const char* totalIronTaken = " holds total iron and is taken as FeO";
@@ -46,5 +44,32 @@ inline constexpr const char* defaultIsUsed = ", so the default, ";
 inline constexpr const char* isUsed = ", is used.";
 // The item of a click on the picture, for a batch script that gives something else.
 inline constexpr const char* pictureClickItem = "X Y, two numbers in page units";
+
+// File Operations with the data entry grid.
+inline constexpr const char* fileOperationsTitle = "Current file- ";
+inline constexpr const char* warningInMemory =
+    "WARNING: Data are now entered or modified only in memory (in RAM not disk)";
+inline constexpr const char* selectSaveOption = "  If you want to save them select the Save option.";
+inline constexpr const char* recalculatedColumns = " elements or oxides recalculated to 100 volatile free.";
+inline constexpr const char* allFeAsFeO = "   All Fe as FeO";
+inline constexpr const char* readAFileFirst = "Read a File first";
+inline constexpr const char* enterDataTitle = "Enter data";
+inline constexpr const char* enterReplacesData = "Enter data replaces the data in memory with the new data set.";
+inline constexpr const char* fieldCountRange = "Enter a number of data fields from 1 to ";  // + maxColumns
+inline constexpr const char* sampleCountRange = "Enter a number of samples from 1 to ";      // + maxRows
+inline constexpr const char* untitled = "untitled";
+inline constexpr const char* noDataToPrint = "No data to print";
+inline constexpr const char* columnsTitle = "Specify # of columns";
+inline constexpr const char* columnsPrompt =
+    "Send table to a txt-File and edit with a wordprocessor using 'Courier New' or 'Courier' \n"
+    "Screen allows 8 columns using 8 pt Courier New.\n"
+    "For File, try ~8 columns in portrait or ~11 in landscape mode and adjust by trial and error.";
+inline constexpr const char* outputDeviceTitle = "Select output device";
+inline constexpr const char* printTableTitle = "Print a table";
+inline constexpr const char* textFileFilter = "Text Files (*.txt)|*.txt|";
+
+// Leaving with data that exist only in memory.
+inline constexpr const char* unsavedOnExit =
+    "The data in memory hold computed or edited values that are not saved.\nSave them before leaving?";
 
 }  // namespace lavix::app::messages

@@ -1,6 +1,7 @@
 // The recent-file list Controls/filenames.ini: the captions of mLastFile1..mLastFile5.
 #include "lavix/app/RecentFiles.h"
 
+#include <filesystem>
 #include <vector>
 
 #include "common/text/Text.h"
@@ -16,6 +17,28 @@ const std::string& RecentFiles::caption(int entry) const {
 void RecentFiles::setCaption(int entry, std::string text) {
   if (entry < 1 || entry > recentFileCount) return;
   captions[static_cast<std::size_t>(entry - 1)] = std::move(text);
+}
+
+namespace {
+
+// Two spellings of one file ("./a.txt", "a.txt", a link) name it once.
+bool sameFile(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  std::error_code ec;
+  return !a.empty() && !b.empty() && std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+}  // namespace
+
+void RecentFiles::bringToTop(const std::string& path) {
+  int last = recentFileCount;
+  for (int entry = 1; entry <= recentFileCount; ++entry)
+    if (sameFile(caption(entry), path)) {
+      last = entry;
+      break;
+    }
+  for (int entry = last; entry > 1; --entry) setCaption(entry, caption(entry - 1));
+  setCaption(1, path);
 }
 
 bool readRecentFiles(const std::string& path, RecentFiles& recent, text::FileError& error) {

@@ -17,6 +17,9 @@ struct RecentFiles {
   // Entry 1..5; empty outside that range.
   const std::string& caption(int entry) const;
   void setCaption(int entry, std::string text);
+  // `path` becomes entry 1; the entries above it shift down one place, so an entry already
+  // naming the same file leaves the list rather than showing twice (else entry 5 drops out).
+  void bringToTop(const std::string& path);
 };
 
 // Reads up to 10 lines, one path per line (a line is taken whole, so paths may hold commas);

@@ -5,6 +5,7 @@
 
 #include "common/graphics/Recording.h"
 #include "common/ui/PicturePort.h"
+#include "common/ui/PrinterPort.h"
 #include "common/ui/Prompts.h"
 #include "lavix/app/Interaction.h"
 #include "lavix/app/ModelCommands.h"
@@ -31,6 +32,7 @@ namespace lavix::app {
 // Main-window state that is not owned by a subsystem library yet.
 struct WindowState {
   std::string title = "Lavix";
+  std::string dataName;  // what the title names: the file last read or saved, "merged files " ...
   std::string status;
   bool identifyMode = false;
   bool zerosIn = false;
@@ -51,6 +53,8 @@ class Session {
   // Printer, picture files and the clipboard's pictures; set by the front end after
   // construction. Without it those outputs are skipped.
   ui::PicturePort* picture = nullptr;
+  // Where Print a table shows its table on the screen; without it the Screen output is skipped.
+  ui::PrinterPort* tableWindow = nullptr;
   std::string clipboardState;  // "NOGS" after a metafile copy to the clipboard
 
   // Configuration (read at start-up).

@@ -39,6 +39,20 @@ std::string currentSymbolPath(const Session& session) {
   return file;
 }
 
+bool loadSymbolFile(Session& session, const std::string& path) {
+  // Read into a copy first, so that a file that cannot be used leaves the symbols as they were.
+  diagram::SymbolTable table = session.symbols;
+  table.blackSymbols = false;
+  text::FileError error;
+  diagram::SymbolReadResult result = diagram::SymbolReadResult::openFailed;
+  diagram::readSymbolFile(path, "default", table, error, session.decimalSeparator, &result);
+  if (result != diagram::SymbolReadResult::complete) ui::say(session.prompts, error.text);
+  if (result != diagram::SymbolReadResult::complete && result != diagram::SymbolReadResult::stopped) return false;
+  session.symbols = std::move(table);
+  session.preferences.symbolFile = path;
+  return true;
+}
+
 std::optional<int16_t> scaledSymbol(float value, float begin, float end, float steps, int highest) {
   if (steps == 0.0f) steps = 5.0f;
   const float width = (end - begin) / steps;
@@ -165,18 +179,7 @@ void SymbolForm::newsyms() {
   request.mustExist = true;
   const auto chosen = session_.prompts.openFile(request);
   if (!chosen || chosen->empty()) return;
-  // Read into a copy first, so that a file that cannot be used leaves the dialog as it was.
-  diagram::SymbolTable table = session_.symbols;
-  table.blackSymbols = false;
-  text::FileError error;
-  diagram::SymbolReadResult result = diagram::SymbolReadResult::openFailed;
-  diagram::readSymbolFile(*chosen, "default", table, error, session_.decimalSeparator, &result);
-  if (result != diagram::SymbolReadResult::complete) ui::say(session_.prompts, error.text);
-  if (result == diagram::SymbolReadResult::complete || result == diagram::SymbolReadResult::stopped) {
-    session_.symbols = std::move(table);
-    session_.preferences.symbolFile = *chosen;
-    if (edited_ > highestSymbol()) edited_ = 0;
-  }
+  if (loadSymbolFile(session_, *chosen) && edited_ > highestSymbol()) edited_ = 0;
 }
 
 void SymbolForm::blacksyms() {

@@ -45,6 +45,10 @@ inline constexpr const char* textColour = "Text colour";
 // The symbol file in use: the preference's path, or Controls/default.sym for "DEFAULT".
 std::string currentSymbolPath(const Session& session);
 
+// Loads a symbol file in place of the symbols in use, which then names it; a file that cannot
+// be read is reported and changes nothing (one that stops part way keeps what was read).
+bool loadSymbolFile(Session& session, const std::string& path);
+
 // Symbols from a scalable parameter: the class 1..steps+1 of `value` between `begin` and `end`
 // in `steps` steps (0 steps: 5), 0 outside; numbers above highest - 1 become 0. Empty when the
 // step width is not above 0: then nothing changes.

@@ -177,27 +177,36 @@ void VariableCalculator::variable(const Variable& v) {
       state_ = State::ChooseB;
       prompt_ = "A is " + nameOf(v) + varformText::selectB;
       return;
-    case State::ChooseB:
-      combine(v);
+    case State::ChooseB: {
+      const std::string built = combine(v);
       idle();
+      if (!built.empty()) offerAsColumn(built);
       return;
-    case State::ChooseT:
-      transform(v);
+    }
+    case State::ChooseT: {
+      const std::string built = transform(v);
       idle();
+      if (!built.empty()) offerAsColumn(built);
       return;
+    }
   }
 }
 
-void VariableCalculator::storeWorking(const std::vector<std::string>& cells, const std::string& name) {
+bool VariableCalculator::storeWorking(const std::vector<std::string>& cells, const std::string& name) {
   const int column = nextWorkingColumn();
   if (!hasRoom(column)) {
     ui::say(context_.prompts, varformText::noRoomForWorking);
-    return;
+    return false;
   }
   for (std::size_t i = 0; i < cells.size(); ++i) context_.store.setCell(static_cast<int>(i) + 1, column, cells[i]);
   workingName_[static_cast<std::size_t>(nextWorking_)] = name;
   workingUsed_[static_cast<std::size_t>(nextWorking_)] = true;
   nextWorking_ = nextWorking_ % workingCount + 1;
+  return true;
+}
+
+void VariableCalculator::offerAsColumn(const std::string& name) {
+  if (target_ == 'N') prompt_ = varformText::clickToAdd + name + varformText::toAddColumn;
 }
 
 void VariableCalculator::constant() {
@@ -208,11 +217,12 @@ void VariableCalculator::constant() {
   const auto typed = context_.prompts.input({varformText::enterConstant, {}, {}});
   if (!typed) return;
   const std::string cell = format::shortestText(text::parseNumber(*typed, context_.store.decimalSeparator));
-  storeWorking(std::vector<std::string>(static_cast<std::size_t>(std::max<int>(context_.store.rowCount, 0)), cell),
-               cell);
+  if (storeWorking(std::vector<std::string>(static_cast<std::size_t>(std::max<int>(context_.store.rowCount, 0)), cell),
+                   cell))
+    offerAsColumn(cell);
 }
 
-void VariableCalculator::combine(const Variable& b) {
+std::string VariableCalculator::combine(const Variable& b) {
   const auto first = valuesOf(a_);
   const auto second = valuesOf(b);
   static constexpr char symbols[] = "+-*/";
@@ -230,10 +240,11 @@ void VariableCalculator::combine(const Variable& b) {
     // A division by 0 leaves the cell empty (a missing value), never "inf" text.
     cells[i] = format::shortestText(r);
   }
-  storeWorking(cells, "(" + nameOf(a_) + op + nameOf(b) + ")");
+  const std::string name = "(" + nameOf(a_) + op + nameOf(b) + ")";
+  return storeWorking(cells, name) ? name : std::string();
 }
 
-void VariableCalculator::transform(const Variable& v) {
+std::string VariableCalculator::transform(const Variable& v) {
   const std::string name = nameOf(v);
   const auto values = valuesOf(v);
   auto& store = context_.store;
@@ -246,7 +257,7 @@ void VariableCalculator::transform(const Variable& v) {
       const int k = v.working > 0 ? 0 : standard.indexOfName(name);
       if (k == 0) {
         ui::say(context_.prompts, varformText::onlyOxides);
-        return;
+        return {};
       }
       const float factor = standard.elementFactor[static_cast<std::size_t>(k)];
       for (std::size_t i = 0; i < values.size(); ++i) cells[i] = format::shortestText(values[i] * factor);
@@ -259,7 +270,7 @@ void VariableCalculator::transform(const Variable& v) {
         norm = store.normValue[static_cast<std::size_t>(v.column)];
       if (norm == 1.0f || norm == 0.0f) {
         ui::say(context_.prompts, varformText::noNormalisingValue);
-        return;
+        return {};
       }
       for (std::size_t i = 0; i < values.size(); ++i) cells[i] = format::shortestText(values[i] / norm);
       newName = name + "[N]";
@@ -280,14 +291,14 @@ void VariableCalculator::transform(const Variable& v) {
       newName = "(" + name + "){.5}";
       break;
     default:
-      return;
+      return {};
   }
 
   for (std::size_t i = 0; i < cells.size(); ++i) store.setCell(static_cast<int>(i) + 1, v.column, cells[i]);
   if (v.working > 0) {
     workingName_[static_cast<std::size_t>(v.working)] = newName;
     workingUsed_[static_cast<std::size_t>(v.working)] = true;
-    return;
+    return newName;
   }
   store.columnName[static_cast<std::size_t>(v.column)] = newName;
   // The column no longer holds the oxide in wt%: the recalculations must not take it for one.
@@ -299,6 +310,7 @@ void VariableCalculator::transform(const Variable& v) {
   }
   if (v.column < static_cast<int>(store.stdIndexOfColumn.size()))
     store.stdIndexOfColumn[static_cast<std::size_t>(v.column)] = 0;
+  return {};
 }
 
 void VariableCalculator::choose(const Variable& v) {
@@ -309,7 +321,7 @@ void VariableCalculator::choose(const Variable& v) {
       ui::say(context_.prompts, varformText::noRoomForColumn);
       return;
     }
-    toNewColumn(v);
+    appendColumn(valuesOf(v), name);
   } else if (isAxisTarget(target_)) {
     toAxis(target_, valuesOf(v), name, v.working > 0 ? 0 : v.column, true);
   }
@@ -317,11 +329,13 @@ void VariableCalculator::choose(const Variable& v) {
   close("");
 }
 
-void VariableCalculator::toNewColumn(const Variable& v) {
+bool VariableCalculator::appendColumn(const std::vector<float>& values, const std::string& name) {
   auto& store = context_.store;
-  const auto values = valuesOf(v);
-  const std::string name = nameOf(v);
   const int column = store.columnCount + 1;
+  if (!hasRoom(column)) {
+    ui::say(context_.prompts, varformText::noRoomForColumn);
+    return false;
+  }
   for (std::size_t i = 0; i < values.size(); ++i)
     store.setCell(static_cast<int>(i) + 1, column, format::shortestText(values[i]));
   const auto c = static_cast<std::size_t>(column);
@@ -333,6 +347,7 @@ void VariableCalculator::toNewColumn(const Variable& v) {
     store.normValue[c] = context_.normalisation
                              ? data::normalisingValue(store, context_.standard, *context_.normalisation, column)
                              : 1.0f;
+  return true;
 }
 
 void VariableCalculator::toAxis(char letter, const std::vector<float>& values, const std::string& title, int column,
@@ -388,10 +403,10 @@ void VariableCalculator::enterFormula() {
   // A refused formula has its message; the window stays open so that it can be corrected,
   // rather than storing whatever an earlier formula left in calcResult.
   if (!evaluateFormula(formulaContext, formula_, result)) return;
-  if (isAxisTarget(target_)) {
-    std::vector<float> values(result.begin() + 1, result.begin() + 1 + rows);
-    toAxis(target_, values, formula_, 0, false);
-  }
+  std::vector<float> values(result.begin() + 1, result.begin() + 1 + rows);
+  if (isAxisTarget(target_)) toAxis(target_, values, formula_, 0, false);
+  // New Variable: the formula's values become a column named by the formula.
+  if (target_ == 'N' && !appendColumn(values, text::trim(formula_))) return;
   label_ = formula_;
   close("");
 }

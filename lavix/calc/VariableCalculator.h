@@ -32,6 +32,9 @@ inline constexpr const char* noRoomForWorking =
     "The data matrix has no room for the calculator's working variables. Reset the data matrix with more "
     "columns to use them.";
 inline constexpr const char* cancelAnswer = "CANCEL";
+// New Variable: a working variable is only a step; the prompt says how it becomes a column.
+inline constexpr const char* clickToAdd = "Click ";
+inline constexpr const char* toAddColumn = " to add it to the data as a new column";
 }  // namespace varformText
 
 // What the calculator works on; the caller (the session) owns all of it.
@@ -102,16 +105,18 @@ class VariableCalculator : public ui::FormModel {
   std::vector<float> valuesOf(const Variable& v) const;
   bool hasRoom(int column) const;
   int nextWorkingColumn() const { return columns_ + nextWorking_; }
-  void storeWorking(const std::vector<std::string>& cells, const std::string& name);
+  bool storeWorking(const std::vector<std::string>& cells, const std::string& name);
+  void offerAsColumn(const std::string& name);
+  bool appendColumn(const std::vector<float>& values, const std::string& name);
 
   void operation(int index);  // 0..9
   void variable(const Variable& v);
   void constant();
-  void combine(const Variable& b);
-  void transform(const Variable& v);
+  // The working variable built, or "" when none was.
+  std::string combine(const Variable& b);
+  std::string transform(const Variable& v);
   void choose(const Variable& v);
   void toAxis(char letter, const std::vector<float>& values, const std::string& title, int column, bool panel);
-  void toNewColumn(const Variable& v);
   void close(const std::string& result);
   void idle();
 

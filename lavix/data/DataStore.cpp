@@ -35,6 +35,18 @@ void DataStore::allocate(int16_t rows, int16_t columns) {
   mergeMode = false;
   filterActive = false;
   cells_.allocate(r + 1, c + spareColumns + 1);
+  markSaved();
+}
+
+void DataStore::markSaved() {
+  savedChanges_ = changes_;
+  savedRows_ = rowCount;
+  savedColumns_ = columnCount;
+}
+
+bool DataStore::hasUnsavedChanges() const {
+  if (rowCount <= 0) return false;
+  return changes_ != savedChanges_ || rowCount != savedRows_ || columnCount != savedColumns_;
 }
 
 float DataStore::value(int row, int column) const { return text::parseNumber(cell(row, column), decimalSeparator); }

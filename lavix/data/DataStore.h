@@ -84,7 +84,11 @@ class DataStore {
   // "" for an empty cell or one outside the matrix.
   std::string_view cell(int row, int column) const { return cells_.get(row, column); }
   // False when the cell is outside the matrix (nothing is stored then).
-  bool setCell(int row, int column, std::string_view text) { return cells_.set(row, column, text); }
+  bool setCell(int row, int column, std::string_view text) {
+    // Working columns beyond columnCount are never saved: writing them changes no data.
+    if (column <= columnCount) ++changes_;
+    return cells_.set(row, column, text);
+  }
   // parseNumber of the cell.
   float value(int row, int column) const;
   // Standard oxide k (1..17) of a row in wt %, 0 when the data have no column for it; a
@@ -94,9 +98,18 @@ class DataStore {
   // an earlier choice that no longer holds; run after every load.
   void chooseTotalIron(const StandardTable& standards);
 
-  void clearCells() { cells_.clear(); }
+  void clearCells() {
+    ++changes_;
+    cells_.clear();
+  }
   void clearRowCells(int row) { cells_.clearRow(row); }
   void reserveRowCells(int row, int columns, std::size_t bytes) { cells_.reserveRow(row, columns, bytes); }
+
+  // Whether the data differ from what was last read or saved: a cell of a data column
+  // written, a row or column added or removed, or a change noted (names, codes).
+  void noteChange() { ++changes_; }
+  void markSaved();
+  bool hasUnsavedChanges() const;
 
   // Heap bytes held by the cells and by the fixed arrays.
   std::size_t cellBytes() const { return cells_.heapBytes(); }
@@ -104,6 +117,10 @@ class DataStore {
 
  private:
   CellStore cells_;
+  std::uint64_t changes_ = 0;
+  std::uint64_t savedChanges_ = 0;
+  int16_t savedRows_ = 0;
+  int16_t savedColumns_ = 0;
 };
 
 }  // namespace lavix::data

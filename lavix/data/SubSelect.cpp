@@ -218,7 +218,24 @@ void SubSelect::clearAll() {
   maxText_.clear();
 }
 
+int SubSelect::selectedCount() const {
+  const SubsetCriteria shown = criteriaShown();
+  int count = 0;
+  for (int row = 1; row <= store_.rowCount; ++row) count += rowSelected(shown, store_, row, normFlag_) ? 1 : 0;
+  return count;
+}
+
+std::string SubSelect::selectedCountText() const {
+  return std::to_string(selectedCount()) + subSelectText::samplesOf + std::to_string(std::max<int>(store_.rowCount, 0)) +
+         subSelectText::samplesSelected;
+}
+
 void SubSelect::done() {
+  criteria_ = criteriaShown();
+  open_ = false;
+}
+
+SubsetCriteria SubSelect::criteriaShown() const {
   SubsetCriteria parsed;
   // Entries come from List1's own names, so every one parses; one that somehow does not is
   // left out rather than turned into a criterion on the wrong variable.
@@ -229,8 +246,7 @@ void SubSelect::done() {
   for (const auto& entry : lists_[2])
     if (auto value = parseValue(entry)) parsed.exclude.push_back(*value);
   parsed.active = active_;
-  criteria_ = std::move(parsed);
-  open_ = false;
+  return parsed;
 }
 
 ui::EventResult SubSelect::click(const std::string& control, const std::string& item) {
@@ -303,6 +319,7 @@ std::vector<std::pair<std::string, std::string>> SubSelect::fields() const {
   result.emplace_back("optExclude", exclude_ ? "1" : "0");
   result.emplace_back("activeOn", active_ ? "1" : "0");
   result.emplace_back("activeOff", active_ ? "0" : "1");
+  result.emplace_back("labCount", selectedCountText());
   return result;
 }
 

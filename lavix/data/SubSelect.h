@@ -29,6 +29,8 @@ inline constexpr const char* noVariable = "Click a variable in the Variables lis
 inline constexpr const char* minNotNumber = "Min= must be a number.";
 inline constexpr const char* maxNotNumber = "Max= must be a number.";
 inline constexpr const char* entryIndent = "        ";
+inline constexpr const char* samplesOf = " of ";  // "45 of 109 samples selected"
+inline constexpr const char* samplesSelected = " samples selected";
 }  // namespace subSelectText
 
 // Controls (script names):
@@ -59,7 +61,7 @@ class SubSelect : public ui::FormModel {
   ui::EventResult type(const std::string& control, int index, const std::string& text) override;
   ui::EventResult key(const std::string& control, int index, const std::string& keyName) override;
   // List1(n) .. List5(n) (n from 1), Text2, Text3, hint, optMatch, optExclude, activeOn,
-  // activeOff (options as 1 or 0).
+  // activeOff (options as 1 or 0), labCount (how many samples the lists select).
   std::vector<std::pair<std::string, std::string>> fields() const override;
 
   const ui::CommandTable& commands() const { return commands_; }
@@ -91,6 +93,9 @@ class SubSelect : public ui::FormModel {
   bool excludeChosen() const { return exclude_; }
   bool active() const { return active_; }
   std::optional<int16_t> currentVariable() const { return current_; }
+  // How many samples the criteria as the lists now show them select, and the label saying so.
+  int selectedCount() const;
+  std::string selectedCountText() const;
 
   // The list texts of one criterion, and back; nullopt when the text names no variable
   // of the data set or its numbers do not read.
@@ -105,6 +110,7 @@ class SubSelect : public ui::FormModel {
   void showVariable(int16_t variable);
   void presetRange(int16_t variable);
   int16_t variableAt(int position) const;
+  SubsetCriteria criteriaShown() const;
 
   const DataStore& store_;
   SubsetCriteria& criteria_;

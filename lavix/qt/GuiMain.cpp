@@ -12,7 +12,9 @@
 #include "lavix/app/Session.h"
 #include "lavix/app/Startup.h"
 #include "lavix/calc/VariableCalculator.h"
+#include "lavix/qt/GridView.h"
 #include "lavix/qt/MainWindowView.h"
+#include "lavix/qt/PrefView.h"
 #include "lavix/qt/SubSelectView.h"
 #include "lavix/qt/SymformView.h"
 #include "lavix/qt/VarformView.h"
@@ -20,6 +22,7 @@
 #include "qtui/QtClipboard.h"
 #include "qtui/QtPicture.h"
 #include "qtui/QtPrompts.h"
+#include "qtui/TextWindow.h"
 
 namespace lavix::qt {
 
@@ -30,6 +33,8 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
   qtui::QtPrompts prompts;
   registerSubSelectView(prompts);
   registerSymformView(prompts);
+  registerGridView(prompts);
+  registerPrefView(prompts);
   prompts.registerForm("varform", [](ui::FormModel& form, QWidget* parent) -> std::unique_ptr<QDialog> {
     auto* calculator = dynamic_cast<calc::VariableCalculator*>(&form);
     if (!calculator) return nullptr;
@@ -39,6 +44,8 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
   app::Session session(prompts, clipboard, baseFolder, text::systemDecimalSeparator());
   qtui::QtPicture picture;
   session.picture = &picture;
+  qtui::TextWindowPort tableWindow;
+  session.tableWindow = &tableWindow;
   app::MainWindow window(session);
 
   // Start-up may ask for missing configuration files before any window shows.
@@ -46,6 +53,7 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
 
   MainWindowView view(window);
   view.connectPrompts(prompts);
+  tableWindow.setParent(&view);
   view.applyScreenSize(view.screen(), session.preferences.windowScale);
   view.show();
   if (file) window.openAtStart(*file);

@@ -6,6 +6,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -77,6 +81,7 @@ MainWindowView::MainWindowView(app::MainWindow& model, QWidget* parent) : QMainW
   statusBar()->addWidget(status_, 1);
 
   buildMenus();
+  setAcceptDrops(true);
   resize(1024, 700);
   model_.setChangeListener([this] { refresh(); });
   refresh();
@@ -105,6 +110,11 @@ void MainWindowView::applyScreenSize(const QScreen* screen, float windowScale) {
 QAction* MainWindowView::addCommandAction(const std::string& command, QWidget* owner) {
   auto* action = new QAction(qs(model_.caption(command)), this);
   action->setObjectName(qs(command));
+  const QString tip = qs(model_.commands().tip(command));
+  action->setToolTip(tip);
+  action->setStatusTip(tip);
+  if (const std::string keys = model_.commands().shortcut(command); !keys.empty())
+    action->setShortcut(QKeySequence(qs(keys)));
   connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
   owner->addAction(action);
   actions_.emplace_back(command, action);
@@ -120,6 +130,7 @@ void MainWindowView::buildMenus() {
     }
     QMenu* qmenu = menuBar()->addMenu(qs(menu.caption));
     qmenu->setObjectName(qs(menu.name));
+    qmenu->setToolTipsVisible(true);
     for (const app::MenuEntry& entry : menu.entries) {
       if (entry.command.empty())
         qmenu->addSeparator();
@@ -136,6 +147,7 @@ void MainWindowView::rebuildButtons(const std::vector<std::string>& commands) {
   for (const std::string& command : commands) {
     auto* button = new QPushButton(qs(model_.caption(command)));
     button->setObjectName(qs(command));
+    button->setToolTip(qs(model_.commands().tip(command)));
     button->setFocusPolicy(Qt::TabFocus);
     connect(button, &QPushButton::clicked, this, [this, command] { runCommand(command); });
     buttonLayout_->insertWidget(at++, button);
@@ -203,6 +215,32 @@ QPushButton* MainWindowView::button(const std::string& command) const {
   for (const auto& [name, button] : buttons_)
     if (name == command) return button;
   return nullptr;
+}
+
+namespace {
+// The first local file of a drag, or empty.
+QString droppedFile(const QMimeData* mime) {
+  if (!mime || !mime->hasUrls()) return {};
+  for (const QUrl& url : mime->urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return {};
+}
+}  // namespace
+
+void MainWindowView::dragEnterEvent(QDragEnterEvent* event) {
+  if (!droppedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindowView::dropEvent(QDropEvent* event) {
+  const QString path = droppedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  try {
+    model_.openDropped(path.toStdString());
+  } catch (const std::exception& failure) {
+    QMessageBox::critical(this, QStringLiteral("Lavix"), QString::fromStdString(failure.what()));
+  }
+  refresh();
 }
 
 void MainWindowView::closeEvent(QCloseEvent* event) {

@@ -54,6 +54,9 @@ class MainWindowView : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A data file dragged onto the window is opened as Open would.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void buildMenus();

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "lavix/data/SubSelect.h"
+#include "qtui/NameMarkup.h"
 #include "qtui/QtPrompts.h"
 
 namespace lavix::qt {
@@ -31,11 +32,12 @@ QString qs(const std::string& text) { return QString::fromStdString(text); }
 // values are clicked into MATCH one after another. True when rebuilt.
 bool mirrorList(QListWidget* widget, const std::vector<std::string>& entries) {
   bool same = widget->count() == static_cast<int>(entries.size());
-  for (int i = 0; same && i < widget->count(); ++i) same = widget->item(i)->text() == qs(entries[static_cast<std::size_t>(i)]);
+  for (int i = 0; same && i < widget->count(); ++i)
+    same = widget->item(i)->text() == qtui::markupToDisplayText(entries[static_cast<std::size_t>(i)]);
   if (same) return false;
   const int current = widget->currentRow();
   widget->clear();
-  for (const auto& entry : entries) widget->addItem(qs(entry));
+  for (const auto& entry : entries) widget->addItem(qtui::markupToDisplayText(entry));
   if (current >= 0 && current < widget->count()) widget->setCurrentRow(current);
   return true;
 }
@@ -154,6 +156,11 @@ SubSelectView::SubSelectView(data::SubSelect& model, QWidget* parent) : QDialog(
   columns->addWidget(limitsBox, 3);
   columns->addWidget(valueBox, 3);
 
+  count_ = new QLabel;
+  count_->setObjectName(QStringLiteral("labCount"));
+  QFont bold = count_->font();
+  bold.setBold(true);
+  count_->setFont(bold);
   auto* removeHint = new QLabel(qs(txt::removeHint));
   removeHint->setObjectName(QStringLiteral("removeHint"));
   auto* bottom = new QHBoxLayout;
@@ -161,6 +168,8 @@ SubSelectView::SubSelectView(data::SubSelect& model, QWidget* parent) : QDialog(
   bottom->addSpacing(16);
   bottom->addWidget(removeHint);
   bottom->addStretch(1);
+  bottom->addWidget(count_);
+  bottom->addSpacing(16);
   bottom->addWidget(button("cmdClearAll"));
   bottom->addWidget(button("cmdDone"));
 
@@ -210,6 +219,7 @@ void SubSelectView::refresh() {
   exclude_->setChecked(model_.excludeChosen());
   hint_->setText(QString::fromUtf8(model_.hint()));
   active_->setChecked(model_.active());
+  count_->setText(qs(model_.selectedCountText()));
 }
 
 void registerSubSelectView(qtui::QtPrompts& prompts) {

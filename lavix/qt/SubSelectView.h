@@ -40,6 +40,7 @@ class SubSelectView : public QDialog {
   QRadioButton* matchOption() const { return match_; }
   QRadioButton* excludeOption() const { return exclude_; }
   QCheckBox* activeBox() const { return active_; }
+  QLabel* countLabel() const { return count_; }
   QPushButton* commandButton(const QString& name) const;
 
   // Escape and the title bar's close leave the criteria as they were.
@@ -56,6 +57,7 @@ class SubSelectView : public QDialog {
   QRadioButton* match_ = nullptr;
   QRadioButton* exclude_ = nullptr;
   QCheckBox* active_ = nullptr;
+  QLabel* count_ = nullptr;
 };
 
 // Lets runModal show `SubSelect` with this view.

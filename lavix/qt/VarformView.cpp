@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +15,7 @@
 
 #include "lavix/calc/VariableCalculator.h"
 #include "qtui/Dialogs.h"
+#include "qtui/NameMarkup.h"
 
 namespace lavix::qt {
 
@@ -26,31 +29,6 @@ constexpr int buttonHeight = 30;
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
-
-QString markupToRichText(const std::string& name) {
-  QString html;
-  int subscripts = 0, superscripts = 0;
-  for (const QChar ch : qs(name)) {
-    if (ch == u'[') {
-      html += QStringLiteral("<sub>");
-      ++subscripts;
-    } else if (ch == u']' && subscripts > 0) {
-      html += QStringLiteral("</sub>");
-      --subscripts;
-    } else if (ch == u'{') {
-      html += QStringLiteral("<sup>");
-      ++superscripts;
-    } else if (ch == u'}' && superscripts > 0) {
-      html += QStringLiteral("</sup>");
-      --superscripts;
-    } else {
-      html += QString(ch).toHtmlEscaped();
-    }
-  }
-  while (subscripts-- > 0) html += QStringLiteral("</sub>");
-  while (superscripts-- > 0) html += QStringLiteral("</sup>");
-  return html;
-}
 
 VarformView::VarformView(calc::VariableCalculator& model, QWidget* parent) : QDialog(parent), model_(model) {
   setObjectName(QStringLiteral("varform"));
@@ -77,12 +55,17 @@ VarformView::VarformView(calc::VariableCalculator& model, QWidget* parent) : QDi
     return button;
   };
 
+  // The rows wrap at the screen's width: a small screen gets fewer buttons per row, never a
+  // window wider than itself.
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  const int screenWidth = screen ? screen->availableGeometry().width() : 1024;
+  const int perRow = std::clamp((screenWidth - 80) / (buttonWidth + 3), 1, variablesPerRow);
   auto* panel = new QWidget;
   panel->setObjectName(QStringLiteral("varpanel"));
   auto* grid = new QGridLayout(panel);
   grid->setSpacing(3);
   for (int position = 1; position <= variables; ++position)
-    grid->addWidget(makeButton(position), (position - 1) / variablesPerRow, (position - 1) % variablesPerRow);
+    grid->addWidget(makeButton(position), (position - 1) / perRow, (position - 1) % perRow);
   scroll_ = new QScrollArea;
   scroll_->setObjectName(QStringLiteral("varscroll"));
   scroll_->setWidget(panel);
@@ -91,18 +74,19 @@ VarformView::VarformView(calc::VariableCalculator& model, QWidget* parent) : QDi
   scroll_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   panel->adjustSize();
   // Room for up to eight rows; beyond that the panel scrolls.
-  const int rows = std::min((variables + variablesPerRow - 1) / variablesPerRow, 8);
+  const int rows = std::min((variables + perRow - 1) / perRow, 8);
   scroll_->setMinimumHeight(std::max(rows, 1) * (buttonHeight + 3) + 12);
-  scroll_->setMinimumWidth(std::min(variables, variablesPerRow) * (buttonWidth + 3) + 30);
+  scroll_->setMinimumWidth(std::min(variables, perRow) * (buttonWidth + 3) + 30);
 
   auto* operations = new QWidget;
   operations->setObjectName(QStringLiteral("varoperations"));
   auto* operationGrid = new QGridLayout(operations);
   operationGrid->setSpacing(3);
   operationGrid->setContentsMargins(0, 0, 0, 0);
+  const int operationColumns = std::min(operationsPerRow, perRow);
   for (int position = variables + 1; position <= count; ++position) {
     const int i = position - variables - 1;
-    operationGrid->addWidget(makeButton(position), i / operationsPerRow, i % operationsPerRow);
+    operationGrid->addWidget(makeButton(position), i / operationColumns, i % operationColumns);
   }
 
   prompt_ = new QLabel;
@@ -157,8 +141,8 @@ QLabel* VarformView::buttonLabel(int position) const {
 void VarformView::refresh() {
   const auto captions = model_.captions();
   for (std::size_t i = 0; i < captions.size() && i < labels_.size(); ++i) {
-    labels_[i]->setText(markupToRichText(captions[i]));
-    buttons_[i]->setToolTip(qs(captions[i]));
+    labels_[i]->setText(qtui::markupToRichText(captions[i]));
+    buttons_[i]->setToolTip(qtui::markupToRichText(captions[i]));
   }
   prompt_->setText(qs(model_.prompt()));
   if (formula_->text().toStdString() != model_.formula()) formula_->setText(qs(model_.formula()));

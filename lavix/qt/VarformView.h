@@ -18,9 +18,6 @@ class QScrollArea;
 
 namespace lavix::qt {
 
-// A name's markup as rich text: [x] subscript, {x} superscript, everything else escaped.
-QString markupToRichText(const std::string& name);
-
 // The button panel `varbut(i)` (i from 1): variables in a scrolling grid, so that 150 and more
 // columns stay reachable, the ten operations in a fixed grid below; the prompt line
 // `inputlab`, the formula box `Formula` (Enter evaluates) and `cancel`. Every event goes to

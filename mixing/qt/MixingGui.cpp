@@ -19,7 +19,8 @@ int runGui(int argc, char** argv, const std::string& baseFolder) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Mixing"));
   qtui::QtPrompts prompts;
-  qtui::QtPrinter printer;
+  prompts.setProgramTitle("Mixing");
+  qtui::QtPrinter printer(QStringLiteral("Mixing"));
   Session session(prompts, printer, baseFolder, text::systemDecimalSeparator());
   MainWindow window(session);
   MainView view(window);

@@ -102,8 +102,10 @@ MainView::MainView(MainWindow& model, QWidget* parent) : QMainWindow(parent), mo
   auto* form = new QFormLayout;
   const std::map<std::string, const char*> captions{{"pcFile", "Partition coefficients:"}, {"weightFile", "Oxide weights:"},
                                                     {"rockFile", "Rocks:"},          {"mineralFile", "Minerals:"},
-                                                    {"matrixSize", "Data matrix:"},  {"status", "Model:"}};
+                                                    {"loaded", "Loaded:"},           {"status", "Model:"}};
   for (const auto& [field, value] : model_.mainFields()) {
+    // The matrix's capacity is the program's affair: the window shows what was read.
+    if (!captions.count(field)) continue;
     auto* label = new QLabel(central);
     label->setObjectName(qs(field));
     labels_[field] = label;
@@ -136,7 +138,7 @@ void MainView::runCommand(const std::string& control) {
 
 void MainView::refresh() {
   for (const auto& [field, value] : model_.mainFields())
-    if (QLabel* label = labels_[field]) label->setText(qs(value));
+    if (const auto found = labels_.find(field); found != labels_.end()) found->second->setText(qs(value));
   output_->refresh();
   if (model_.output().visible && !output_->isVisible() && isVisible()) {
     output_->show();

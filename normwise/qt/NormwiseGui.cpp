@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "common/text/Text.h"
+#include "normwise/NormwiseTexts.h"
 #include "normwise/qt/CipwView.h"
 #include "normwise/qt/InputNormwiseView.h"
 #include "qtui/Offscreen.h"
@@ -22,12 +23,14 @@ int runGui(int argc, char** argv, const std::string& baseFolder) {
   QDir::setCurrent(QString::fromStdString(baseFolder));
 
   qtui::QtPrompts prompts;
+  // Boxes without a title of their own carry the program's name, as its window does.
+  prompts.setProgramTitle(std::string(texts::programTitle));
   prompts.registerForm("inputNormwise", [](ui::FormModel& form, QWidget* parent) -> std::unique_ptr<QDialog> {
     auto* dialog = dynamic_cast<InputNormwise*>(&form);
     if (!dialog) return nullptr;
     return std::make_unique<InputNormwiseView>(*dialog, parent);
   });
-  qtui::QtPrinter printer;
+  qtui::QtPrinter printer(QString::fromStdString(std::string(texts::programTitle)));
   CipwForm form(prompts, printer, baseFolder, text::systemDecimalSeparator());
   CipwView view(form);
   prompts.setParent(&view);

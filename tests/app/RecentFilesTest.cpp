@@ -49,5 +49,30 @@ TEST(RecentFiles, WritesFivePlainLinesThatReadBack) {
   EXPECT_EQ(back.captions, recent.captions);
 }
 
+// Opening a file puts it on top; a file already listed moves up instead of showing twice.
+TEST(RecentFiles, AFileOpenedAgainMovesToTheTopAndIsListedOnce) {
+  TempFolder folder;
+  const std::string a = folder.write("a.txt", "x"), b = folder.write("b.txt", "x");
+  using Captions = std::array<std::string, recentFileCount>;
+  struct Case {
+    Captions before;
+    std::string opened;
+    Captions after;
+  };
+  const Case cases[] = {
+      {{a, b, "c", "", ""}, b, {b, a, "c", "", ""}},
+      {{a, b, "c", "", ""}, "d", {"d", a, b, "c", ""}},
+      {{"1", "2", "3", "4", "5"}, "6", {"6", "1", "2", "3", "4"}},
+      {{a, "2", "", "", ""}, a, {a, "2", "", "", ""}},
+      {{"2", a, "", "", ""}, folder.path() + "/./a.txt", {folder.path() + "/./a.txt", "2", "", "", ""}},
+  };
+  for (const Case& c : cases) {
+    RecentFiles recent;
+    recent.captions = c.before;
+    recent.bringToTop(c.opened);
+    EXPECT_EQ(recent.captions, c.after) << c.opened;
+  }
+}
+
 }  // namespace
 }  // namespace lavix::app

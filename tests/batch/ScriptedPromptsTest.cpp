@@ -243,6 +243,7 @@ class VariableWindow : public FormModel {
     open = false;
     return EventResult::Done;
   }
+  std::vector<std::pair<std::string, std::string>> fields() const override { return {{"Formula", formula}}; }
 
   bool open = true;
   std::string formula;
@@ -266,6 +267,25 @@ TEST_F(ScriptedPromptsTest, ModalWindowIsFedItsEventsUntilItCloses) {
       "  > click okbutt",     "message: Use LOG(ZR) + TiO2?", "  > No",
       "  > click okbutt",     "message: Use LOG(ZR) + TiO2?", "  > Yes"};
   EXPECT_EQ(transcript.lines(), expected);
+}
+
+// `@dump fields` as a window's answer shows that window's controls as they stand.
+TEST_F(ScriptedPromptsTest, ModalWindowControlsCanBeDumped) {
+  VariableWindow window(prompts);
+  answering({"type Formula ZR", "@dump fields", "enter Formula"});
+  prompts.runModal(window);
+  EXPECT_FALSE(prompts.failed());
+  const std::vector<std::string> expected = {"window: varform", "  > type Formula ZR", "  > @dump fields",
+                                             "Formula\tZR",     "end",                "  > enter Formula"};
+  EXPECT_EQ(transcript.lines(), expected);
+}
+
+TEST_F(ScriptedPromptsTest, AListThatTakesOneItemHasNoAllButton) {
+  ListRequest request{"Select Parent lava with doubleclick", {" A", " B"}, false};
+  request.singleChoice = true;
+  answering({"[all]"});
+  EXPECT_EQ(prompts.pickList(request).listChoice, 0);
+  EXPECT_EQ(lastLine(), "error: \"[all]\": this list takes one item and has no All button");
 }
 
 TEST_F(ScriptedPromptsTest, ModalWindowFailures) {

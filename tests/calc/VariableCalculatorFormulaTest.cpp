@@ -28,15 +28,28 @@ TEST(VariableCalculatorFormula, EnterStoresTheResultOnTheAxisWithTheFormulaAsTit
   EXPECT_EQ(s.plot.plotRowCount, 3);
 }
 
-TEST(VariableCalculatorFormula, NewVariableStoresNothing) {
+TEST(VariableCalculatorFormula, NewVariableAppendsAColumnNamedByTheFormula) {
   CalculatorSession s;
   VariableCalculator calculator(s.context, "New Variable");
-  calculator.setFormula("ZR/2");
+  calculator.setFormula("SIO2*2");
   calculator.enterFormula();
   EXPECT_FALSE(calculator.isOpen());
-  EXPECT_EQ(s.store.columnCount, 4);
-  EXPECT_EQ(s.plot.plotRowCount, 0);
-  EXPECT_EQ(s.cell(1, 5), "");
+  EXPECT_EQ(s.store.columnCount, 5);
+  EXPECT_EQ(s.store.columnName[5], "SIO2*2");
+  EXPECT_EQ(s.columnCells(5), (std::vector<std::string>{"100", "120", "0"}));
+  EXPECT_EQ(s.plot.plotRowCount, 0) << "no axis changes";
+}
+
+TEST(VariableCalculatorFormula, NewVariableWithoutRoomSaysSoAndStoresNothing) {
+  CalculatorSession s;
+  s.store.columnCount = static_cast<int16_t>(s.store.matrixColumns() - 1);
+  const int16_t before = s.store.columnCount;
+  VariableCalculator calculator(s.context, "New Variable");
+  calculator.setFormula("SIO2*2");
+  calculator.enterFormula();
+  EXPECT_TRUE(calculator.isOpen());
+  EXPECT_EQ(s.store.columnCount, before);
+  EXPECT_TRUE(s.said(varformText::noRoomForColumn));
 }
 
 TEST(VariableCalculatorFormula, RefusedFormulaKeepsTheWindowOpenAndStoresNothing) {

@@ -37,7 +37,8 @@ TEST(VariableCalculator, TwoOperandOperationWalksThePromptsIntoTheNextWorkingVar
   EXPECT_EQ(calculator.prompt(), "A is SiO2.  Select Variable for B");
   clickAll(calculator, {"TiO2"});
   EXPECT_EQ(calculator.state(), VariableCalculator::State::Idle);
-  EXPECT_EQ(calculator.prompt(), "Select action or variable");
+  // A working variable is a step on the way: the prompt says how it becomes a column.
+  EXPECT_EQ(calculator.prompt(), "Click (SiO2+TiO2) to add it to the data as a new column");
   EXPECT_TRUE(calculator.isOpen());
   EXPECT_EQ(calculator.captions()[4], "(SiO2+TiO2)");
   // Working variable 1 lives in the first spare column; columnCount does not count it.

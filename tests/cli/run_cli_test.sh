@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Runs one batch script against a fresh copy of the program folder and checks the result.
 # usage: run_cli_test.sh PROGRAM PROGRAMFOLDER SCRIPT EXPECTED_EXIT
-#                       [--rm PATH | --cp FROM TO | --beside PATTERN]... [TEXT ...] [! TEXT ...] [FILE::TEXT ...]
+#                       [--rm PATH | --cp FROM TO | --beside PATTERN | --then SCRIPT2]... [TEXT ...] [! TEXT ...]
+#                       [FILE::TEXT ...]
 # The script is copied into the temporary program folder, so its relative paths name files
 # there ("Data Files/..."); --rm removes a file of the copy first, --cp copies one
 # (paths inside the copy; the script's files/ folder is there too), --beside copies the files
-# matching PATTERN beside the script. Each TEXT must appear in the transcript; each "! TEXT"
-# must not; FILE::TEXT must appear in the file FILE that the run left in the folder.
+# matching PATTERN beside the script; --then starts the program a second time in the same
+# folder with SCRIPT2 (a fresh start after the first run), whose transcript the TEXTs are then
+# checked against. Each TEXT must appear in the transcript; each "! TEXT" must not; FILE::TEXT
+# must appear in the file FILE that the run left in the folder.
 set -u
 program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
 work="$(mktemp -d)"
@@ -14,8 +17,10 @@ trap 'rm -rf "$work"' EXIT
 cp -r "$folder"/. "$work"/
 cp "$script" "$work/script.lvb"
 [ -d "$(dirname "$script")/files" ] && cp -r "$(dirname "$script")/files" "$work/files"
-while [ "${1:-}" = "--rm" ] || [ "${1:-}" = "--cp" ] || [ "${1:-}" = "--beside" ]; do
+then=""
+while [ "${1:-}" = "--rm" ] || [ "${1:-}" = "--cp" ] || [ "${1:-}" = "--beside" ] || [ "${1:-}" = "--then" ]; do
   case "$1" in
+    --then) then="$2"; shift 2 ;;
     --rm) rm -rf "$work/$2"; shift 2 ;;
     --cp) cp "$work/$2" "$work/$3"; shift 3 ;;
     --beside) cp "$(dirname "$script")"/$2 "$work"/ 2>/dev/null; shift 2 ;;
@@ -27,6 +32,16 @@ echo "$output"
 failed=0
 if [ "$status" -ne "$expected" ]; then
   echo "FAIL: exit code $status, expected $expected"; failed=1
+fi
+if [ -n "$then" ]; then
+  cp "$(dirname "$script")/$then" "$work/script2.lvb"
+  output="$("$program" --base "$work" --batch "$work/script2.lvb" 2>&1)"
+  status=$?
+  echo "---- fresh start: $then"
+  echo "$output"
+  if [ "$status" -ne "$expected" ]; then
+    echo "FAIL: exit code $status of $then, expected $expected"; failed=1
+  fi
 fi
 negate=0
 for text in "$@"; do

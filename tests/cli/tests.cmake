@@ -85,3 +85,33 @@ lavix_cli_test(mixing mixing.lvb 0
   "211	-30	0.05699208	0.704372	0"
   "message:  Hyperbola regression \\nY=Yo+C/(X-Xo)\\n   n=21\\nXo = 5.073E-02\\nYo = 7.043E-01\\nC =  1.734E-07"
   "statsCaption	N=21 Yo=7.043E-01 Xo=5.073E-02 C =1.734E-07")
+lavix_cli_test(enter_data enter_data.lvb 0
+  "window: blank"
+  "lblInfo(1)	Enter new data using arrow keys, click, double click and Enter. Click Save when done."
+  "cursor	2 1"
+  "Sample	SiO[2]	Rb"
+  "S-1	50.5	12"
+  "S-2	61.25	")
+lavix_cli_test(modify_data modify_data.lvb 0
+  "ATAC-4	1	57.3	0.67"
+  "title: Lavix atacazo-ninahuilca.txt   109 rows by 34 columns")
+lavix_cli_test(print_table print_table.lvb 0
+  "lblInfo(1)	For each field enter the number of decimal places."
+  "sgrid(1,2)	2"
+  "buttons: Select output device | Screen | TextFile | Quit"
+  "print: Print a table"
+  "Sample        A-1           B-22"
+  "SiO2             50.1           7.5"
+  "Rb               12.00"
+  "Total            62.12          7.50"
+  "Total           103.25")
+lavix_cli_test(preferences preferences.lvb 0 --then preferences_after.lvb
+  "ffo1	1"
+  "yax2	1"
+  "Optionh	1"
+  "winscale	0.75"
+  "yLabelOrientation	-1"
+  "largeXTickEvery	5"
+  "Controls/lxpref.ini::/Data Files\""
+  "Controls/lxpref.ini::4000"
+  ! "message: Set the default directory")

@@ -22,6 +22,22 @@ TEST(DataFileWriter, CodesAreWrittenOnlyWhenSomeRowHasOne) {
             (Strings{"Sample no\tJcode\tKcode\tSiO2\tBa", "A\t12\t0\t50\t", "B\t0\t-99\t\t7"}));
 }
 
+// Recast to 100 % volatile-free: the value times the row's factor, all iron as FeO, Fe2O3 0.
+TEST(DataFileWriter, RecalculatedColumnsAndChosenRows) {
+  DataSession s;
+  s.read("SAMPLE\tKCODE\tSiO2\tFe2O3\tFeO\tRb\nA\t1\t50\t2\t8\t10\nB\t0\t60\t\t\t\n");
+  s.store.totalFactor[1] = 2;
+  s.store.totalFactor[2] = 0.5f;
+  const std::vector<int16_t> flags = {0, 1, 1, 1, 0};
+  const std::vector<int16_t> rows = {2, 1, 7};  // 7 is no row of the data
+  EXPECT_EQ(recalculatedCount(s.store, &flags), 3);
+  EXPECT_EQ(recalculatedCount(s.store, nullptr), 0);
+  // (2 x 0.8998 + 8) x 2 = 19.5992; an empty cell stays a missing value.
+  EXPECT_EQ(dataFileLines(s.store, {&rows, &flags}),
+            (Strings{"SAMPLE\tKcode\tSiO2\tFe[2]O[3]\tFeO\tRb", "B\t0\t30\t0\t\t", "A\t1\t100\t0\t19.5992\t10"}));
+  EXPECT_EQ(s.cell(1, 3), "8") << "the data in memory keep their text";
+}
+
 TEST(DataFileWriter, AnUntitledSampleColumnIsWrittenAsSample) {
   DataStore store;
   store.allocate(5, 5);

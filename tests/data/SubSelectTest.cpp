@@ -218,6 +218,8 @@ TEST(SubSelect, FieldsDumpListsBoxesAndOptions) {
       {"optExclude", "1"},
       {"activeOn", "1"},
       {"activeOff", "0"},
+      // Row 5 alone has SiO2 within 45..52 and Kcode 1.
+      {"labCount", "1 of 6 samples selected"},
   };
   EXPECT_EQ(form.fields(), expected);
   EXPECT_EQ(Window::run(form, "click cmdNothing"), ui::EventResult::UnknownControl);

@@ -2,6 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +24,8 @@
 #include "lavix/qt/WindowGeometry.h"
 #include "qtui/QtPrompts.h"
 #include "tests/gui/QtTestApp.h"
+#include "tests/gui/Screenshots.h"
+#include "tests/startup/SessionFixture.h"
 #include "tests/support/TempProgramFolder.h"
 
 namespace lavix::qt {
@@ -65,8 +75,32 @@ TEST_F(MainWindowViewTest, MenusMirrorTheModelAndRunItsCommands) {
       EXPECT_EQ(action->isEnabled(), model.isEnabled(entry.command)) << entry.command;
       EXPECT_EQ(action->isVisible(), model.isVisible(entry.command)) << entry.command;
       EXPECT_EQ(action->isChecked(), model.isChecked(entry.command)) << entry.command;
+      EXPECT_EQ(action->toolTip(), QString::fromStdString(model.commands().tip(entry.command))) << entry.command;
     }
   }
+  EXPECT_EQ(view.action("mOpen")->text(), QString("&Open"));
+  EXPECT_EQ(view.action("mOpen")->shortcut(), QKeySequence(QKeySequence::Open));
+  EXPECT_EQ(view.action("mExit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+}
+
+TEST_F(MainWindowViewTest, ADroppedDataFileIsOpened) {
+  session.data.allocate(50, 20);
+  session.allocateRowArrays();
+  MainWindowView view(model);
+  const std::string file = folder.write("dropped.txt", "SAMPLE\tSiO2\nA\t50\n");
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(file))});
+  // A drop reaches the window that accepted the drag when it entered.
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&view, &enter);
+  EXPECT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(&view, &drop);
+  EXPECT_EQ(view.windowTitle(), QString("Lavix dropped.txt   1 rows by 1 columns"));
+}
+
+TEST_F(MainWindowViewTest, OpenRunsTheModelsOpenCommand) {
+  MainWindowView view(model);
   view.action("mOpen")->trigger();
   ASSERT_EQ(prompts.opened.size(), 1u);
   EXPECT_EQ(prompts.opened[0].filter,
@@ -133,6 +167,27 @@ TEST_F(MainWindowViewTest, ScreenshotShowsTheWhitePictureBoxAndReportsAnUnwritab
   EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(1024, 700));
   EXPECT_FALSE(saveScreenshot(model, folder.path() + "/missing/shot.png", error));
   EXPECT_EQ(error, "cannot write " + folder.path() + "/missing/shot.png");
+}
+
+// ---- window geometry ----
+
+// The window a new user meets, sized for the screen it runs on, with the example's XY diagram:
+// only for the documentation's pictures (LAVIX_SCREENSHOT_DIR), at whatever screen size and
+// scale factor the run gives the offscreen platform.
+TEST(MainWindowViewShots, TheMainWindowAsSizedForTheScreen) {
+  if (!std::getenv("LAVIX_SCREENSHOT_DIR")) GTEST_SKIP() << "no screenshot folder";
+  qtApp();
+  testing::SessionFixture f;
+  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+  f.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
+  f.click("mxy", {"click varbut SiO2", "click varbut K2O"});
+  ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
+  MainWindowView view(*f.window);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  view.applyScreenSize(screen, f.session->preferences.windowScale);
+  view.show();
+  const QSize pixels = screen->geometry().size() * screen->devicePixelRatio();
+  testing::saveScreenshot(view, QString("main-window-%1x%2.png").arg(pixels.width()).arg(pixels.height()).toLatin1());
 }
 
 TEST(WindowGeometry, SizesFollowTheScreenAndStayOnIt) {

@@ -241,6 +241,31 @@ TEST(MessageBox, ButtonsMapToResultsAndEscapeToTheSafeAnswer) {
   }
 }
 
+// Names show their sub- and superscripts; what comes back is the caller's text with its mark.
+TEST(ListPickerDialog, ShowsNamesWithoutMarkupAndReturnsThemAsGiven) {
+  qtApp();
+  ListPickerDialog dialog({"Pick", {" SiO[2]", "*H[2]O{+}"}, false});
+  dialog.show();
+  EXPECT_EQ(dialog.list()->item(0)->text(), QString::fromUtf8(" SiO₂"));
+  EXPECT_EQ(dialog.list()->item(1)->text(), QString::fromUtf8("*H₂O⁺"));
+  clickItem(dialog.list(), 0);
+  EXPECT_EQ(dialog.list()->item(0)->text(), QString::fromUtf8("*SiO₂"));
+  EXPECT_EQ(itemsOf(dialog), (std::vector<std::string>{"*SiO[2]", "*H[2]O{+}"}));
+  EXPECT_TRUE(child<QPushButton>(dialog, "cmdselall")->isVisibleTo(&dialog));
+  ui::ListRequest one{"Select Parent lava with doubleclick", {" A", " B"}, false};
+  one.singleChoice = true;
+  ListPickerDialog single(one);
+  EXPECT_FALSE(child<QPushButton>(single, "cmdselall")->isVisibleTo(&single)) << "one choice: no All";
+}
+
+TEST(ButtonMenuAndNumbers, ShowNamesWithoutMarkup) {
+  qtApp();
+  ButtonMenuDialog menu({"Axis", {"&SiO[2]", "Quit"}, ""});
+  EXPECT_EQ(child<QPushButton>(menu, "choice(1)")->text(), QString::fromUtf8("&SiO₂"));
+  NumbersDialog numbers({"Limits", {"Min value of Fe[2]O[3]"}, {"1"}});
+  EXPECT_EQ(child<QLabel>(numbers, "lab(0)")->text(), QString::fromUtf8("Min value of Fe₂O₃"));
+}
+
 TEST(MessageBox, ShowsTheTextPlainUnderTheProgramNameWhenUntitled) {
   qtApp();
   auto box = buildMessageBox({"No data to save\n<b>", "", ui::MessageButtons::Ok, ui::MessageIcon::Warning});

@@ -69,6 +69,24 @@ TEST(QtPrompts, EachPromptRunsItsDialogAndReturnsItsAnswer) {
                              ui::MessageIcon::Question}),
             ui::MessageResult::No);
 
+}
+// normwise's and mixing's boxes carry their own program's name, not Lavix's.
+TEST(QtPrompts, UntitledBoxesCarryTheProgramsName) {
+  qtApp();
+  QtPrompts prompts;
+  prompts.setProgramTitle("NormWise");
+  QString caption;
+  whenModalShows([&caption](QWidget* modal) {
+    caption = modal->windowTitle();
+    QTest::keyClick(modal, Qt::Key_Escape);
+  });
+  prompts.message({"Check file!", "", ui::MessageButtons::Ok, ui::MessageIcon::None});
+  EXPECT_EQ(caption, QString("NormWise"));
+}
+
+TEST(QtPrompts, InputReturnsTheTextOrNothingWhenCancelled) {
+  qtApp();
+  QtPrompts prompts;
   whenModalShows([](QWidget* modal) {
     auto* dialog = qobject_cast<QInputDialog*>(modal);
     EXPECT_EQ(dialog->textValue(), QString("8"));

@@ -17,13 +17,6 @@ namespace {
 
 using testing::CalculatorSession;
 
-TEST(VarformView, MarkupBecomesSubAndSuperscripts) {
-  EXPECT_EQ(markupToRichText("Fe[2]O[3]"), QString("Fe<sub>2</sub>O<sub>3</sub>"));
-  EXPECT_EQ(markupToRichText("(SiO2){2}"), QString("(SiO2)<sup>2</sup>"));
-  EXPECT_EQ(markupToRichText("A<B & {x"), QString("A&lt;B &amp; <sup>x</sup>"));
-  EXPECT_EQ(markupToRichText("a]b}"), QString("a]b}"));
-}
-
 TEST(VarformView, WidePanelScrollsAndAClickReachesTheModel) {
   testing::qtApp();
   CalculatorSession s(160);

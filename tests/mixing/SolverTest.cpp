@@ -49,6 +49,18 @@ ModelResult fractionation(NormalPrecision precision) {
   return runModel(f.matrix, f.oxides, f.partition, {Model::Fractionation, {m1, m2}, {}, d, p}, precision);
 }
 
+// Mineral names that fill their column: a blank is left between the headings all the same.
+TEST(Solver, LongPhaseNamesKeepABlankBetweenTheHeadings) {
+  Fixture f(weights5, pcText);
+  const int m1 = f.mineral("AMPH_ATACAZO", cpx);
+  const int m2 = f.mineral("PLAG_SAZ1234", plag);
+  const int d = f.rock("D1", daughter, {20, 400, 0});
+  auto parent = combine(1, combine(0.8, daughter, 0.12, cpx), 0.08, plag);
+  const int p = f.rock("P1", parent, {20, 400, 7});
+  const ModelResult r = runModel(f.matrix, f.oxides, f.partition, {Model::Fractionation, {m1, m2}, {}, d, p});
+  EXPECT_EQ(r.report[5], "         AMPH_ATA PLAG_SAZ Daughter   Parent");
+}
+
 // Parent = 1.25 daughter - 0.25 cpx: the daughter coefficient is above 1.
 ModelResult daughterAbove1(NormalPrecision precision) {
   Fixture f(weights5, pcText);
@@ -104,10 +116,11 @@ TEST(Solver, PerfectMixtureGivesItsProportionsAndZeroResiduals) {
   EXPECT_EQ(out[1], "  Coef            Magma");
   EXPECT_EQ(out[2], "  0.300   30.0     A");
   EXPECT_EQ(out[3], "  0.700   70.0     B");
-  EXPECT_EQ(out[4], "       A       B        Hybrid H");
-  EXPECT_EQ(out[5], "A1      50.00 60.00 57.00");
-  EXPECT_THAT(out, ::testing::Contains("  Obs     57.00 16.50 11.50  6.50  8.50"));
-  EXPECT_THAT(out, ::testing::Contains("  Diff*Wt  0.00  0.00  0.00  0.00  0.00"));
+  // Each heading stands over its column of compositions.
+  EXPECT_EQ(out[4], "                A        B   Hybrid");
+  EXPECT_EQ(out[5], "A1         50.00    60.00    57.00");
+  EXPECT_THAT(out, ::testing::Contains("  Obs      57.00  16.50  11.50   6.50   8.50"));
+  EXPECT_THAT(out, ::testing::Contains("  Diff*Wt   0.00   0.00   0.00   0.00   0.00"));
   EXPECT_THAT(out, ::testing::Contains(" Sum of squares of residuals= 0.000"));
   EXPECT_FALSE(hasText(out, "FE2O3"));  // the hidden row stays out of the report
   // Trace elements: calculated = 0.3 A + 0.7 B; NI (calculated 1.5) is printed, its residual 0.
@@ -127,7 +140,7 @@ TEST(Solver, PerfectFractionationRecoversProportionsMeltFractionAndTraces) {
   EXPECT_EQ(out[2], "  0.120   60.0     CPX1");
   EXPECT_EQ(out[3], "  0.080   40.0     PLAG1");
   EXPECT_EQ(out[4], "  0.800            D1 Daughter(D)");
-  EXPECT_EQ(out[5], "       CPX1    PLAG1   Daughter Parent P1");
+  EXPECT_EQ(out[5], "             CPX1    PLAG1 Daughter   Parent");
   EXPECT_THAT(out, ::testing::Contains(" Sum of squares of residuals= 0.000"));
   EXPECT_THAT(out, ::testing::Contains("  D1(D)  F=0.800"));
   EXPECT_THAT(out, ::testing::Contains("      D   Obs(P) Calc(P)    Diff"));
@@ -156,9 +169,9 @@ TEST(Solver, WeightZeroLeavesTheOxideOutOfTheFitButShowsIt) {
   const ModelResult r = mixture(NormalPrecision::Double, "A1\tA2\tA3\tA4\tA5\n1\t1\t0\t1\t1\n", 3);
   EXPECT_NEAR(r.coefficients[0], 0.3, 1e-6);
   EXPECT_NEAR(r.coefficients[1], 0.7, 1e-6);
-  EXPECT_THAT(r.report, ::testing::Contains("  Obs     57.00 16.50 14.50  6.50  8.50"));
-  EXPECT_THAT(r.report, ::testing::Contains("  Calc    57.00 16.50 11.50  6.50  8.50"));
-  EXPECT_THAT(r.report, ::testing::Contains("A3      15.00 10.00 14.50"));
+  EXPECT_THAT(r.report, ::testing::Contains("  Obs      57.00  16.50  14.50   6.50   8.50"));
+  EXPECT_THAT(r.report, ::testing::Contains("  Calc     57.00  16.50  11.50   6.50   8.50"));
+  EXPECT_THAT(r.report, ::testing::Contains("A3         15.00    10.00    14.50"));
   EXPECT_THAT(r.report, ::testing::Contains(" Sum of squares of residuals= 0.000"));
 }
 

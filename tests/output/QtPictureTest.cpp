@@ -6,10 +6,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPrinterInfo>
 
 #include "common/graphics/SvgWriter.h"
 #include "common/graphics/WmfWriter.h"
 #include "qtui/QtPicture.h"
+#include "qtui/QtPrinter.h"
 #include "tests/support/TempProgramFolder.h"
 
 namespace lavix::testing {
@@ -69,6 +71,31 @@ TEST(QtPicture, PngAndPdfFilesAreWrittenWhole) {
     EXPECT_FALSE(std::filesystem::exists(missing));
   }
   EXPECT_EQ(port.writePicture(r, "gif", folder.path() + "/p.gif"), "unknown picture format gif");
+}
+
+// Without a printer, printing offers to save the page as PDF instead of only failing.
+TEST(QtPicture, WithoutAPrinterThePageAndTheReportMayBeSavedAsPdf) {
+  if (!QPrinterInfo::defaultPrinter().isNull()) GTEST_SKIP() << "this machine has a printer";
+  TempFolder folder;
+  const QString pdf = QString::fromStdString(folder.path() + "/page.pdf");
+  int asked = 0;
+  std::optional<QString> answer = pdf;
+  qtui::QtPicture picture;
+  picture.setPdfAsker([&] { return ++asked, answer; });
+  EXPECT_EQ(picture.printPage(smallPicture(), true, 1), std::nullopt);
+  EXPECT_EQ(readWholeFile(pdf.toStdString()).rfind("%PDF", 0), 0u);
+
+  qtui::QtPrinter printer;
+  printer.setPdfAsker([&] { return ++asked, answer; });
+  const QString report = QString::fromStdString(folder.path() + "/report.pdf");
+  answer = report;
+  EXPECT_EQ(printer.printText({"norm", {"  SiO2   50.00", "  TiO2    1.00"}}), std::nullopt);
+  EXPECT_EQ(readWholeFile(report.toStdString()).rfind("%PDF", 0), 0u);
+  answer = std::nullopt;  // declined: nothing written, nothing more to say
+  EXPECT_EQ(printer.printText({"norm", {"x"}}), std::nullopt);
+  answer = QString::fromStdString(folder.path() + "/none/report.pdf");
+  EXPECT_EQ(printer.printText({"norm", {"x"}}), "cannot write " + folder.path() + "/none/report.pdf");
+  EXPECT_EQ(asked, 4);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,6 +42,46 @@ struct Window {
   ui::ScriptedPrompts prompts{transcript};
   Window() { testing::fillSelectData(store); }
 };
+
+TEST(SubSelectView, ShowsTheWindowsTextsAndTheCriteriaInForce) {
+  testing::qtApp();
+  Window w;
+  w.criteria.limits = {{1, 45.0f, 52.0f}};
+  w.criteria.exclude = {{2, "basalt"}};
+  data::SubSelect model(w.store, w.criteria, w.prompts);
+  SubSelectView view(model);
+
+  EXPECT_EQ(view.windowTitle(), QString("Selection window"));
+  // Names show their sub- and superscripts, not their markup.
+  EXPECT_EQ(texts(view.list(1)), (QStringList{"Jcode", "Kcode", "Lcode", "SiO2", "Type", QString::fromUtf8("Fe₂O₃")}));
+  EXPECT_EQ(view.list(2)->count(), 0);
+  EXPECT_EQ(texts(view.list(3)), QStringList{"        SiO2:45 to 52"});
+  EXPECT_EQ(view.list(4)->count(), 0);
+  EXPECT_EQ(texts(view.list(5)), QStringList{"        Type = basalt"});
+  // SiO2 45 and 52 are within the limits; "Basalt" is not the excluded "basalt".
+  EXPECT_EQ(view.countLabel()->text(), QString("2 of 6 samples selected"));
+  EXPECT_EQ(view.hintLabel()->text(), QString("Click a value in the Values list to add it to the MATCH List"));
+  EXPECT_TRUE(view.matchOption()->isChecked());
+  EXPECT_FALSE(view.excludeOption()->isChecked());
+  EXPECT_TRUE(view.activeBox()->isChecked());
+  EXPECT_EQ(view.activeBox()->text(), QString("active"));
+  EXPECT_EQ(view.findChild<QLabel*>("removeHint")->text(), QString("DoubleClick an item to remove it"));
+
+  QStringList groups;
+  for (const QGroupBox* box : view.findChildren<QGroupBox*>()) groups << box->title();
+  EXPECT_TRUE(groups.contains("Set Numerical Limits"));
+  const struct {
+    const char* name;
+    const char* caption;
+  } buttons[] = {{"cmdAddLimits", "Add to limits"}, {"cmdEditLimit", "Edit Limit"}, {"cmdDeleteLimit", "Delete Limit"},
+                 {"cmdClearAll", "Clear all"},      {"cmdDone", "Done"}};
+  for (const auto& b : buttons) {
+    QPushButton* button = view.commandButton(b.name);
+    ASSERT_NE(button, nullptr) << b.name;
+    EXPECT_EQ(button->text(), QString(b.caption));
+    EXPECT_FALSE(button->autoDefault()) << b.name;  // Enter in a box does not close the window
+  }
+}
 
 TEST(SubSelectView, ClicksAndTypingBuildTheListsAndDoneCommits) {
   testing::qtApp();

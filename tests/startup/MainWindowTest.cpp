@@ -128,6 +128,62 @@ TEST_F(MainWindowTest, NewVariableNeedsADiagramAndThenAppendsAColumn) {
   EXPECT_EQ(data.columnName[35], "Log (Rb/Sr)");
   // ATAC-4: Rb 14.3, Sr 422
   EXPECT_NEAR(data.value(1, 35), std::log10(14.3 / 422.0), 1e-5);
+  EXPECT_EQ(f.window->title(), "Lavix atacazo-ninahuilca.txt   109 rows by 35 columns");
+}
+
+TEST_F(MainWindowTest, ExitAsksTheFrontEndToClose) {
+  EXPECT_FALSE(f.window->exitRequested());
+  f.click("mOpen", {example});
+  f.click("mExit");  // a file just read holds nothing unsaved
+  EXPECT_FALSE(f.shown("Save them before leaving?"));
+  EXPECT_TRUE(f.window->exitRequested());
+}
+
+TEST_F(MainWindowTest, ExitWithUnsavedDataAsksToSaveThemFirst) {
+  f.click("mOpen", {example});
+  f.session->data.setCell(1, 1, "58");
+  f.click("mExit", {"Cancel"});
+  EXPECT_TRUE(f.shown("message: The data in memory hold computed or edited values that are not saved.\\nSave them "
+                      "before leaving?"));
+  EXPECT_FALSE(f.window->exitRequested());
+  f.click("mExit", {"Yes", "[cancel]"});  // a save that does not happen keeps the program open
+  EXPECT_FALSE(f.window->exitRequested());
+  f.click("mExit", {"Yes", "kept.txt"});
+  EXPECT_TRUE(f.window->exitRequested());
+  EXPECT_NE(readWholeFile(f.folder.path() + "/kept.txt").find("\tKcode\t"), std::string::npos);
+  ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
+}
+
+TEST_F(MainWindowTest, EveryCommandSaysWhatItDoesAndTheCommonOnesHaveKeys) {
+  for (const auto& command : f.window->commands().all())
+    EXPECT_FALSE(f.window->commands().tip(command.name).empty()) << command.name;
+  const std::pair<const char*, const char*> keys[] = {
+      {"mOpen", "Ctrl+O"}, {"mSave", "Ctrl+S"}, {"menuPrint", "Ctrl+P"}, {"mExit", "Ctrl+Q"}};
+  for (const auto& [command, sequence] : keys) EXPECT_EQ(f.window->commands().shortcut(command), sequence);
+  EXPECT_TRUE(f.window->isEnabled("mview")) << "the Preferences the start-up message names";
+}
+
+TEST_F(MainWindowTest, AFileDroppedOnTheWindowIsOpened) {
+  f.window->openDropped(examplePath());
+  EXPECT_EQ(f.window->title(), "Lavix atacazo-ninahuilca.txt   109 rows by 34 columns");
+  EXPECT_EQ(f.session->recent.caption(1), examplePath());
+}
+
+}  // namespace
+}  // namespace lavix::testing
+
+namespace lavix::testing {
+namespace {
+
+TEST(FileOperationsClipboard, ARefusedClipboardKeepsTheDataAndTheirTitle) {
+  SessionFixture f;
+  ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
+  f.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
+  f.clipboard.setText("just one field\r\n");
+  f.click("mfilops", {"Read the clipbrd", "Quit"});
+  EXPECT_TRUE(f.shown("message: incorrect data in clipbrd"));
+  EXPECT_EQ(f.session->data.rowCount, 109);
+  EXPECT_EQ(f.window->title(), "Lavix atacazo-ninahuilca.txt   109 rows by 34 columns");
 }
 
 }  // namespace

@@ -1,0 +1,121 @@
+// The preferences window: values change in memory at once and reach lxpref.ini only when saved.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/ui/FormEvent.h"
+#include "lavix/app/PreferencesForm.h"
+#include "tests/startup/SessionFixture.h"
+
+namespace lavix::testing {
+namespace {
+
+const char* const setFolderMessage =
+    "message: Set the default directory for your data files by clicking Preferences and then saving any changes";
+
+class PreferencesForm : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_EQ(f.start(), app::StartupOutcome::Ready); }
+  void run(app::PreferencesForm& form, const std::string& line) {
+    const auto parsed = ui::parseFormEvent(line);
+    ASSERT_TRUE(parsed.event) << line;
+    EXPECT_EQ(ui::applyFormEvent(form, *parsed.event), ui::EventResult::Done) << line;
+  }
+  std::string field(const app::PreferencesForm& form, const std::string& control) {
+    for (const auto& [name, text] : form.fields())
+      if (name == control) return text;
+    return "?";
+  }
+  SessionFixture f;
+};
+
+TEST_F(PreferencesForm, OptionsShowTheValuesAndChangeThemInMemory) {
+  app::PreferencesForm form(*f.session);
+  EXPECT_EQ(field(form, "ffo2"), "1");
+  EXPECT_EQ(field(form, "yax1"), "1");
+  EXPECT_EQ(field(form, "Labfont"), "10Pt DejaVu Sans");
+  for (const char* option : {"ffo1", "yax2", "Optionh", "OptionHRoff"}) run(form, std::string("click ") + option);
+  const app::Preferences& p = f.session->preferences;
+  EXPECT_EQ(p.readFilterOn, 1);
+  EXPECT_EQ(p.printerYAxisAngle, 2700);
+  EXPECT_EQ(p.histRegLabelsOn, 0);
+  EXPECT_EQ(f.session->diagram.yLabelOrientation, -1);
+  EXPECT_TRUE(f.window->isChecked("menuHorizY")) << "the main window's marks follow";
+  run(form, "click qebut");
+  EXPECT_FALSE(form.isOpen());
+  EXPECT_EQ(readWholeFile(f.folder.controls("lxpref.ini")).substr(0, 8), "900\r\n0\r\n") << "Exit writes nothing";
+}
+
+TEST_F(PreferencesForm, WindowScaleIsKeptBetweenHalfAndOne) {
+  app::PreferencesForm form(*f.session);
+  const std::pair<const char*, const char*> cases[] = {{"2", "1"}, {"0.3", "0.5"}, {"0.75", "0.75"}, {"big", "0.5"}};
+  for (const auto& [typed, kept] : cases) {
+    run(form, std::string("type winscale ") + typed);
+    run(form, "enter winscale");
+    EXPECT_EQ(form.winscaleText(), kept) << typed;
+  }
+  EXPECT_TRUE(f.shown("message: This change will occur next time you start Lavix\\nif you click 'Save new "
+                      "preferences' after closing this message!"));
+}
+
+TEST_F(PreferencesForm, MiscellaneousChangesTicksIronAndTheNextMatrix) {
+  app::PreferencesForm form(*f.session);
+  f.prompts.queueAnswers({"[cancel]"});
+  run(form, "click miscp");
+  EXPECT_EQ(f.session->preferences.largeXTickEvery, 0);
+  const float before = f.session->feRatio;
+  f.prompts.queueAnswers({".03,5,2.6,1100,-9,100,500"});
+  run(form, "click miscp");
+  EXPECT_TRUE(f.shown("numbers: Misc. Controls | Tick Height, .025 = 2.5% of axis = 0.025 | large X ticks every __ "
+                      "tick, 0 for none = 0"));
+  const app::Preferences& p = f.session->preferences;
+  EXPECT_FLOAT_EQ(p.tickHeight, 0.03f);
+  EXPECT_EQ(f.session->diagram.x.largeTickEvery, 5);
+  EXPECT_EQ(p.largeYTickEvery, 3);
+  EXPECT_EQ(p.maxColumns, 100);
+  EXPECT_EQ(p.maxRows, 500);
+  EXPECT_EQ(f.session->data.maxRows, 32767) << "the matrix in memory keeps its size";
+  // 13184.7 / 1373 - 9 x 2.303 x 0.218 - 4.499
+  EXPECT_NEAR(f.session->feRatio, 13184.7 / 1373.0 - 9 * 2.303 * 0.218 - 4.499, 1e-4);
+  EXPECT_NE(f.session->feRatio, before);
+}
+
+TEST_F(PreferencesForm, SavedPreferencesAreWhatTheNextStartReads) {
+  EXPECT_TRUE(f.shown(setFolderMessage));
+  f.folder.write("My Data/rocks.txt", "SAMPLE\tSiO2\nA\t50\n");
+  f.click("mview", {"click ffo1", "click datadir", "My Data/rocks.txt", "type winscale 0.8", "click saveini"});
+  ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
+  EXPECT_TRUE(f.shown("message: Select a data file from the directory you want to make the default"));
+  EXPECT_EQ(f.session->dataFolder, f.folder.path() + "/My Data");
+
+  SessionFixture again;
+  std::filesystem::copy(f.folder.controls("lxpref.ini"), again.folder.controls("lxpref.ini"),
+                        std::filesystem::copy_options::overwrite_existing);
+  ASSERT_EQ(again.start(), app::StartupOutcome::Ready);
+  EXPECT_FALSE(again.shown(setFolderMessage)) << "a data folder is set now";
+  EXPECT_EQ(again.session->preferences.readFilterOn, 1);
+  EXPECT_FLOAT_EQ(again.session->preferences.windowScale, 0.8f);
+  EXPECT_EQ(again.session->dataFolder, f.folder.path() + "/My Data");
+}
+
+TEST_F(PreferencesForm, AFailedWriteIsReportedAndTheWindowStaysOpen) {
+  // A folder where the file should be: the file cannot be replaced.
+  std::filesystem::remove(f.folder.controls("lxpref.ini"));
+  f.folder.write("Controls/lxpref.ini/keep", "x");
+  app::PreferencesForm form(*f.session);
+  run(form, "click saveini");
+  EXPECT_TRUE(form.isOpen());
+  EXPECT_NE(f.lastLine().find("Error# "), std::string::npos) << f.lastLine();
+  EXPECT_EQ(readWholeFile(f.folder.controls("lxpref.ini/keep")), "x");
+}
+
+TEST_F(PreferencesForm, FontAndColourReplaceTheLabelFont) {
+  app::PreferencesForm form(*f.session);
+  f.prompts.queueAnswers({"Serif, 12.4, bold, regular", "255,0,0"});
+  run(form, "click cmdFont");
+  EXPECT_EQ(field(form, "Labfont"), "12Pt Bold Serif");
+  EXPECT_EQ(f.session->symbols.textColour, 255);
+}
+
+}  // namespace
+}  // namespace lavix::testing
