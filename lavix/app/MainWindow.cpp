@@ -15,6 +15,7 @@
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/FileOperations.h"
 #include "lavix/app/Messages.h"
+#include "lavix/app/ModelCommands.h"
 #include "lavix/app/Session.h"
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/data/ResetDataMatrix.h"
@@ -38,7 +39,6 @@ const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZe
                                            "menuColor",  "menuVerticalY", "menuHorizY"};
 const char* const outputMenuCommands[] = {"menuPrint", "mnuSaveDiag", "mnuSaveDiaPage", "mnuClipPage", "mnuClipnopage",
                                           "mnuExport"};
-constexpr Placeholder modelCommands[] = {{"mpi", "&Melting and crystallisation"}, {"magmix", "&Mixing"}};
 constexpr Placeholder preferenceCommands[] = {{"mpref", "&Preferences"}};
 
 const char* const lastFileCommands[] = {"mLastFile1", "mLastFile2", "mLastFile3", "mLastFile4", "mLastFile5"};
@@ -120,7 +120,11 @@ void MainWindow::buildCommands() {
   add("mnuClipPage", "&Copy with page", mnuClipPage);
   add("mnuClipnopage", "Copy &without page", mnuClipnopage);
   add("mnuExport", "&Export picture", mnuExport);
-  addPlaceholders(modelCommands);
+  // Spider branches only so far: elsewhere the buttons stay disabled.
+  commands_.add({"model", "Model", [this](const std::string&) { model(session_); },
+                 [this] { return modelCommandsAvailable(session_); }});
+  commands_.add({"mix", "Mix", [this](const std::string&) { mix(session_); },
+                 [this] { return modelCommandsAvailable(session_); }});
   addPlaceholders(preferenceCommands);
 }
 
@@ -147,7 +151,6 @@ void MainWindow::buildMenus() {
   Menu output{"moutput", "&Output", {}};
   for (const char* name : outputMenuCommands) output.entries.push_back({name});
   menus_.push_back(std::move(output));
-  menus_.push_back(menuOf("mmodels", "&Models", modelCommands));
   menus_.push_back(menuOf("mprefs", "P&references", preferenceCommands));
 }
 

@@ -11,6 +11,7 @@
 #include "lavix/app/Preferences.h"
 #include "lavix/app/RecentFiles.h"
 #include "lavix/app/SpiderCommands.h"
+#include "lavix/app/SpiderModelState.h"
 #include "lavix/data/DataStore.h"
 #include "lavix/data/DialogExchange.h"
 #include "lavix/data/NormalisationTable.h"
@@ -85,6 +86,7 @@ class Session {
   InteractionState interaction;          // identify mode, write modes, the armed label
   diagram::OverlayTable overlays;        // library fields and labels, the user's labels
   SpiderState spider;                    // the spider diagram's pattern, samples and line mode
+  SpiderModelState models;               // the spider models' coefficients, modes, source and settings
 
   WindowState window;
 

@@ -1,0 +1,78 @@
+// The model and mix commands of the main window, spider branch.
+#include "lavix/app/ModelCommands.h"
+
+#include <string>
+#include <vector>
+
+#include "lavix/app/DiagramCommands.h"
+#include "lavix/app/ModelMessages.h"
+#include "lavix/app/Redraw.h"
+#include "lavix/app/Session.h"
+#include "lavix/app/SpiderMixForm.h"
+#include "lavix/app/SpiderModelForm.h"
+
+namespace lavix::app {
+
+namespace {
+
+// The choices of "Select Model", in the order the user sees them.
+const std::vector<std::string> modelChoices = {"batch melt",    "fractional melt", "agg fract melt", "continuous melt",
+                                               "ray fract xtal", "equi xtal",      "in situ xtal",   "ZuZaDu",
+                                               "AFC",            modelText::quit};
+
+// Identify off, then whether the command has plotted samples to work on.
+bool spiderCommandReady(Session& s, const char* noPoints) {
+  if (!diagramCommandAllowed(s) || !modelCommandsAvailable(s)) return false;
+  if (s.spider.selectedRows.empty()) {
+    ui::say(s.prompts, noPoints);
+    return false;
+  }
+  return true;
+}
+
+// The mode the model runs in; empty when the user quits.
+std::string chooseMode(Session& s, const std::string& model) {
+  if (model == "ray fract xtal" || model == "continuous melt" || model == "equi xtal" || model == "AFC")
+    return modelText::modal;
+  if (model == modelText::inverseModelName) return modelText::nonModal;
+  const int choice =
+      s.exchange.askButton(s.prompts, modelText::modalTitle, {modelText::nonModal, modelText::modal, modelText::quit}, "");
+  if (choice == 1) return modelText::nonModal;
+  if (choice == 2) return modelText::modal;
+  return {};
+}
+
+}  // namespace
+
+bool modelCommandsAvailable(const Session& s) { return s.diagram.diagramKind == "SPI"; }
+
+void model(Session& s) {
+  if (!spiderCommandReady(s, modelText::noPointsToModel)) return;
+  const int choice = s.exchange.askButton(s.prompts, modelText::selectModelTitle, modelChoices, "");
+  if (choice < 1 || choice >= static_cast<int>(modelChoices.size())) return;
+  const std::string& name = modelChoices[static_cast<std::size_t>(choice - 1)];
+  s.models.modelName = name;
+  const std::string mode = chooseMode(s, name);
+  if (mode.empty()) return;
+  s.models.modelMode = mode;
+  if (name == modelText::inverseModelName) {
+    ui::say(s.prompts, modelText::inverseModelNotYet);
+    return;
+  }
+  {
+    SpiderModelForm window(s);
+    s.prompts.runModal(window);
+  }
+  redrawDiagram(s);
+}
+
+void mix(Session& s) {
+  if (!spiderCommandReady(s, modelText::noPointsToMix)) return;
+  {
+    SpiderMixForm window(s);
+    s.prompts.runModal(window);
+  }
+  redrawDiagram(s);
+}
+
+}  // namespace lavix::app
