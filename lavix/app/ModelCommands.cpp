@@ -6,6 +6,7 @@
 
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/ModelMessages.h"
+#include "lavix/app/ModelRows.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/SpiderMixForm.h"
@@ -23,7 +24,7 @@ const std::vector<std::string> modelChoices = {"batch melt",    "fractional melt
 // Identify off, then whether the command has plotted samples to work on.
 bool spiderCommandReady(Session& s, const char* noPoints) {
   if (!diagramCommandAllowed(s) || !modelCommandsAvailable(s)) return false;
-  if (s.spider.selectedRows.empty()) {
+  if (plottedSamples(s).empty()) {
     ui::say(s.prompts, noPoints);
     return false;
   }

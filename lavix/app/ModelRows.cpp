@@ -9,6 +9,13 @@
 
 namespace lavix::app {
 
+std::vector<int16_t> plottedSamples(const Session& s) {
+  std::vector<int16_t> rows;
+  for (int16_t row : s.spider.selectedRows)
+    if (row >= 1 && row <= s.data.rowCount) rows.push_back(row);
+  return rows;
+}
+
 bool haveRoomForRows(const Session& s, int count) { return s.data.rowCount + count <= s.data.maxRows; }
 
 int appendModelRow(Session& s, const std::string& name, int16_t symbol, const std::string& label) {

@@ -84,7 +84,7 @@ std::vector<std::pair<std::string, std::string>> SpiderMixForm::fields() const {
 
 void SpiderMixForm::pickco(int slot) {
   Session& s = session_;
-  const auto& rows = s.spider.selectedRows;
+  const std::vector<int16_t> rows = plottedSamples(s);
   std::vector<std::string> items;
   for (int16_t row : rows) items.push_back(" " + s.data.sampleName[static_cast<std::size_t>(row)]);
   const int chosen = s.exchange.pickFromList(s.prompts, modelText::selectComponent + std::to_string(slot + 1), items);

@@ -234,7 +234,7 @@ void SpiderModelForm::enterModes(bool melt) {
 
 void SpiderModelForm::chooseRow(bool contaminant) {
   Session& s = session_;
-  const auto& rows = s.spider.selectedRows;
+  const std::vector<int16_t> rows = plottedSamples(s);
   std::vector<std::string> items;
   for (int16_t row : rows) items.push_back(" " + s.data.sampleName[static_cast<std::size_t>(row)]);
   const int chosen = s.exchange.pickFromList(
