@@ -343,6 +343,14 @@ void ScriptedPrompts::runModal(FormModel& form) {
   while (form.isOpen()) {
     const auto answer = nextAnswer("window " + form.formName());
     if (!answer) return;
+    // The window's controls as they stand, like `@dump fields` for the main window.
+    if (*answer == "@dump fields") {
+      std::vector<std::string> block;
+      for (const auto& [control, value] : form.fields()) block.push_back(control + "\t" + value);
+      block.emplace_back("end");
+      transcript_.block(block);
+      continue;
+    }
     const auto parsed = parseFormEvent(*answer);
     if (!parsed.event) {
       fail(3, quoted(*answer) + " is not an event of window " + form.formName() + ": " + parsed.error);

@@ -513,6 +513,7 @@ void prepareDataset(DataStore& store, const StandardTable& standards, const Norm
   recomputeNormValues(store, standards, normalisation);
 
   store.fileColumnCount = store.columnCount;
+  store.dataRowCount = store.rowCount;
   store.mergeMode = false;
 }
 

@@ -50,6 +50,7 @@ class DataStore {
   int16_t rowCount = 0;
   int16_t columnCount = 0;
   int16_t fileColumnCount = 0;  // columnCount right after the last load
+  int16_t dataRowCount = 0;     // rowCount right after the last load: rows beyond it are model rows
 
   std::vector<std::string> columnName;  // 0..maxColumns+15, display form with markup
   std::vector<std::string> sampleName;  // 0..maxRows

@@ -13,6 +13,8 @@
 #include "lavix/app/Startup.h"
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/qt/MainWindowView.h"
+#include "lavix/qt/SpimixView.h"
+#include "lavix/qt/SpimodView.h"
 #include "lavix/qt/SubSelectView.h"
 #include "lavix/qt/SymformView.h"
 #include "lavix/qt/VarformView.h"
@@ -30,6 +32,8 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
   qtui::QtPrompts prompts;
   registerSubSelectView(prompts);
   registerSymformView(prompts);
+  registerSpimodView(prompts);
+  registerSpimixView(prompts);
   prompts.registerForm("varform", [](ui::FormModel& form, QWidget* parent) -> std::unique_ptr<QDialog> {
     auto* calculator = dynamic_cast<calc::VariableCalculator*>(&form);
     if (!calculator) return nullptr;

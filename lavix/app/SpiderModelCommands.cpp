@@ -1,0 +1,63 @@
+// The model and mix commands of the main window, spider branch.
+#include "lavix/app/SpiderModelCommands.h"
+
+#include <string>
+#include <vector>
+
+#include "lavix/app/ModelMessages.h"
+#include "lavix/app/Redraw.h"
+#include "lavix/app/Session.h"
+#include "lavix/app/SpiderMixForm.h"
+#include "lavix/app/SpiderModelForm.h"
+
+namespace lavix::app {
+
+namespace {
+
+// The choices of "Select Model", in the order the user sees them.
+const std::vector<std::string> modelChoices = {"batch melt",    "fractional melt", "agg fract melt", "continuous melt",
+                                               "ray fract xtal", "equi xtal",      "in situ xtal",   "ZuZaDu",
+                                               "AFC",            modelText::quit};
+
+// The mode the model runs in; empty when the user quits.
+std::string chooseMode(Session& s, const std::string& model) {
+  if (model == "ray fract xtal" || model == "continuous melt" || model == "equi xtal" || model == "AFC")
+    return modelText::modal;
+  if (model == modelText::inverseModelName) return modelText::nonModal;
+  const int choice =
+      s.exchange.askButton(s.prompts, modelText::modalTitle, {modelText::nonModal, modelText::modal, modelText::quit}, "");
+  if (choice == 1) return modelText::nonModal;
+  if (choice == 2) return modelText::modal;
+  return {};
+}
+
+}  // namespace
+
+void spiderModel(Session& s) {
+  const int choice = s.exchange.askButton(s.prompts, modelText::selectModelTitle, modelChoices, "");
+  if (choice < 1 || choice >= static_cast<int>(modelChoices.size())) return;
+  const std::string& name = modelChoices[static_cast<std::size_t>(choice - 1)];
+  s.models.modelName = name;
+  const std::string mode = chooseMode(s, name);
+  if (mode.empty()) return;
+  s.models.modelMode = mode;
+  if (name == modelText::inverseModelName) {
+    ui::say(s.prompts, modelText::inverseModelNotYet);
+    return;
+  }
+  {
+    SpiderModelForm window(s);
+    s.prompts.runModal(window);
+  }
+  redrawDiagram(s);
+}
+
+void spiderMix(Session& s) {
+  {
+    SpiderMixForm window(s);
+    s.prompts.runModal(window);
+  }
+  redrawDiagram(s);
+}
+
+}  // namespace lavix::app
