@@ -6,13 +6,15 @@
 
 #include "common/format/NumberFormat.h"
 #include "common/text/Text.h"
-#include "lavix/app/ModelMessages.h"
+#include "lavix/models/Messages.h"
 #include "lavix/app/ModelRows.h"
 #include "lavix/app/Session.h"
 #include "lavix/models/ComponentMixing.h"
 #include "lavix/models/IsotopeAmounts.h"
 
 namespace lavix::app {
+
+namespace msg = models::messages;
 
 namespace {
 
@@ -39,7 +41,7 @@ std::vector<IsotopeColumn> isotopeSystems(const data::IsotopeColumns& i) {
 
 }  // namespace
 
-SpiderMixForm::SpiderMixForm(Session& session) : session_(session), status_(modelText::readyFirst) {}
+SpiderMixForm::SpiderMixForm(Session& session) : session_(session), status_(msg::readyFirst) {}
 
 std::string SpiderMixForm::componentName(int slot) const {
   const int row = row_[static_cast<std::size_t>(slot)];
@@ -73,7 +75,7 @@ ui::EventResult SpiderMixForm::type(const std::string& control, int index, const
 
 std::vector<std::pair<std::string, std::string>> SpiderMixForm::fields() const {
   std::vector<std::pair<std::string, std::string>> out;
-  out.emplace_back("instruct", modelText::instructions);
+  out.emplace_back("instruct", msg::spimixInstructions);
   for (int slot = 0; slot < mixSlots; ++slot) {
     const std::string index = "(" + std::to_string(slot) + ")";
     out.emplace_back("coname" + index, componentName(slot));
@@ -88,14 +90,14 @@ void SpiderMixForm::pickco(int slot) {
   const std::vector<int16_t> rows = plottedSamples(s);
   std::vector<std::string> items;
   for (int16_t row : rows) items.push_back(" " + s.data.sampleName[static_cast<std::size_t>(row)]);
-  const int chosen = s.exchange.pickFromList(s.prompts, modelText::selectComponent + std::to_string(slot + 1), items);
+  const int chosen = s.exchange.pickFromList(s.prompts, msg::selectComponent + std::to_string(slot + 1), items);
   if (chosen < 1 || chosen > static_cast<int>(rows.size())) return;
   row_[static_cast<std::size_t>(slot)] = rows[static_cast<std::size_t>(chosen - 1)];
 }
 
 void SpiderMixForm::done() {
   Session& s = session_;
-  status_ = modelText::readyAnother;
+  status_ = msg::readyAnother;
   std::string name, label;
   float sum = 0.0f;
   std::array<float, mixSlots> coefficient{};
@@ -110,7 +112,7 @@ void SpiderMixForm::done() {
   }
   if (!(sum > 0.0f)) return;
   if (!haveRoomForRows(s, 1)) {
-    ui::say(s.prompts, modelText::noRoom);
+    ui::say(s.prompts, msg::noRoomForRows);
     return;
   }
   const int row = appendModelRow(s, name, 9, label);

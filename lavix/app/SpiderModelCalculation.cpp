@@ -6,13 +6,15 @@
 
 #include "common/format/NumberFormat.h"
 #include "common/text/Text.h"
-#include "lavix/app/ModelMessages.h"
+#include "lavix/models/Messages.h"
 #include "lavix/app/ModelRows.h"
 #include "lavix/app/Session.h"
 #include "lavix/models/ModelInputs.h"
 #include "lavix/models/TraceElementModels.h"
 
 namespace lavix::app {
+
+namespace msg = models::messages;
 
 namespace {
 
@@ -55,7 +57,7 @@ std::string rowName(const Session& s, const Calculation& c, float f) {
   const SpiderModelState& m = s.models;
   std::string name = "<" + s.data.sampleName[static_cast<std::size_t>(m.sourceRow)] + ">" + "F0" +
                      format::generalFormat(f) + m.modelName + "D" + m.modeDText;
-  if (m.modelMode != modelText::modal) name += "P" + m.modePText;
+  if (m.modelMode != msg::modal) name += "P" + m.modePText;
   if (c.model == TraceModel::continuousMelt) name += format::generalFormat(m.porosity);
   if (c.model == TraceModel::afc)
     name += s.data.sampleName[static_cast<std::size_t>(m.contaminantRow)] + format::generalFormat(c.r);
@@ -133,7 +135,7 @@ bool residuesOffered(const Calculation& c) {
 void addResidues(Session& s, const Calculation& c, int firstMeltRow) {
   const int count = static_cast<int>(c.fList.size());
   if (!haveRoomForRows(s, count)) {
-    ui::say(s.prompts, modelText::noRoom);
+    ui::say(s.prompts, msg::noRoomForRows);
     return;
   }
   for (int k = 0; k < count; ++k) {
@@ -161,11 +163,11 @@ void addResidues(Session& s, const Calculation& c, int firstMeltRow) {
 // Step 1 of the calculation: the message of the first check that fails, or nothing.
 std::optional<const char*> refusal(const Session& s, TraceModel model) {
   const SpiderModelState& m = s.models;
-  if (m.pc.elementCount() == 0 || m.pc.identifierCount() == 0) return modelText::readParCoeffFirst;
-  if (!isChosenRow(s, m.sourceRow)) return modelText::selectSourceFirst;
-  if (model == TraceModel::afc && !isChosenRow(s, m.contaminantRow)) return modelText::selectContaminantFirst;
-  if (modeSum(m.modeD, m.pc.identifierCount()) == 0.0f) return modelText::mustSelectD;
-  if (m.modelMode != modelText::modal && modeSum(m.modeP, m.pc.identifierCount()) == 0.0f) return modelText::mustSelectP;
+  if (m.pc.elementCount() == 0 || m.pc.identifierCount() == 0) return msg::readParCoeffFirst;
+  if (!isChosenRow(s, m.sourceRow)) return msg::selectSourceFirst;
+  if (model == TraceModel::afc && !isChosenRow(s, m.contaminantRow)) return msg::selectContaminantFirst;
+  if (modeSum(m.modeD, m.pc.identifierCount()) == 0.0f) return msg::mustSelectD;
+  if (m.modelMode != msg::modal && modeSum(m.modeP, m.pc.identifierCount()) == 0.0f) return msg::mustSelectP;
   return std::nullopt;
 }
 
@@ -189,22 +191,22 @@ bool makeSpiderModelRows(Session& s, const SpiderModelRequest& request) {
 
   c.fList = models::parseMeltFractions(request.meltText, s.decimalSeparator);
   if (c.fList.empty()) {
-    ui::say(s.prompts, modelText::noValidF);
+    ui::say(s.prompts, msg::noValidF);
     return false;
   }
   if (static_cast<int>(c.fList.size()) > models::maxMeltFractions) {
-    ui::say(s.prompts, modelText::tooManyF);
+    ui::say(s.prompts, msg::tooManyF);
     return false;
   }
   if (!haveRoomForRows(s, static_cast<int>(c.fList.size()))) {
-    ui::say(s.prompts, modelText::noRoom);
+    ui::say(s.prompts, msg::noRoomForRows);
     return false;
   }
   m.fList = c.fList;
 
   const auto& elements = m.pc.elements;
   c.column = elementColumns(s, elements);
-  const bool modal = m.modelMode == modelText::modal;
+  const bool modal = m.modelMode == msg::modal;
   for (const auto& kd : m.pc.values) {
     c.bulkD.push_back(models::bulkCoefficient(kd, m.modeD));
     c.bulkP.push_back(models::bulkCoefficient(kd, modal ? m.modeD : m.modeP));
@@ -221,11 +223,11 @@ bool makeSpiderModelRows(Session& s, const SpiderModelRequest& request) {
   if (!c.leftEmpty.empty()) {
     std::string list;
     for (const auto& e : c.leftEmpty) list += (list.empty() ? "" : " ") + e;
-    ui::say(s.prompts, modelText::leftEmpty + list);
+    ui::say(s.prompts, msg::leftEmpty + list);
   }
 
   if (residuesOffered(c) &&
-      s.exchange.askButton(s.prompts, modelText::residuesTitle, {modelText::addResidues, modelText::skipResidues}, "") == 1)
+      s.exchange.askButton(s.prompts, msg::residuesTitle, {msg::addResidues, msg::skipResidues}, "") == 1)
     addResidues(s, c, firstRow);
   return true;
 }

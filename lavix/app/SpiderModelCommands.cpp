@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "lavix/app/ModelMessages.h"
+#include "lavix/models/Messages.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/SpiderMixForm.h"
@@ -12,37 +12,39 @@
 
 namespace lavix::app {
 
+namespace msg = models::messages;
+
 namespace {
 
 // The choices of "Select Model", in the order the user sees them.
 const std::vector<std::string> modelChoices = {"batch melt",    "fractional melt", "agg fract melt", "continuous melt",
                                                "ray fract xtal", "equi xtal",      "in situ xtal",   "ZuZaDu",
-                                               "AFC",            modelText::quit};
+                                               "AFC",            msg::quitChoice};
 
 // The mode the model runs in; empty when the user quits.
 std::string chooseMode(Session& s, const std::string& model) {
   if (model == "ray fract xtal" || model == "continuous melt" || model == "equi xtal" || model == "AFC")
-    return modelText::modal;
-  if (model == modelText::inverseModelName) return modelText::nonModal;
+    return msg::modal;
+  if (model == msg::inverseModelName) return msg::nonModal;
   const int choice =
-      s.exchange.askButton(s.prompts, modelText::modalTitle, {modelText::nonModal, modelText::modal, modelText::quit}, "");
-  if (choice == 1) return modelText::nonModal;
-  if (choice == 2) return modelText::modal;
+      s.exchange.askButton(s.prompts, msg::modalTitle, {msg::nonModal, msg::modal, msg::quitChoice}, "");
+  if (choice == 1) return msg::nonModal;
+  if (choice == 2) return msg::modal;
   return {};
 }
 
 }  // namespace
 
 void spiderModel(Session& s) {
-  const int choice = s.exchange.askButton(s.prompts, modelText::selectModelTitle, modelChoices, "");
+  const int choice = s.exchange.askButton(s.prompts, msg::selectModel, modelChoices, "");
   if (choice < 1 || choice >= static_cast<int>(modelChoices.size())) return;
   const std::string& name = modelChoices[static_cast<std::size_t>(choice - 1)];
   s.models.modelName = name;
   const std::string mode = chooseMode(s, name);
   if (mode.empty()) return;
   s.models.modelMode = mode;
-  if (name == modelText::inverseModelName) {
-    ui::say(s.prompts, modelText::inverseModelNotYet);
+  if (name == msg::inverseModelName) {
+    ui::say(s.prompts, msg::inverseModelNotYet);
     return;
   }
   {

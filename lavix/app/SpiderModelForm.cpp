@@ -6,7 +6,7 @@
 #include "common/format/NumberFormat.h"
 #include "common/text/Text.h"
 #include "common/text/TextFile.h"
-#include "lavix/app/ModelMessages.h"
+#include "lavix/models/Messages.h"
 #include "lavix/app/ModelRows.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/SpiderModelCalculation.h"
@@ -14,6 +14,8 @@
 #include "lavix/models/TraceElementModels.h"
 
 namespace lavix::app {
+
+namespace msg = models::messages;
 
 namespace {
 
@@ -25,7 +27,7 @@ const char* const buttonCaptions[][2] = {
 
 const char* const boxes[] = {"melttxt", "insituf", "liqdens", "soldens", "porosity"};
 
-std::string orSelect(const std::string& text) { return text.empty() ? modelText::select : text; }
+std::string orSelect(const std::string& text) { return text.empty() ? msg::selectLabel : text; }
 
 // Modes follow their minerals into a new file: a mineral the new file also names keeps its mode.
 std::vector<float> carriedModes(const std::vector<std::string>& oldMinerals, const std::vector<float>& oldModes,
@@ -63,7 +65,7 @@ bool SpiderModelForm::isVisible(const std::string& control) const {
   if (control == "liqdens" || control == "soldens" || control == "porosity") return continuous;
   if (control == "selcontam" || control == "contamlab") return isAfc();
   if (control == "meltmode" || control == "mpi") {
-    if (m.modelMode == modelText::modal || continuous) return false;
+    if (m.modelMode == msg::modal || continuous) return false;
     return control == "meltmode" || m.pc.identifierCount() > 0;
   }
   if (control == "mdi") return m.pc.identifierCount() > 0;
@@ -74,7 +76,7 @@ bool SpiderModelForm::isVisible(const std::string& control) const {
 }
 
 std::string SpiderModelForm::rowLabel(int row) const {
-  if (row < 1 || row > session_.data.rowCount) return modelText::select;
+  if (row < 1 || row > session_.data.rowCount) return msg::selectLabel;
   return orSelect(session_.data.sampleName[static_cast<std::size_t>(row)]);
 }
 
@@ -84,7 +86,7 @@ std::string SpiderModelForm::text(const std::string& control) const {
   if (control == "eqnlab") {
     const auto model = models::traceModelNamed(m.modelName);
     std::string equation = model ? models::traceModelEquation(*model) : "";
-    if (inverse_) equation += std::string("   ") + modelText::inverseNote;
+    if (inverse_) equation += std::string("   ") + msg::inverseNote;
     return equation;
   }
   if (control == "pcslab") return orSelect(m.pcFileName);
@@ -97,8 +99,8 @@ std::string SpiderModelForm::text(const std::string& control) const {
   if (control == "liqdens") return liquidText_;
   if (control == "soldens") return solidText_;
   if (control == "porosity") return porosityText_;
-  if (control == "fslab") return modelText::meltList;
-  if (control == "insitu2") return isAfc() ? modelText::afcRatioCaption : modelText::insituCaption;
+  if (control == "fslab") return msg::meltList;
+  if (control == "insitu2") return isAfc() ? msg::afcRatioCaption : msg::insituCaption;
   return {};
 }
 
@@ -179,8 +181,8 @@ void SpiderModelForm::readpcs() {
   Session& s = session_;
   SpiderModelState& m = s.models;
   ui::FileRequest request;
-  request.title = modelText::pcOpenTitle;
-  request.filter = modelText::pcFilter;
+  request.title = msg::pcOpenTitle;
+  request.filter = msg::pcFilter;
   request.folder = s.baseFolder + "PC";
   request.defaultName = m.pcFileName;
   request.mustExist = true;
@@ -194,14 +196,14 @@ void SpiderModelForm::readpcs() {
   }
   partition::PartitionRead read =
       partition::readPartitionTable(content, {maxModeMinerals, maxPcElements}, s.decimalSeparator);
-  for (int blank = 0; blank < read.blankLines; ++blank) ui::say(s.prompts, modelText::blankLine);
+  for (int blank = 0; blank < read.blankLines; ++blank) ui::say(s.prompts, msg::blankLine);
   const char* refused = nullptr;
   switch (read.error) {
     case partition::PartitionReadError::none: break;
-    case partition::PartitionReadError::empty: refused = modelText::pcEmpty; break;
-    case partition::PartitionReadError::noMinerals: refused = modelText::pcNoMinerals; break;
-    case partition::PartitionReadError::tooManyMinerals: refused = modelText::pcTooManyMinerals; break;
-    case partition::PartitionReadError::tooManyElements: refused = modelText::pcTooManyElements; break;
+    case partition::PartitionReadError::empty: refused = msg::pcEmpty; break;
+    case partition::PartitionReadError::noMinerals: refused = msg::pcNoMinerals; break;
+    case partition::PartitionReadError::tooManyMinerals: refused = msg::pcTooManyMinerals; break;
+    case partition::PartitionReadError::tooManyElements: refused = msg::pcTooManyElements; break;
   }
   if (refused) {
     ui::say(s.prompts, refused);
@@ -221,12 +223,12 @@ void SpiderModelForm::enterModes(bool melt) {
   SpiderModelState& m = s.models;
   const int minerals = m.pc.identifierCount();
   if (minerals == 0) {
-    ui::say(s.prompts, modelText::readPcsFile);
+    ui::say(s.prompts, msg::readPcsFile);
     return;
   }
   std::vector<float>& modes = melt ? m.modeP : m.modeD;
   std::vector<float> presets(modes.begin(), modes.begin() + minerals);
-  if (!s.exchange.askNumbers(s.prompts, melt ? modelText::modePTitle : modelText::modeDTitle, m.pc.identifiers, presets))
+  if (!s.exchange.askNumbers(s.prompts, melt ? msg::modePTitle : msg::modeDTitle, m.pc.identifiers, presets))
     return;
   for (int i = 0; i < minerals; ++i) modes[static_cast<std::size_t>(i)] = s.exchange.fieldValue[static_cast<std::size_t>(i + 1)];
   (melt ? m.modePText : m.modeDText) = models::modeText(m.pc.identifiers, modes);
@@ -238,7 +240,7 @@ void SpiderModelForm::chooseRow(bool contaminant) {
   std::vector<std::string> items;
   for (int16_t row : rows) items.push_back(" " + s.data.sampleName[static_cast<std::size_t>(row)]);
   const int chosen = s.exchange.pickFromList(
-      s.prompts, contaminant ? modelText::selectContaminantTitle : modelText::selectSourceTitle, items);
+      s.prompts, contaminant ? msg::selectContaminantTitle : msg::selectSourceTitle, items);
   if (chosen < 1 || chosen > static_cast<int>(rows.size())) return;
   (contaminant ? s.models.contaminantRow : s.models.sourceRow) = rows[static_cast<std::size_t>(chosen - 1)];
 }

@@ -8,11 +8,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "lavix/app/ModelMessages.h"
+#include "lavix/models/Messages.h"
 #include "qtui/Dialogs.h"
 #include "qtui/QtPrompts.h"
 
 namespace lavix::qt {
+
+namespace msg = models::messages;
 
 namespace {
 
@@ -22,11 +24,11 @@ QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 SpimixView::SpimixView(app::SpiderMixForm& model, QWidget* parent) : QDialog(parent), model_(model) {
   setObjectName(QStringLiteral("spimix"));
-  setWindowTitle(qtui::windowTitleFor(app::modelText::spimixTitle));
+  setWindowTitle(qtui::windowTitleFor(msg::spimixTitle));
   setMinimumWidth(480);
 
   auto* layout = new QVBoxLayout(this);
-  auto* instruct = new QLabel(qs(app::modelText::instructions));
+  auto* instruct = new QLabel(qs(msg::spimixInstructions));
   instruct->setObjectName(QStringLiteral("instruct"));
   instruct->setWordWrap(true);
   layout->addWidget(instruct);

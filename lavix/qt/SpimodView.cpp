@@ -11,12 +11,14 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "lavix/app/ModelMessages.h"
+#include "lavix/models/Messages.h"
 #include "lavix/app/SpiderModelForm.h"
 #include "qtui/Dialogs.h"
 #include "qtui/QtPrompts.h"
 
 namespace lavix::qt {
+
+namespace msg = models::messages;
 
 namespace {
 
@@ -37,7 +39,7 @@ const char* const commandButtons[] = {"calcs", "clnup", "quit"};
 
 SpimodView::SpimodView(app::SpiderModelForm& model, QWidget* parent) : QDialog(parent), model_(model) {
   setObjectName(QStringLiteral("spimod"));
-  setWindowTitle(qtui::windowTitleFor(app::modelText::spimodTitle));
+  setWindowTitle(qtui::windowTitleFor(msg::spimodTitle));
   setMinimumWidth(640);
 
   auto makeLabel = [this](const std::string& control, bool wrap) {
