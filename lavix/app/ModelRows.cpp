@@ -9,8 +9,8 @@
 
 namespace lavix::app {
 
-std::vector<int16_t> plottedSamples(const Session& s) {
-  std::vector<int16_t> rows;
+std::vector<int> plottedSamples(const Session& s) {
+  std::vector<int> rows;
   for (int16_t row : s.spider.selectedRows)
     if (row >= 1 && row <= s.data.rowCount) rows.push_back(row);
   return rows;

@@ -13,7 +13,7 @@ class Session;
 
 // The spider diagram's plotted rows that the matrix holds (a list left from a larger data set
 // may name rows that are gone): what the source, contaminant and component pickers offer.
-std::vector<int16_t> plottedSamples(const Session& session);
+std::vector<int> plottedSamples(const Session& session);
 
 // True when the matrix can take `count` more rows.
 bool haveRoomForRows(const Session& session, int count);

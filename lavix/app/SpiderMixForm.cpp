@@ -8,6 +8,7 @@
 #include "common/text/Text.h"
 #include "lavix/models/Messages.h"
 #include "lavix/app/ModelRows.h"
+#include "lavix/app/SamplePicker.h"
 #include "lavix/app/Session.h"
 #include "lavix/models/ComponentMixing.h"
 #include "lavix/models/IsotopeAmounts.h"
@@ -86,13 +87,8 @@ std::vector<std::pair<std::string, std::string>> SpiderMixForm::fields() const {
 }
 
 void SpiderMixForm::pickco(int slot) {
-  Session& s = session_;
-  const std::vector<int16_t> rows = plottedSamples(s);
-  std::vector<std::string> items;
-  for (int16_t row : rows) items.push_back(" " + s.data.sampleName[static_cast<std::size_t>(row)]);
-  const int chosen = s.exchange.pickFromList(s.prompts, msg::selectComponent + std::to_string(slot + 1), items);
-  if (chosen < 1 || chosen > static_cast<int>(rows.size())) return;
-  row_[static_cast<std::size_t>(slot)] = rows[static_cast<std::size_t>(chosen - 1)];
+  const int row = pickSample(session_, msg::selectComponent + std::to_string(slot + 1), plottedSamples(session_)).row;
+  if (row > 0) row_[static_cast<std::size_t>(slot)] = row;
 }
 
 void SpiderMixForm::done() {

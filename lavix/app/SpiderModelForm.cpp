@@ -8,6 +8,7 @@
 #include "common/text/TextFile.h"
 #include "lavix/models/Messages.h"
 #include "lavix/app/ModelRows.h"
+#include "lavix/app/SamplePicker.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/SpiderModelCalculation.h"
 #include "lavix/models/ModelInputs.h"
@@ -235,14 +236,9 @@ void SpiderModelForm::enterModes(bool melt) {
 }
 
 void SpiderModelForm::chooseRow(bool contaminant) {
-  Session& s = session_;
-  const std::vector<int16_t> rows = plottedSamples(s);
-  std::vector<std::string> items;
-  for (int16_t row : rows) items.push_back(" " + s.data.sampleName[static_cast<std::size_t>(row)]);
-  const int chosen = s.exchange.pickFromList(
-      s.prompts, contaminant ? msg::selectContaminantTitle : msg::selectSourceTitle, items);
-  if (chosen < 1 || chosen > static_cast<int>(rows.size())) return;
-  (contaminant ? s.models.contaminantRow : s.models.sourceRow) = rows[static_cast<std::size_t>(chosen - 1)];
+  const int row =
+      pickSample(session_, contaminant ? msg::selectContaminantTitle : msg::selectSourceTitle, plottedSamples(session_)).row;
+  if (row > 0) (contaminant ? session_.models.contaminantRow : session_.models.sourceRow) = static_cast<int16_t>(row);
 }
 
 void SpiderModelForm::calcs() {
