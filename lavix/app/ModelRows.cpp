@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "common/format/NumberFormat.h"
-#include "common/text/Text.h"
 #include "lavix/app/Session.h"
 
 namespace lavix::app {
@@ -47,10 +46,7 @@ std::vector<int16_t> elementColumns(const Session& s, const std::vector<std::str
 
 std::array<int16_t, 8> isotopeRatioColumns(const Session& s) {
   const data::IsotopeColumns& i = s.data.isotope;
-  int16_t lithium = 0;
-  for (int c = 1; c <= s.data.columnCount; ++c)
-    if (text::normaliseName(s.data.columnName[static_cast<std::size_t>(c)]) == "6LI/7LI") lithium = static_cast<int16_t>(c);
-  return {i.sr87Sr86, i.nd143Nd144, i.hf176Hf177, i.os187Os186, lithium, i.pb206Pb204, i.pb207Pb204, i.pb208Pb204};
+  return {i.sr87Sr86, i.nd143Nd144, i.hf176Hf177, i.os187Os186, i.li6Li7, i.pb206Pb204, i.pb207Pb204, i.pb208Pb204};
 }
 
 void removeModelRows(Session& s) {
