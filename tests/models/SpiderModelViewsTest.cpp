@@ -1,16 +1,20 @@
 // The views of `spimod` and `spimix` driven offscreen: widgets mirror the models, events reach them.
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include "lavix/app/MainWindow.h"
 #include "lavix/app/SpiderMixForm.h"
 #include "lavix/app/SpiderModelForm.h"
+#include "lavix/app/Startup.h"
 #include "lavix/qt/SpimixView.h"
 #include "lavix/qt/SpimodView.h"
+#include "qtui/QtPrompts.h"
 #include "tests/gui/QtTestApp.h"
 #include "tests/models/ModelSession.h"
 
@@ -106,6 +110,65 @@ TEST(SpimixView, ShowsTheSlotsAndForwardsItsEvents) {
   keepPicture(view, "LAVIX_SPIMIX_SCREENSHOT");
   QTest::mouseClick(view.quitButton(), Qt::LeftButton);
   EXPECT_FALSE(model.isOpen());
+}
+
+// Every prompt answered from the queue, except the windows: their Qt views open, as in the program.
+class QtWindows : public ui::ScriptedPrompts {
+ public:
+  using ScriptedPrompts::ScriptedPrompts;
+  void runModal(ui::FormModel& form) override { qt.runModal(form); }
+  qtui::QtPrompts qt;
+};
+
+// A dialog that should have been a window's view fails the test and is closed, so the run goes on.
+void closeOther(QWidget* modal) {
+  ADD_FAILURE() << "not the window's view: " << modal->metaObject()->className();
+  if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+}
+
+// The main window's one model and one mix command reach the spider views on a spider diagram.
+TEST(SpiderModelViews, TheMainWindowsModelAndMixOpenThem) {
+  lavix::testing::TempProgramFolder folder;
+  folder.write("Controls/Spider.txt", testing::modelPattern);
+  folder.write("Data Files/models.txt", testing::modelData);
+  ui::Transcript transcript;
+  QtWindows prompts(transcript, folder.path());
+  registerSpimodView(prompts.qt);
+  registerSpimixView(prompts.qt);
+  ui::ScriptedClipboard clipboard;
+  app::Session s(prompts, clipboard, folder.path(), '.');
+  app::MainWindow window(s);
+  app::startUp(s);
+  prompts.queueAnswers({"Data Files/models.txt"});
+  window.click("mOpen", "");
+  prompts.queueAnswers({"#1", "[all]"});
+  window.click("mspider", "");
+
+  prompts.queueAnswers({"batch melt", "Modal"});
+  std::string modelLabel;
+  lavix::testing::whenModalShows([&modelLabel](QWidget* modal) {
+    auto* view = dynamic_cast<SpimodView*>(modal);
+    if (!view) return closeOther(modal);
+    modelLabel = view->label("modlab")->text().toStdString();
+    view->button("quit")->click();
+  });
+  EXPECT_EQ(window.click("model", ""), ui::EventResult::Done);
+  EXPECT_EQ(modelLabel, "batch melt Modal");
+
+  prompts.queueAnswers({"SRC"});
+  lavix::testing::whenModalShows([](QWidget* modal) {
+    auto* view = dynamic_cast<SpimixView*>(modal);
+    if (!view) return closeOther(modal);
+    view->pickButton(0)->click();
+    QTest::keyClicks(view->coefficientBox(0), "1");
+    view->doneButton()->click();
+    view->quitButton()->click();
+  });
+  EXPECT_EQ(window.click("mix", ""), ui::EventResult::Done);
+  ASSERT_EQ(s.data.rowCount, 4);
+  // The redraw after the window drew the mix with the samples.
+  EXPECT_EQ(s.drawn.spiderPoints.back().row, 4);
+  EXPECT_EQ(prompts.pendingAnswers(), 0U);
 }
 
 }  // namespace
