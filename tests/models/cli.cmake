@@ -14,6 +14,9 @@ lavix_models_cli_test(batch_melt batch_melt.lvb 0
   "<PM-SM89>F0 .01batch meltD 55ol  25opx  12cpx  8gt P 10ol  20opx  40cpx  30gt 	9	"
   "	 40.88239	 84.80042	"
   "P 10ol  20opx  40cpx  30gt R	25	"
+  # what the redraw drew: the melts (9, -9) and residues (25, -25) as log10 of the normalised value
+  "111	9	2	1.98"
+  "115	25	4	-0.79"
   "batch-melt.svg::F=5%"
   "batch-melt.svg::F=15% R"
   "title: Lavix merged files    110 rows by 34 columns")
