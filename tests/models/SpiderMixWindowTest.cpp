@@ -36,13 +36,5 @@ TEST(SpiderMixWindow, BlankCellsCountZeroAndAZeroSumAddsNothing) {
   EXPECT_EQ(f.plotted(), (std::vector<int>{1, 2, 3}));
 }
 
-TEST(SpiderMixWindow, NeedsPlottedSamples) {
-  ModelSession f;
-  f.click("newx", {"[clear]"});
-  f.click("mix");
-  EXPECT_TRUE(f.shown("message: No data points to mix"));
-  EXPECT_FALSE(f.shown("window: spimix"));
-}
-
 }  // namespace
 }  // namespace lavix::testing

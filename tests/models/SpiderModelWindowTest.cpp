@@ -163,7 +163,7 @@ TEST(SpiderModelWindow, RefusedFilesLeaveTheTableAsItWas) {
   EXPECT_EQ(f.s().models.pc.elementCount(), 1);
 }
 
-TEST(SpiderModelWindow, CommandNeedsPlottedSamplesAndOffersTheModels) {
+TEST(SpiderModelWindow, CommandsNeedPlottedSamplesAndModelOffersTheModels) {
   ModelSession f;
   f.click("model", {"ZuZaDu"});
   EXPECT_TRUE(f.shown("buttons: Select Model | batch melt | fractional melt | agg fract melt | continuous melt | ray "
@@ -174,6 +174,9 @@ TEST(SpiderModelWindow, CommandNeedsPlottedSamplesAndOffersTheModels) {
   f.click("newx", {"[clear]"});
   f.click("model");
   EXPECT_TRUE(f.shown("message: No data points to model"));
+  f.click("mix");
+  EXPECT_TRUE(f.shown("message: No data points to mix"));
+  EXPECT_FALSE(f.shown("window: spimix"));
 }
 
 // Every shipped file that fits the window's ten minerals reads without complaint.
