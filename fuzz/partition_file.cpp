@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         settings.inverse = inverse;
         settings.insituFraction = kd.empty() ? 0.5f : kd.front();
         for (float f : {0.001f, 0.5f, 1.0f, 2.0f}) {
-          const auto value = models::modelConcentration(model, 10.0f, d, p, f, settings);
+          const auto value = models::traceModelConcentration(model, 10.0f, d, p, f, settings);
           if (value && !std::isfinite(*value)) __builtin_trap();
         }
       }

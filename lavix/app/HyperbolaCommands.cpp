@@ -112,7 +112,7 @@ void leastSquaresFit(Session& s) {
 
 }  // namespace
 
-void mixingHyperbola(Session& s) {
+void xyMix(Session& s) {
   const int choice =
       s.exchange.askButton(s.prompts, msg::hyperbolaFrom, {msg::twoEndpoints, msg::leastSquares, msg::quitChoice}, "tlq");
   if (choice == 1) twoEndpoints(s);

@@ -8,6 +8,6 @@ class Session;
 
 // "Calculate mixing hyperbola from:", the curve and its keep-or-delete question, then a redraw.
 // The caller has checked that there are plotted points.
-void mixingHyperbola(Session& session);
+void xyMix(Session& session);
 
 }  // namespace lavix::app

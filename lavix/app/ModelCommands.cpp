@@ -75,7 +75,7 @@ void mix(Session& s) {
   if (!mixAvailable(s) || !havePoints(s, msg::noPointsToMix)) return;
   const std::string& kind = s.diagram.diagramKind;
   if (kind == "SPI") spiderMix(s);
-  else if (kind == "XY") mixingHyperbola(s);
+  else if (kind == "XY") xyMix(s);
   else clipTriangle(s);
 }
 

@@ -119,7 +119,7 @@ void writeModelRow(Session& s, Calculation& c, int row, float f) {
       continue;
     }
     const float c0 = s.data.value(s.models.sourceRow, column);
-    const auto value = models::modelConcentration(c.model, c0, c.bulkD[i], c.bulkP[i], f, c.settings);
+    const auto value = models::traceModelConcentration(c.model, c0, c.bulkD[i], c.bulkP[i], f, c.settings);
     if (value) setModelValue(s, row, column, *value);
     else c.noteEmpty(elements[i]);
   }

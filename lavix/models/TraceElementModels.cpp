@@ -66,7 +66,7 @@ std::optional<TraceModel> traceModelNamed(std::string_view name) {
 
 const char* traceModelEquation(TraceModel model) { return textOf(model).equation; }
 
-std::optional<float> modelConcentration(TraceModel model, float c0, float d, float p, float f,
+std::optional<float> traceModelConcentration(TraceModel model, float c0, float d, float p, float f,
                                         const ModelSettings& settings) {
   const bool inverse = settings.inverse;
   switch (model) {

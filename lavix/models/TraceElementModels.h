@@ -53,7 +53,7 @@ struct ModelSettings {
 // melting, f = 1 in situ, G = 0 inverted), or any result that is not a finite number. With
 // P = 0 the fractional models take the limit of G^(1/P), e^(-F/D). D = 0 is the caller's:
 // such an element is written as 0 without an equation.
-std::optional<float> modelConcentration(TraceModel model, float c0, float bulkD, float bulkP, float f,
+std::optional<float> traceModelConcentration(TraceModel model, float c0, float bulkD, float bulkP, float f,
                                         const ModelSettings& settings);
 
 // AFC after DePaolo (1981), Cm0 the magma's and Ca the assimilant's concentration, r the

@@ -54,7 +54,7 @@ TEST(TraceElementModels, ForwardEquationsMatchHandCalculations) {
   settings.insituFraction = 0.2f;
   for (const HandCase& c : cases) {
     SCOPED_TRACE(traceModelName(c.model));
-    expectValue(modelConcentration(c.model, 10.0f, c.d, c.p, c.f, settings), c.expected);
+    expectValue(traceModelConcentration(c.model, 10.0f, c.d, c.p, c.f, settings), c.expected);
   }
 }
 
@@ -62,34 +62,34 @@ TEST(TraceElementModels, InverseGivesTheSourceBack) {
   ModelSettings inverse;
   inverse.inverse = true;
   inverse.insituFraction = 0.2f;
-  expectValue(modelConcentration(TraceModel::batchMelt, 10, 0.1f, 0.1f, 0.05f, inverse), 1.45);  // 10 x 0.145
+  expectValue(traceModelConcentration(TraceModel::batchMelt, 10, 0.1f, 0.1f, 0.05f, inverse), 1.45);  // 10 x 0.145
   for (TraceModel model : allTraceModels) {
     if (model == TraceModel::afc) continue;
     SCOPED_TRACE(traceModelName(model));
     ModelSettings forward = inverse;
     forward.inverse = false;
-    const auto product = modelConcentration(model, 10, 0.1f, 0.2f, 0.1f, forward);
+    const auto product = traceModelConcentration(model, 10, 0.1f, 0.2f, 0.1f, forward);
     ASSERT_TRUE(product);
-    expectValue(modelConcentration(model, *product, 0.1f, 0.2f, 0.1f, inverse), 10.0);
+    expectValue(traceModelConcentration(model, *product, 0.1f, 0.2f, 0.1f, inverse), 10.0);
   }
 }
 
 TEST(TraceElementModels, EquationsWithoutAValueLeaveTheCellEmpty) {
   const ModelSettings normal;
   // P F > D: G = 1 - 0.2 x 0.6 / 0.1 < 0.
-  EXPECT_FALSE(modelConcentration(TraceModel::fractionalMelt, 10, 0.1f, 0.2f, 0.6f, normal));
-  EXPECT_FALSE(modelConcentration(TraceModel::aggregatedFractionalMelt, 10, 0.1f, 0.2f, 0.6f, normal));
-  EXPECT_FALSE(modelConcentration(TraceModel::fractionalMelt, 10, 0.1f, 0.1f, 1.0f, normal));  // D (1 - F) = 0
+  EXPECT_FALSE(traceModelConcentration(TraceModel::fractionalMelt, 10, 0.1f, 0.2f, 0.6f, normal));
+  EXPECT_FALSE(traceModelConcentration(TraceModel::aggregatedFractionalMelt, 10, 0.1f, 0.2f, 0.6f, normal));
+  EXPECT_FALSE(traceModelConcentration(TraceModel::fractionalMelt, 10, 0.1f, 0.1f, 1.0f, normal));  // D (1 - F) = 0
   ModelSettings allReturned;
   allReturned.insituFraction = 1.0f;
-  EXPECT_FALSE(modelConcentration(TraceModel::inSituCrystallisation, 10, 0.1f, 0.1f, 0.5f, allReturned));
+  EXPECT_FALSE(traceModelConcentration(TraceModel::inSituCrystallisation, 10, 0.1f, 0.1f, 0.5f, allReturned));
   ModelSettings inverse;
   inverse.inverse = true;
   // G = 1 - 0.1 x 1 / 0.1 = 0 inverted divides by 0.
-  EXPECT_FALSE(modelConcentration(TraceModel::fractionalMelt, 10, 0.1f, 0.1f, 1.0f, inverse));
+  EXPECT_FALSE(traceModelConcentration(TraceModel::fractionalMelt, 10, 0.1f, 0.1f, 1.0f, inverse));
   // P = 0 takes the limit of G^(1/P), e^(-F/D): 10 e^-1 / (0.1 x 0.9) and 10 (1 - e^-1) / 0.1.
-  expectValue(modelConcentration(TraceModel::fractionalMelt, 10, 0.1f, 0.0f, 0.1f, normal), 40.87549);
-  expectValue(modelConcentration(TraceModel::aggregatedFractionalMelt, 10, 0.1f, 0.0f, 0.1f, normal), 63.21206);
+  expectValue(traceModelConcentration(TraceModel::fractionalMelt, 10, 0.1f, 0.0f, 0.1f, normal), 40.87549);
+  expectValue(traceModelConcentration(TraceModel::aggregatedFractionalMelt, 10, 0.1f, 0.0f, 0.1f, normal), 63.21206);
 }
 
 // DePaolo (1981) with Cm0 = 10, Ca = 30, D = 0.1.
