@@ -1,13 +1,6 @@
 # Batch runs of the model and mix commands on the example data.
-function(lavix_models_cli_test name script expected_exit)
-  add_test(NAME models.${name}
-           COMMAND ${PROJECT_SOURCE_DIR}/tests/cli/run_cli_test.sh $<TARGET_FILE:lavix> ${LAVIX_PROGRAMFOLDER_SOURCE}
-                   ${CMAKE_CURRENT_SOURCE_DIR}/scripts/${script} ${expected_exit} ${ARGN})
-  set_tests_properties(models.${name} PROPERTIES LABELS batch ENVIRONMENT QT_QPA_PLATFORM=offscreen)
-endfunction()
-
 # F = 1 %: La = 0.687 / (0.0070105 + 0.01 (1 - 0.020570)) = 40.88 ppm from D and P of the PC file.
-lavix_models_cli_test(batch_melt batch_melt.lvb 0
+lavix_batch_test(models batch_melt batch_melt.lvb 0
   "window: spimod"
   "mdi	 55ol  25opx  12cpx  8gt "
   "message: D's\\n LA  0.007\\n CE  0.011\\n"
@@ -20,7 +13,7 @@ lavix_models_cli_test(batch_melt batch_melt.lvb 0
   "batch-melt.svg::F=5%"
   "batch-melt.svg::F=15% R"
   "title: Lavix merged files    110 rows by 34 columns")
-lavix_models_cli_test(mix mix.lvb 0
+lavix_batch_test(models mix mix.lvb 0
   "list: Select Component # 2 |  ATAC-4 |  ATAC-46 |  NINA-54"
   "rlabel	Ready for another mix"
   "1ATAC-43ATAC-46	9	"
