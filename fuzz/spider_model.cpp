@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   s.spider.selectedRows = {1, 2, 3};
   s.spider.match.column = {1, 2, 3, 4, 5, 6};
 
-  app::SpiderModelState& m = s.models;
+  app::SpiderModelState& m = s.spiderModels;
   const int choice = static_cast<int>(text::parseNumber(field[0]));
   m.modelName = models::traceModelName(models::allTraceModels[static_cast<unsigned>(choice) % 8u]);
   m.modelMode = choice % 2 ? "Modal" : "Non Modal";

@@ -29,7 +29,7 @@ int appendModelRow(Session& s, const std::string& name, int16_t symbol, const st
   d.totalFactor[r] = 1.0f;
   d.rowCount = static_cast<int16_t>(row);
   s.spider.selectedRows.push_back(static_cast<int16_t>(row));
-  s.models.rowLabels[row] = label;
+  s.spiderModels.rowLabels[row] = label;
   return row;
 }
 
@@ -55,9 +55,9 @@ void removeModelRows(Session& s) {
   // Repicking samples may have reordered the list: every model row goes, wherever it stands.
   auto& rows = s.spider.selectedRows;
   rows.erase(std::remove_if(rows.begin(), rows.end(), [keep](int16_t row) { return row > keep; }), rows.end());
-  s.models.rowLabels.erase(s.models.rowLabels.upper_bound(keep), s.models.rowLabels.end());
-  if (s.models.sourceRow > keep) s.models.sourceRow = 0;
-  if (s.models.contaminantRow > keep) s.models.contaminantRow = 0;
+  s.spiderModels.rowLabels.erase(s.spiderModels.rowLabels.upper_bound(keep), s.spiderModels.rowLabels.end());
+  if (s.spiderModels.sourceRow > keep) s.spiderModels.sourceRow = 0;
+  if (s.spiderModels.contaminantRow > keep) s.spiderModels.contaminantRow = 0;
   s.data.rowCount = static_cast<int16_t>(keep);
 }
 

@@ -92,7 +92,7 @@ class Session {
   SpiderState spider;                    // the spider diagram's pattern, samples and line mode
   StatisticsState statistics;            // regression results and file, kept lines and curves
   XyModelState xyModel;                  // R and the coefficients of the last XY model
-  SpiderModelState models;               // the spider models' coefficients, modes, source and settings
+  SpiderModelState spiderModels;         // the spider models' coefficients, modes, source and settings
 
   WindowState window;
 

@@ -17,8 +17,8 @@ namespace {
 // the curves of a series lie furthest apart.
 void drawModelLabel(const Session& s, graphics::Recording& recording, int row, graphics::Point start) {
   if (row <= s.data.dataRowCount) return;
-  const auto found = s.models.rowLabels.find(row);
-  if (found == s.models.rowLabels.end() || found->second.empty()) return;
+  const auto found = s.spiderModels.rowLabels.find(row);
+  if (found == s.spiderModels.rowLabels.end() || found->second.empty()) return;
   const int32_t height = s.labelFontHeight != 0 ? s.labelFontHeight * 3 / 4 : -125;
   const Preferences& p = s.preferences;
   recording.selectFont({p.labelFontName, height, p.labelFontBold != 0, p.labelFontItalic != 0, 0});

@@ -54,7 +54,7 @@ struct Calculation {
 };
 
 std::string rowName(const Session& s, const Calculation& c, float f) {
-  const SpiderModelState& m = s.models;
+  const SpiderModelState& m = s.spiderModels;
   std::string name = "<" + s.data.sampleName[static_cast<std::size_t>(m.sourceRow)] + ">" + "F0" +
                      format::generalFormat(f) + m.modelName + "D" + m.modeDText;
   if (m.modelMode != msg::modal) name += "P" + m.modePText;
@@ -71,7 +71,7 @@ std::string rowLabel(const Calculation& c, float f) {
 
 void copySourceIsotopes(Session& s, int row) {
   for (int16_t column : isotopeRatioColumns(s))
-    if (column > 0) s.data.setCell(row, column, s.data.cell(s.models.sourceRow, column));
+    if (column > 0) s.data.setCell(row, column, s.data.cell(s.spiderModels.sourceRow, column));
 }
 
 // The ratio columns of an element whose isotopes AFC carries along; none for other elements.
@@ -88,11 +88,11 @@ std::vector<int16_t> afcRatioColumns(const Session& s, int16_t elementColumn) {
 
 void writeAfcElement(Session& s, Calculation& c, int row, std::size_t i, float f) {
   const int16_t column = c.column[i];
-  const int source = s.models.sourceRow, contaminant = s.models.contaminantRow;
+  const int source = s.spiderModels.sourceRow, contaminant = s.spiderModels.contaminantRow;
   const float cm0 = s.data.value(source, column), ca = s.data.value(contaminant, column);
   const auto step = models::afcConcentration(cm0, ca, c.bulkD[i], f, c.r);
   if (!step) {
-    c.noteEmpty(s.models.pc.elements[i]);
+    c.noteEmpty(s.spiderModels.pc.elements[i]);
     return;
   }
   setModelValue(s, row, column, step->cm);
@@ -106,7 +106,7 @@ void writeAfcElement(Session& s, Calculation& c, int row, std::size_t i, float f
 }
 
 void writeModelRow(Session& s, Calculation& c, int row, float f) {
-  const auto& elements = s.models.pc.elements;
+  const auto& elements = s.spiderModels.pc.elements;
   for (std::size_t i = 0; i < elements.size(); ++i) {
     const int16_t column = c.column[i];
     if (column <= 0) continue;
@@ -118,7 +118,7 @@ void writeModelRow(Session& s, Calculation& c, int row, float f) {
       writeAfcElement(s, c, row, i, f);
       continue;
     }
-    const float c0 = s.data.value(s.models.sourceRow, column);
+    const float c0 = s.data.value(s.spiderModels.sourceRow, column);
     const auto value = models::traceModelConcentration(c.model, c0, c.bulkD[i], c.bulkP[i], f, c.settings);
     if (value) setModelValue(s, row, column, *value);
     else c.noteEmpty(elements[i]);
@@ -141,7 +141,7 @@ void addResidues(Session& s, const Calculation& c, int firstMeltRow) {
   for (int k = 0; k < count; ++k) {
     const int melt = firstMeltRow + k;
     const float f = c.fList[static_cast<std::size_t>(k)];
-    const std::string label = s.models.rowLabels[melt] + " R";
+    const std::string label = s.spiderModels.rowLabels[melt] + " R";
     const int row = appendModelRow(s, s.data.sampleName[static_cast<std::size_t>(melt)] + "R",
                                    static_cast<int16_t>(k == 0 ? 25 : -25), label);
     for (int16_t column : c.column) {
@@ -153,7 +153,7 @@ void addResidues(Session& s, const Calculation& c, int firstMeltRow) {
         s.data.setCell(row, column, "0");
         continue;
       }
-      const float c0 = s.data.value(s.models.sourceRow, column);
+      const float c0 = s.data.value(s.spiderModels.sourceRow, column);
       setModelValue(s, row, column, models::residueConcentration(c0, s.data.value(melt, column), f));
     }
     copySourceIsotopes(s, row);
@@ -162,7 +162,7 @@ void addResidues(Session& s, const Calculation& c, int firstMeltRow) {
 
 // Step 1 of the calculation: the message of the first check that fails, or nothing.
 std::optional<const char*> refusal(const Session& s, TraceModel model) {
-  const SpiderModelState& m = s.models;
+  const SpiderModelState& m = s.spiderModels;
   if (m.pc.elementCount() == 0 || m.pc.identifierCount() == 0) return msg::readParCoeffFirst;
   if (!isChosenRow(s, m.sourceRow)) return msg::selectSourceFirst;
   if (model == TraceModel::afc && !isChosenRow(s, m.contaminantRow)) return msg::selectContaminantFirst;
@@ -174,7 +174,7 @@ std::optional<const char*> refusal(const Session& s, TraceModel model) {
 }  // namespace
 
 bool makeSpiderModelRows(Session& s, const SpiderModelRequest& request) {
-  SpiderModelState& m = s.models;
+  SpiderModelState& m = s.spiderModels;
   const auto model = models::traceModelNamed(m.modelName);
   if (!model) return false;
   if (const auto message = refusal(s, *model)) {

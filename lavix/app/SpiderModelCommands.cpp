@@ -39,10 +39,10 @@ void spiderModel(Session& s) {
   const int choice = s.exchange.askButton(s.prompts, msg::selectModel, modelChoices, "");
   if (choice < 1 || choice >= static_cast<int>(modelChoices.size())) return;
   const std::string& name = modelChoices[static_cast<std::size_t>(choice - 1)];
-  s.models.modelName = name;
+  s.spiderModels.modelName = name;
   const std::string mode = chooseMode(s, name);
   if (mode.empty()) return;
-  s.models.modelMode = mode;
+  s.spiderModels.modelMode = mode;
   if (name == msg::inverseModelName) {
     ui::say(s.prompts, msg::inverseModelNotYet);
     return;

@@ -43,7 +43,7 @@ std::vector<float> carriedModes(const std::vector<std::string>& oldMinerals, con
 }  // namespace
 
 SpiderModelForm::SpiderModelForm(Session& session) : session_(session) {
-  SpiderModelState& m = session_.models;
+  SpiderModelState& m = session_.spiderModels;
   const auto model = models::traceModelNamed(m.modelName);
   using models::TraceModel;
   if (model == TraceModel::batchMelt || model == TraceModel::aggregatedFractionalMelt) meltText_ = "1,5,10,15";
@@ -56,10 +56,10 @@ SpiderModelForm::SpiderModelForm(Session& session) : session_(session) {
   m.porosity = text::parseNumber(porosityText_, session_.decimalSeparator);
 }
 
-bool SpiderModelForm::isAfc() const { return session_.models.modelName == "AFC"; }
+bool SpiderModelForm::isAfc() const { return session_.spiderModels.modelName == "AFC"; }
 
 bool SpiderModelForm::isVisible(const std::string& control) const {
-  const SpiderModelState& m = session_.models;
+  const SpiderModelState& m = session_.spiderModels;
   const std::string& name = m.modelName;
   const bool continuous = name == "continuous melt";
   if (control == "insituf" || control == "insitu2") return name == "in situ xtal" || isAfc();
@@ -82,7 +82,7 @@ std::string SpiderModelForm::rowLabel(int row) const {
 }
 
 std::string SpiderModelForm::text(const std::string& control) const {
-  const SpiderModelState& m = session_.models;
+  const SpiderModelState& m = session_.spiderModels;
   if (control == "modlab") return m.modelName + " " + m.modelMode;
   if (control == "eqnlab") {
     const auto model = models::traceModelNamed(m.modelName);
@@ -147,7 +147,7 @@ ui::EventResult SpiderModelForm::type(const std::string& control, int index, con
 }
 
 void SpiderModelForm::setText(const std::string& control, const std::string& typed) {
-  SpiderModelState& m = session_.models;
+  SpiderModelState& m = session_.spiderModels;
   const float value = text::parseNumber(typed, session_.decimalSeparator);
   if (control == "melttxt") {
     meltText_ = typed;
@@ -180,7 +180,7 @@ std::vector<std::pair<std::string, std::string>> SpiderModelForm::fields() const
 
 void SpiderModelForm::readpcs() {
   Session& s = session_;
-  SpiderModelState& m = s.models;
+  SpiderModelState& m = s.spiderModels;
   ui::FileRequest request;
   request.title = msg::pcOpenTitle;
   request.filter = msg::pcFilter;
@@ -221,7 +221,7 @@ void SpiderModelForm::readpcs() {
 
 void SpiderModelForm::enterModes(bool melt) {
   Session& s = session_;
-  SpiderModelState& m = s.models;
+  SpiderModelState& m = s.spiderModels;
   const int minerals = m.pc.identifierCount();
   if (minerals == 0) {
     ui::say(s.prompts, msg::readPcsFile);
@@ -238,11 +238,11 @@ void SpiderModelForm::enterModes(bool melt) {
 void SpiderModelForm::chooseRow(bool contaminant) {
   const int row =
       pickSample(session_, contaminant ? msg::selectContaminantTitle : msg::selectSourceTitle, plottedSamples(session_)).row;
-  if (row > 0) (contaminant ? session_.models.contaminantRow : session_.models.sourceRow) = static_cast<int16_t>(row);
+  if (row > 0) (contaminant ? session_.spiderModels.contaminantRow : session_.spiderModels.sourceRow) = static_cast<int16_t>(row);
 }
 
 void SpiderModelForm::calcs() {
-  if (makeSpiderModelRows(session_, {meltText_, session_.models.insituText, inverse_})) open_ = false;
+  if (makeSpiderModelRows(session_, {meltText_, session_.spiderModels.insituText, inverse_})) open_ = false;
 }
 
 void SpiderModelForm::clnup() {

@@ -35,8 +35,8 @@ void keepPicture(QWidget& view, const char* variable) {
 
 TEST(SpimodView, ShowsWhatTheModelShowsAndForwardsItsEvents) {
   testing::ModelSession f;
-  f.s().models.modelName = "batch melt";
-  f.s().models.modelMode = "Non Modal";
+  f.s().spiderModels.modelName = "batch melt";
+  f.s().spiderModels.modelMode = "Non Modal";
   app::SpiderModelForm model(f.s());
   SpimodView view(model);
   view.show();
@@ -69,8 +69,8 @@ TEST(SpimodView, ShowsWhatTheModelShowsAndForwardsItsEvents) {
 // Non-modal batch melting of a garnet lherzolite with the shipped peridotite coefficients.
 TEST(SpimodView, RendersForTheDocumentation) {
   testing::ModelSession f;
-  f.s().models.modelName = "batch melt";
-  f.s().models.modelMode = "Non Modal";
+  f.s().spiderModels.modelName = "batch melt";
+  f.s().spiderModels.modelMode = "Non Modal";
   app::SpiderModelForm model(f.s());
   SpimodView view(model);
   f.prompts.queueAnswers({"PC/peridotite-melting.PC.txt", "55,25,12,8,0", "10,20,40,30,0", "SRC"});
@@ -81,8 +81,8 @@ TEST(SpimodView, RendersForTheDocumentation) {
 
 TEST(SpimodView, AfcShowsTheRatioBoxWhichSetsTheFList) {
   testing::ModelSession f;
-  f.s().models.modelName = "AFC";
-  f.s().models.modelMode = "Modal";
+  f.s().spiderModels.modelName = "AFC";
+  f.s().spiderModels.modelMode = "Modal";
   app::SpiderModelForm model(f.s());
   SpimodView view(model);
   EXPECT_FALSE(view.box("insituf")->isHidden());

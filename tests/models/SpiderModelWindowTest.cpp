@@ -145,8 +145,8 @@ TEST(SpiderModelWindow, ModesFollowTheirMineralsIntoANewFile) {
                     "click readpcs", "PC/other.PC.txt", "@dump fields", "click quit"});
   EXPECT_TRUE(f.shown("mdi\t 60ol  40cpx "));
   EXPECT_TRUE(f.shown("mpi\tSELECT"));
-  EXPECT_EQ(f.s().models.modeD[1], 0.0f);
-  EXPECT_EQ(f.s().models.modeD[2], 40.0f);
+  EXPECT_EQ(f.s().spiderModels.modeD[1], 0.0f);
+  EXPECT_EQ(f.s().spiderModels.modeD[2], 40.0f);
 }
 
 TEST(SpiderModelWindow, RefusedFilesLeaveTheTableAsItWas) {
@@ -156,11 +156,11 @@ TEST(SpiderModelWindow, RefusedFilesLeaveTheTableAsItWas) {
   f.click("model", {"batch melt", "Modal", "click readpcs", "PC/unit.PC.txt", "click readpcs", "PC/wide.PC.txt",
                     "click readpcs", "[cancel]", "click quit"});
   EXPECT_TRUE(f.shown("message: The model window takes a partition-coefficient file of at most 10 minerals"));
-  EXPECT_EQ(f.s().models.pc.identifierCount(), 2);
-  EXPECT_NE(f.s().models.pcFileName.find("unit.PC.txt"), std::string::npos);
+  EXPECT_EQ(f.s().spiderModels.pc.identifierCount(), 2);
+  EXPECT_NE(f.s().spiderModels.pcFileName.find("unit.PC.txt"), std::string::npos);
   f.click("model", {"batch melt", "Modal", "click readpcs", "PC/blank.PC.txt", "click quit"});
   EXPECT_TRUE(f.shown("message: blank line found in file"));
-  EXPECT_EQ(f.s().models.pc.elementCount(), 1);
+  EXPECT_EQ(f.s().spiderModels.pc.elementCount(), 1);
 }
 
 TEST(SpiderModelWindow, CommandsNeedPlottedSamplesAndModelOffersTheModels) {
