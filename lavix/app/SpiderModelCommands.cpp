@@ -1,4 +1,4 @@
-// The model and mix commands of the main window, spider branch.
+// The spider branches of the model and mix commands: the model list, then the windows.
 #include "lavix/app/SpiderModelCommands.h"
 
 #include <string>

@@ -1,4 +1,4 @@
-// The model command on an XY diagram: a magma's path under one of seven processes, drawn from a
+// The XY branch of the model command: a magma's path under one of seven processes, drawn from a
 // chosen parent (and assimilant) over a range of F.
 #pragma once
 
