@@ -21,12 +21,6 @@ std::vector<std::string> splitFields(std::string_view line) {
   return fields;
 }
 
-// The partition-coefficient file is read one "item" per line: up to the first comma.
-std::string_view firstItem(std::string_view line) {
-  const auto comma = line.find(',');
-  return comma == std::string_view::npos ? line : line.substr(0, comma);
-}
-
 std::string withoutQuotes(std::string_view line) {
   std::string out;
   for (char c : line)
@@ -42,47 +36,17 @@ int16_t parseCode(std::string_view field, char decimalSeparator) {
 
 }  // namespace
 
-float PartitionTable::k(int element, int identifier) const {
-  if (element < 1 || element > elementCount() || identifier < 1) return 0;
-  const auto& row = values[static_cast<std::size_t>(element - 1)];
-  if (identifier > static_cast<int>(row.size())) return 0;
-  return row[static_cast<std::size_t>(identifier - 1)];
-}
-
 ReadResult<PartitionTable> readPartitionCoefficients(std::string_view content, char decimalSeparator) {
+  partition::PartitionRead read =
+      partition::readPartitionTable(content, {maxIdentifiers, maxTraceElements}, decimalSeparator);
   ReadResult<PartitionTable> result;
-  const auto lines = text::splitLineViews(content);
-  if (lines.empty() || text::trim(firstItem(lines[0])).empty()) {
-    result.error = messages::pcFileEmpty;
-    return result;
-  }
-  const auto header = splitFields(firstItem(lines[0]));
-  if (header.size() < 2) {
-    result.error = messages::pcFileNoMinerals;
-    return result;
-  }
-  if (header.size() - 1 > maxIdentifiers) {
-    result.error = messages::pcFileTooManyMinerals;
-    return result;
-  }
-  PartitionTable& table = result.value;
-  table.identifiers.assign(header.begin() + 1, header.end());
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::string_view item = firstItem(lines[i]);
-    if (text::trim(item).empty()) {
-      result.notices.emplace_back(messages::blankLine);
-      continue;
-    }
-    if (table.elementCount() == maxTraceElements) {
-      result.error = messages::pcFileTooManyElements;
-      return result;
-    }
-    const auto fields = splitFields(item);
-    table.elements.push_back(text::toUpper(text::trim(fields.empty() ? std::string() : fields[0])));
-    std::vector<float> row(table.identifiers.size(), 0.0F);
-    for (std::size_t m = 0; m < row.size() && m + 1 < fields.size(); ++m)
-      row[m] = text::parseNumber(fields[m + 1], decimalSeparator);
-    table.values.push_back(std::move(row));
+  result.notices.assign(static_cast<std::size_t>(read.blankLines), messages::blankLine);
+  switch (read.error) {
+    case partition::PartitionReadError::none: result.value = std::move(read.table); break;
+    case partition::PartitionReadError::empty: result.error = messages::pcFileEmpty; break;
+    case partition::PartitionReadError::noMinerals: result.error = messages::pcFileNoMinerals; break;
+    case partition::PartitionReadError::tooManyMinerals: result.error = messages::pcFileTooManyMinerals; break;
+    case partition::PartitionReadError::tooManyElements: result.error = messages::pcFileTooManyElements; break;
   }
   return result;
 }

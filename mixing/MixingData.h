@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/partition/PartitionFile.h"
+
 namespace lavix::mixing {
 
 inline constexpr int defaultRowCount = 500;
@@ -29,14 +31,7 @@ struct OxideTable {
 };
 
 // Partition coefficients K(t, m): element t (1..ntr) in the mineral of identifier m (1..12).
-struct PartitionTable {
-  std::vector<std::string> identifiers;
-  std::vector<std::string> elements;       // upper-cased names
-  std::vector<std::vector<float>> values;  // values[t-1][m-1]
-  int elementCount() const { return static_cast<int>(elements.size()); }
-  int identifierCount() const { return static_cast<int>(identifiers.size()); }
-  float k(int element, int identifier) const;  // 0 outside the table
-};
+using PartitionTable = partition::PartitionTable;
 
 // One analysis of a rock or mineral file as read, before it is placed in the matrix.
 struct Analysis {

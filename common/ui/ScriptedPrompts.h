@@ -38,7 +38,8 @@ struct PromptsAborted {};
 //   colour       r,g,b (whole numbers 0..255)
 //   font         name, size, bold, italic: "bold"/"italic", "regular" or true/false, yes/no,
 //                1/0; an empty or missing trailing field keeps the dialog's value
-//   window       its events: click CONTROL [ITEM], type CONTROL [#n] TEXT, enter ..., key ...
+//   window       its events: click CONTROL [ITEM], type CONTROL [#n] TEXT, enter ..., key ...;
+//                "@dump fields" prints the window's controls
 // [cancel] cancels what can be cancelled: input, numeric input, file, colour and font
 // dialogs, a message box with a Cancel button, a button menu with a "Quit..." choice, a list
 // (as Quit). An unanswered prompt, or an answer that does not fit, is a failure: the prompt

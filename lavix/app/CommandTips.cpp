@@ -53,8 +53,6 @@ constexpr Tip tips[] = {
     {"mnuClipPage", "Copy the diagram with its page to the clipboard"},
     {"mnuClipnopage", "Copy the diagram without its page to the clipboard"},
     {"mnuExport", "Save the diagram as a PNG, SVG or PDF picture"},
-    {"mpi", "Draw melting and crystallisation models over the diagram"},
-    {"magmix", "Draw mixing models over the diagram"},
     {"linRegress", "Fit a regression line through the plotted samples (histogram: a normal curve; spider: "
                    "normalise to a sample)"},
     {"poisson", "Draw a Poisson distribution over the histogram"},

@@ -9,6 +9,10 @@ namespace lavix::app {
 
 namespace msg = models::messages;
 
+bool keepNewLine(Session& s, const std::string& title) {
+  return s.exchange.askButton(s.prompts, title, {msg::addToPlot, msg::deleteLine}, "ad") == 1;
+}
+
 CurveOutcome offerCurve(Session& s, const std::vector<models::CurvePoint>& points, const std::string& tickList,
                         const std::string& endMemberName) {
   diagram::PlotValues& plot = s.diagram.plot;
@@ -21,7 +25,7 @@ CurveOutcome offerCurve(Session& s, const std::vector<models::CurvePoint>& point
   }
   redrawDiagram(s);
   const std::string title = tickList.empty() ? std::string() : msg::ticksInPercentOf + endMemberName + "\n" + tickList;
-  if (s.exchange.askButton(s.prompts, title, {msg::addToPlot, msg::deleteLine}, "ad") != 1) {
+  if (!keepNewLine(s, title)) {
     plot.plotRowCount = before;
     redrawDiagram(s);
     return CurveOutcome::deleted;

@@ -12,6 +12,9 @@ class Session;
 
 enum class CurveOutcome { kept, deleted, noRoom };
 
+// The keep-or-delete question of a new line: "Add this to plot" (true) or "Delete this line".
+bool keepNewLine(Session& session, const std::string& title);
+
 // The points (data units) go to the spare plotted entries and the diagram is redrawn with
 // them; "Add this to plot" keeps them until the diagram is set up anew, "Delete this line"
 // takes them off again. The question's title names the ticks ("Ticks in % of " + end member)

@@ -1,6 +1,7 @@
 // Component values of the current diagram and the end-member picker.
 #include "lavix/app/EndMembers.h"
 
+#include "lavix/app/SamplePicker.h"
 #include "lavix/app/Session.h"
 #include "lavix/models/Messages.h"
 
@@ -24,21 +25,17 @@ std::optional<models::AxisComponents> diagramComponents(Session& s) {
 }
 
 EndMemberPick pickEndMember(Session& s, const models::AxisComponents& components, const std::string& prompt) {
-  std::vector<std::string> items;
-  for (int row = 1; row <= s.data.rowCount; ++row) items.push_back(" " + s.data.sampleName[static_cast<std::size_t>(row)]);
-  items.push_back(std::string(" ") + msg::newAnalysisItem);
-  const int chosen = s.exchange.pickFromList(s.prompts, prompt, items);
+  std::vector<int> rows;
+  for (int row = 1; row <= s.data.rowCount; ++row) rows.push_back(row);
+  const SamplePick chosen = pickSample(s, prompt, rows, msg::newAnalysisItem);
   EndMemberPick pick;
-  if (chosen < 1) return pick;
-  if (chosen > s.data.rowCount) {
-    pick.outcome = PickOutcome::newAnalysis;
-    return pick;
-  }
-  pick.row = chosen;
-  pick.name = s.data.sampleName[static_cast<std::size_t>(chosen)];
+  if (chosen.extra) pick.outcome = PickOutcome::newAnalysis;
+  if (chosen.row == 0) return pick;
+  pick.row = chosen.row;
+  pick.name = s.data.sampleName[static_cast<std::size_t>(chosen.row)];
   const models::ComponentData data = componentData(s);
   for (std::size_t k = 0; k < components.parts.size(); ++k) {
-    const std::optional<double> value = models::componentValue(data, components.parts[k], chosen);
+    const std::optional<double> value = models::componentValue(data, components.parts[k], chosen.row);
     if (!value) {
       ui::say(s.prompts, msg::isotopeUnreadable);
       pick.outcome = PickOutcome::unreadable;

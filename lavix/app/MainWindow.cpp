@@ -18,7 +18,6 @@
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/FileOperations.h"
 #include "lavix/app/Messages.h"
-#include "lavix/app/MixCommands.h"
 #include "lavix/app/ModelCommands.h"
 #include "lavix/app/PreferencesForm.h"
 #include "lavix/app/Session.h"
@@ -44,7 +43,6 @@ const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZe
                                            "menuColor",  "menuVerticalY", "menuHorizY"};
 const char* const outputMenuCommands[] = {"menuPrint", "mnuSaveDiag", "mnuSaveDiaPage", "mnuClipPage", "mnuClipnopage",
                                           "mnuExport"};
-constexpr Placeholder modelCommands[] = {{"mpi", "&Melting and crystallisation"}, {"magmix", "&Mixing"}};
 
 const char* const lastFileCommands[] = {"mLastFile1", "mLastFile2", "mLastFile3", "mLastFile4", "mLastFile5"};
 
@@ -135,8 +133,11 @@ void MainWindow::buildCommands() {
   add("fliporder", "1-n n-1", flipOrder);
   add("cmdRem", "NB off", cmdRem);
   add("linRegress", "Regress", linRegress);
-  add("mix", "Mix", mix);
-  add("model", "Model", model);
+  // One button each; what they do, and whether they do anything, follows the diagram kind.
+  commands_.add({"mix", "Mix", [this](const std::string&) { mix(session_); },
+                 [this] { return mixAvailable(session_); }});
+  commands_.add({"model", "Model", [this](const std::string&) { model(session_); },
+                 [this] { return modelAvailable(session_); }});
   add("poisson", "&Poisson distribution", poisson);
   commands_.add({"maddpara", "&New variable", [this](const std::string&) { maddpara(); }, {}});
   commands_.add({"mReset", "&Reset data matrix", [this](const std::string&) { mReset(); }, {}});
@@ -152,7 +153,6 @@ void MainWindow::buildCommands() {
   add("mnuClipPage", "&Copy with page", mnuClipPage);
   add("mnuClipnopage", "Copy &without page", mnuClipnopage);
   add("mnuExport", "&Export picture", mnuExport);
-  addPlaceholders(modelCommands);
   add("mview", "&Preferences", mview);
 }
 
@@ -180,9 +180,7 @@ void MainWindow::buildMenus() {
   Menu output{"moutput", "&Output", {}};
   for (const char* name : outputMenuCommands) output.entries.push_back({name});
   menus_.push_back(std::move(output));
-  Menu models = menuOf("mmodels", "&Models", modelCommands);
-  models.entries.insert(models.entries.begin(), {{"model"}, {"mix"}});
-  menus_.push_back(std::move(models));
+  menus_.push_back(Menu{"mmodels", "&Models", {{"model"}, {"mix"}}});
   menus_.push_back(Menu{"mprefs", "P&references", {{"mview"}}});
 }
 

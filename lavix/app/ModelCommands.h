@@ -1,29 +1,21 @@
-// The model command on an XY diagram: a magma's path under one of seven processes, drawn from a
-// chosen parent (and assimilant) over a range of F.
+// The main window's `model` and `mix` commands: one button each, doing what the diagram kind
+// calls for.
 #pragma once
-
-#include <array>
-
-#include "lavix/models/Components.h"
-#include "lavix/models/XyModel.h"
 
 namespace lavix::app {
 
 class Session;
 
-// What the next run starts from.
-struct XyModelState {
-  float r = 1;  // dMa/dMfc, the last value used
-  std::array<float, models::componentCount> d{};  // the last coefficients, components 1..4
-};
-
-// model: on an XY diagram, the model list and the run; other kinds are modelled elsewhere.
+// model: "SPI" the spider models (`spimod`), "XY" the XY models; "No data points to model"
+// without plotted points. Nothing on other kinds, where the button is hidden.
 void model(Session& session);
 
-// One model run with its end members, coefficients, F range and "Select Option" loop.
-void runXyModel(Session& session, models::Process process);
+// mix: "SPI" component mixing (`spimix`), "XY" the mixing hyperbola, "TRI" the clipping of the
+// triangle ("Quad"); "No data points to mix" without plotted points. Nothing on a histogram.
+void mix(Session& session);
 
-// True when an axis name can be modelled: none of "+*-#@&^", except the name FeO*.
-bool modelledAxisName(const std::string& name);
+// Whether the commands do something on the current diagram: the menu enables them by this.
+bool modelAvailable(const Session& session);
+bool mixAvailable(const Session& session);
 
 }  // namespace lavix::app

@@ -8,12 +8,13 @@
 #include "common/ui/PrinterPort.h"
 #include "common/ui/Prompts.h"
 #include "lavix/app/Interaction.h"
-#include "lavix/app/ModelCommands.h"
 #include "lavix/app/PageLayout.h"
 #include "lavix/app/Preferences.h"
 #include "lavix/app/RecentFiles.h"
 #include "lavix/app/SpiderCommands.h"
+#include "lavix/app/SpiderModelState.h"
 #include "lavix/app/StatisticsCommands.h"
+#include "lavix/app/XyModelCommands.h"
 #include "lavix/data/DataStore.h"
 #include "lavix/data/DialogExchange.h"
 #include "lavix/data/NormalisationTable.h"
@@ -95,6 +96,7 @@ class Session {
   SpiderState spider;                    // the spider diagram's pattern, samples and line mode
   StatisticsState statistics;            // regression results and file, kept lines and curves
   XyModelState xyModel;                  // R and the coefficients of the last XY model
+  SpiderModelState spiderModels;         // the spider models' coefficients, modes, source and settings
 
   WindowState window;
 

@@ -6,6 +6,7 @@
 #include "common/format/NumberFormat.h"
 #include "common/text/Text.h"
 #include "common/text/TextFile.h"
+#include "lavix/app/CurveDrawing.h"
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/Interaction.h"
 #include "lavix/app/Redraw.h"
@@ -45,8 +46,7 @@ int countOverClasses(const diagram::HistogramCounts& counts, int classes) {
 void offerDistribution(Session& s, std::vector<models::XYPoint> curve) {
   s.statistics.keptLines.push_back(std::move(curve));
   redrawDiagram(s);
-  if (s.exchange.askButton(s.prompts, msg::removeOrKeep, {msg::addToPlot, msg::deleteLine}, "ad") != 1)
-    s.statistics.keptLines.pop_back();
+  if (!keepNewLine(s, msg::removeOrKeep)) s.statistics.keptLines.pop_back();
   redrawDiagram(s);
 }
 

@@ -502,9 +502,10 @@ void prepareDataset(DataStore& store, const StandardTable& standards, const Norm
       {"206PB/204PB", &IsotopeColumns::pb206Pb204}, {"207PB/204PB", &IsotopeColumns::pb207Pb204},
       {"208PB/204PB", &IsotopeColumns::pb208Pb204}, {"87SR/86SR", &IsotopeColumns::sr87Sr86},
       {"143ND/144ND", &IsotopeColumns::nd143Nd144}, {"176HF/177HF", &IsotopeColumns::hf176Hf177},
-      {"187OS/186OS", &IsotopeColumns::os187Os186}, {"SR", &IsotopeColumns::sr},
-      {"ND", &IsotopeColumns::nd},                  {"HF", &IsotopeColumns::hf},
-      {"OS", &IsotopeColumns::os},                  {"PB", &IsotopeColumns::pb}};
+      {"187OS/186OS", &IsotopeColumns::os187Os186}, {"6LI/7LI", &IsotopeColumns::li6Li7},
+      {"SR", &IsotopeColumns::sr},                  {"ND", &IsotopeColumns::nd},
+      {"HF", &IsotopeColumns::hf},                  {"OS", &IsotopeColumns::os},
+      {"PB", &IsotopeColumns::pb}};
   for (std::size_t c = 1; c <= columns && c < store.columnName.size(); ++c) {
     const std::string name = text::normaliseName(store.columnName[c]);
     for (const auto& [isotopeName, member] : isotopeNames)
@@ -513,6 +514,7 @@ void prepareDataset(DataStore& store, const StandardTable& standards, const Norm
   recomputeNormValues(store, standards, normalisation);
 
   store.fileColumnCount = store.columnCount;
+  store.dataRowCount = store.rowCount;
   store.mergeMode = false;
 }
 

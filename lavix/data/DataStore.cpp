@@ -13,7 +13,7 @@ void DataStore::allocate(int16_t rows, int16_t columns) {
   const int c = std::clamp<int>(columns, 1, maxColumnCapacity);
   maxRows = static_cast<int16_t>(r);
   maxColumns = static_cast<int16_t>(c);
-  rowCount = columnCount = fileColumnCount = 0;
+  rowCount = columnCount = fileColumnCount = dataRowCount = 0;
 
   const auto rowEntries = static_cast<std::size_t>(r) + 1;
   const auto nameEntries = static_cast<std::size_t>(c) + spareColumnNames + 1;

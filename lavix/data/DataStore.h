@@ -34,6 +34,7 @@ struct IsotopeColumns {
   int16_t nd143Nd144 = 0;  // "143ND/144ND"
   int16_t hf176Hf177 = 0;  // "176HF/177HF"
   int16_t os187Os186 = 0;  // "187OS/186OS"
+  int16_t li6Li7 = 0;      // "6LI/7LI"
   int16_t sr = 0;          // "SR"
   int16_t nd = 0;          // "ND"
   int16_t hf = 0;          // "HF"
@@ -50,6 +51,7 @@ class DataStore {
   int16_t rowCount = 0;
   int16_t columnCount = 0;
   int16_t fileColumnCount = 0;  // columnCount right after the last load
+  int16_t dataRowCount = 0;     // rowCount right after the last load: rows beyond it are model rows
 
   std::vector<std::string> columnName;  // 0..maxColumns+15, display form with markup
   std::vector<std::string> sampleName;  // 0..maxRows

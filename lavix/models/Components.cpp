@@ -180,18 +180,6 @@ AxisComponents findComponents(const std::string& xTitle, const std::string& yTit
   return result;
 }
 
-double referenceIsotopeSum(IsotopeSystem system, double ratio, const std::array<double, 3>& leadRatios) {
-  switch (system) {
-    case IsotopeSystem::sr86: return ratio + 9.432;
-    case IsotopeSystem::nd144: return 1 + 6.256157635 * ratio;
-    case IsotopeSystem::hf177: return ratio + 15.4449;
-    case IsotopeSystem::os188: return ratio + 7.398;
-    case IsotopeSystem::pb204: return 1 + leadRatios[0] + leadRatios[1] + leadRatios[2];
-    case IsotopeSystem::none: break;
-  }
-  return 1;
-}
-
 std::optional<double> componentValue(const ComponentData& data, const Component& component, int row) {
   switch (component.kind) {
     case ComponentKind::absent: return 1.0;
@@ -203,15 +191,15 @@ std::optional<double> componentValue(const ComponentData& data, const Component&
   const std::optional<double> ratio = readRatio(data.store, component.ratioColumn, row);
   const double concentration = readColumn(data, component.read, row);
   if (!ratio || !(concentration > 0)) return std::nullopt;
-  std::array<double, 3> lead{};
+  double leadSum = 0;
   if (component.system == IsotopeSystem::pb204) {
-    for (std::size_t i = 0; i < lead.size(); ++i) {
-      const std::optional<double> r = readRatio(data.store, component.leadRatios[i], row);
+    for (int16_t column : component.leadRatios) {
+      const std::optional<double> r = readRatio(data.store, column, row);
       if (!r) return std::nullopt;
-      lead[i] = *r;
+      leadSum += *r;
     }
   }
-  const double reference = concentration / referenceIsotopeSum(component.system, *ratio, lead);
+  const double reference = concentration / referenceIsotopeSum(component.system, *ratio, leadSum);
   return component.kind == ComponentKind::reference ? reference : reference * *ratio;
 }
 

@@ -10,6 +10,7 @@
 
 #include "lavix/data/DataStore.h"
 #include "lavix/data/StandardTable.h"
+#include "lavix/models/IsotopeAmounts.h"
 
 namespace lavix::models {
 
@@ -22,9 +23,6 @@ enum class ComponentKind {
   isotope,    // the numerator isotope of an isotope-ratio axis: C × r / S
   reference,  // the reference isotope of that axis: C / S
 };
-
-// Isotope systems whose ratio axes mix linearly in isotope amounts, by reference isotope.
-enum class IsotopeSystem { none, sr86, nd144, hf177, os188, pb204 };
 
 // How a concentration is read from a column.
 struct ColumnRead {
@@ -68,8 +66,5 @@ struct ComponentData {
 
 // The component's value in a row; nullopt when an isotope ratio or its element cannot be read.
 std::optional<double> componentValue(const ComponentData& data, const Component& component, int row);
-
-// The S that turns a concentration into the amount of the reference isotope (C / S).
-double referenceIsotopeSum(IsotopeSystem system, double ratio, const std::array<double, 3>& leadRatios);
 
 }  // namespace lavix::models

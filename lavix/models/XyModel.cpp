@@ -66,7 +66,7 @@ FSteps fSteps(float start, float end, float step) {
   return steps;
 }
 
-double modelConcentration(Process p, double f, double co, double ca, double d, double r, bool& limitForm) {
+double xyModelConcentration(Process p, double f, double co, double ca, double d, double r, bool& limitForm) {
   // Shaw (1970): batch melting, F the melt fraction; equilibrium crystallisation, F the liquid.
   if (p == Process::melting) return co / notZero(f + d - f * d, 0.000001);
   if (p == Process::ec) return co / notZero((1 - f) * d + f, 0.000001);
@@ -115,7 +115,7 @@ ModelCurve modelCurve(Process p, const std::vector<float>& fValues,
       else if (c.kind == ComponentKind::absent) cm[k] = 1;
       else if (c.oxygen) cm[k] = modelDelta(p, f, c.co, c.ca, c.d, r);
       else if (c.co == 0) cm[k] = 1;
-      else cm[k] = modelConcentration(p, f, c.co, c.ca, c.d, r, curve.limitFormUsed);
+      else cm[k] = xyModelConcentration(p, f, c.co, c.ca, c.d, r, curve.limitFormUsed);
     }
     const double x = cm[0] / notZero(cm[1], 0.000000001);
     const double y = cm[2] / notZero(cm[3], 0.000000001);

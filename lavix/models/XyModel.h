@@ -52,7 +52,7 @@ FSteps fSteps(float start, float end, float step);
 
 // Concentration components (D a bulk partition coefficient). `limitForm` is set when z = 0
 // and DePaolo's equation 6b replaces 6a.
-double modelConcentration(Process process, double f, double co, double ca, double d, double r, bool& limitForm);
+double xyModelConcentration(Process process, double f, double co, double ca, double d, double r, bool& limitForm);
 
 // δ18O components (d the mineral/melt fractionation Δ).
 double modelDelta(Process process, double f, double deltaO, double deltaA, double fractionation, double r);

@@ -15,6 +15,8 @@
 #include "lavix/qt/GridView.h"
 #include "lavix/qt/MainWindowView.h"
 #include "lavix/qt/PrefView.h"
+#include "lavix/qt/SpimixView.h"
+#include "lavix/qt/SpimodView.h"
 #include "lavix/qt/SubSelectView.h"
 #include "lavix/qt/SymformView.h"
 #include "lavix/qt/VarformView.h"
@@ -35,6 +37,8 @@ int runGui(int argc, char** argv, const std::string& baseFolder, const std::opti
   registerSymformView(prompts);
   registerGridView(prompts);
   registerPrefView(prompts);
+  registerSpimodView(prompts);
+  registerSpimixView(prompts);
   prompts.registerForm("varform", [](ui::FormModel& form, QWidget* parent) -> std::unique_ptr<QDialog> {
     auto* calculator = dynamic_cast<calc::VariableCalculator*>(&form);
     if (!calculator) return nullptr;

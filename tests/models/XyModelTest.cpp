@@ -11,7 +11,7 @@ namespace {
 
 double concentration(Process p, double f, double co, double ca, double d, double r) {
   bool limit = false;
-  return modelConcentration(p, f, co, ca, d, r, limit);
+  return xyModelConcentration(p, f, co, ca, d, r, limit);
 }
 
 TEST(XyModel, FractionalCrystallisationIsRayleigh) {
@@ -32,7 +32,7 @@ TEST(XyModel, AfcFollowsDePaoloEquation6a) {
 TEST(XyModel, AfcWithZZeroTakesEquation6b) {
   // r = 0.5, D = 0.5: z = 0 and Cm = r·Ca·ln F/(r − 1) + Co = Co − Ca·ln F (Co = 100, Ca = 50).
   bool limit = false;
-  EXPECT_DOUBLE_EQ(modelConcentration(Process::afc, 1, 100, 50, 0.5, 0.5, limit), 100);  // F = 1: the parent
+  EXPECT_DOUBLE_EQ(xyModelConcentration(Process::afc, 1, 100, 50, 0.5, 0.5, limit), 100);  // F = 1: the parent
   EXPECT_TRUE(limit);
   EXPECT_NEAR(concentration(Process::afc, 0.5, 100, 50, 0.5, 0.5), 134.6573590, 1e-6);
   EXPECT_NEAR(concentration(Process::afc, 1e-3, 100, 50, 0.5, 0.5), 445.3877639, 1e-6);

@@ -1,5 +1,5 @@
-// Mixing hyperbolas between two end members or fitted to the plotted points; triangle clipping.
-#include "lavix/app/MixCommands.h"
+// Mixing hyperbolas between two end members or fitted to the plotted points.
+#include "lavix/app/HyperbolaCommands.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "lavix/app/CurveDrawing.h"
-#include "lavix/app/DiagramCommands.h"
 #include "lavix/app/EndMembers.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
@@ -29,33 +28,6 @@ std::pair<double, double> xAxisLimits(const Session& s) {
     to = std::pow(10.0, to);
   }
   return {std::min(from, to), std::max(from, to)};
-}
-
-bool validClip(const std::vector<float>& v) {
-  for (std::size_t i = 0; i < 6; i += 2)
-    if (!(v[i] >= 0 && v[i] < v[i + 1] && v[i + 1] <= 1)) return false;
-  return v[0] + v[2] + v[4] < 1;
-}
-
-void clipTriangle(Session& s) {
-  diagram::DiagramSettings& d = s.diagram;
-  const std::vector<std::string> fields(std::begin(msg::clipFields), std::end(msg::clipFields));
-  if (!s.exchange.askNumbers(s.prompts, msg::clipTitle, fields,
-                             {d.xClipMin, d.xClipMax, d.yClipMin, d.yClipMax, d.zClipMin, d.zClipMax})) {
-    redrawDiagram(s);
-    return;
-  }
-  std::vector<float> v;
-  for (std::size_t i = 1; i <= fields.size(); ++i) v.push_back(s.exchange.fieldValue[i]);
-  // An empty or inverted region would leave no triangle to draw.
-  if (!validClip(v)) {
-    ui::say(s.prompts, msg::badClip);
-    redrawDiagram(s);
-    return;
-  }
-  d.xClipMin = v[0], d.xClipMax = v[1], d.yClipMin = v[2], d.yClipMax = v[3], d.zClipMin = v[4], d.zClipMax = v[5];
-  d.diagramFamily = "QUAD";
-  redrawDiagram(s);
 }
 
 std::vector<float> chooseTicks(Session& s, const std::string& endMember) {
@@ -140,18 +112,7 @@ void leastSquaresFit(Session& s) {
 
 }  // namespace
 
-void mix(Session& s) {
-  if (!diagramCommandAllowed(s)) return;
-  if (s.plottedRows.empty()) {
-    ui::say(s.prompts, msg::noPointsToMix);
-    return;
-  }
-  const std::string& kind = s.diagram.diagramKind;
-  if (kind == "TRI") {
-    clipTriangle(s);
-    return;
-  }
-  if (kind != "XY") return;
+void xyMix(Session& s) {
   const int choice =
       s.exchange.askButton(s.prompts, msg::hyperbolaFrom, {msg::twoEndpoints, msg::leastSquares, msg::quitChoice}, "tlq");
   if (choice == 1) twoEndpoints(s);
