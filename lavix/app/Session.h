@@ -22,6 +22,7 @@
 #include "lavix/diagram/Overlays.h"
 #include "lavix/diagram/DiagramSettings.h"
 #include "lavix/diagram/SymbolTable.h"
+#include "lavix/recalc/RecalcState.h"
 
 namespace lavix::app {
 
@@ -85,6 +86,7 @@ class Session {
   InteractionState interaction;          // identify mode, write modes, the armed label
   diagram::OverlayTable overlays;        // library fields and labels, the user's labels
   SpiderState spider;                    // the spider diagram's pattern, samples and line mode
+  recalc::RecalcState recalc;            // the recast to 100, the iron split, Pearce once per data set
 
   WindowState window;
 
