@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -292,16 +293,20 @@ bool floatDecimal(float magnitude, Decimal& d) {
     return table;
   }();
   const double x = magnitude;
-  int binaryExponent = 0;
-  std::frexp(x, &binaryExponent);
-  int exponent = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+  // floor(log10 x) or one less, from the binary exponent: 78913 / 2^18 is log10 2 to 6 digits.
+  const auto bits = std::bit_cast<std::uint32_t>(magnitude);
+  const int binaryExponent = static_cast<int>(bits >> 23) - 127;
+  if (binaryExponent == -127) return false;  // subnormal: to_chars
+  int exponent = (binaryExponent * 78913) >> 18;
   for (int attempt = 0; attempt < 3; ++attempt) {
     const int scale = floatDigits - 1 - exponent;
     if (scale < lowest || scale > highest) return false;
     const double y = x * powers[static_cast<std::size_t>(scale - lowest)];
-    const double fraction = y - std::floor(y);
+    if (!(y < 1e9)) return false;
+    const auto whole = static_cast<std::uint32_t>(y);  // y > 0: truncation is the floor
+    const double fraction = y - whole;
     if (std::fabs(fraction - 0.5) < 1e-6) return false;
-    const auto rounded = static_cast<std::uint32_t>(std::floor(y + 0.5));
+    const std::uint32_t rounded = whole + (fraction > 0.5 ? 1 : 0);
     if (rounded < 1000000) {
       --exponent;
       continue;
