@@ -40,7 +40,7 @@ std::optional<float> meltDensity(const OxideWork& oxides, const data::StandardTa
 std::optional<double> meltViscosity(const OxideWork& oxides, const data::StandardTable& standard) {
   std::array<double, data::standardCount + 1> w{};
   for (int k = 1; k <= ironModelOxides; ++k) w[static_cast<std::size_t>(k)] = oxides[static_cast<std::size_t>(k)];
-  w[feoIndex] = static_cast<float>(oxides[fe2o3Index]) * 0.8999 + oxides[feoIndex];
+  w[feoIndex] = oxides[fe2o3Index] * 0.8999 + oxides[feoIndex];
   w[fe2o3Index] = 0;
   double sum = 0;
   for (int k = 1; k <= ironModelOxides; ++k) sum += w[static_cast<std::size_t>(k)];
