@@ -5,6 +5,7 @@
 
 #include "common/format/NumberFormat.h"
 #include "common/norm/Cipw.h"
+#include "lavix/app/DataLoading.h"
 #include "lavix/app/Session.h"
 
 namespace lavix::app {
@@ -77,6 +78,7 @@ void mcipw(Session& s) {
     if (column < s.data.normValue.size()) s.data.normValue[column] = 1.0f;
   }
   s.data.columnCount = static_cast<int16_t>(first + norm::kLavixNormColumns - 1);
+  showDataCounts(s);
 }
 
 }  // namespace lavix::app

@@ -18,4 +18,8 @@ bool readClipboardTable(Session& session);
 // of the recent-file list.
 void openDataFile(Session& session, const std::string& path);
 
+// After columns were appended or taken off: the title's "rows by columns" follow the matrix,
+// the rest of it (the file name, "merged files ") stays.
+void showDataCounts(Session& session);
+
 }  // namespace lavix::app

@@ -22,7 +22,7 @@ constexpr const char* readAFileFirst = "Read a File first";
 calc::CalculatorContext calculatorContext(Session& s) {
   return calc::CalculatorContext{s.data,       s.standard,        s.exchange,
                                  s.prompts,    s.calcResult,      s.diagram.plot,
-                                 s.window.zerosIn, &s.normalisation};
+                                 s.window.zerosIn, &s.normalisation, s.recalc.recast.recastFlags()};
 }
 
 bool chooseVariable(Session& s, const char* title) {
@@ -60,7 +60,7 @@ void histogramRange(Session& s) {
 }
 
 diagram::RowFilterContext filterOf(Session& s) {
-  return {s.diagram, s.data, s.symbols, s.subset, s.window.zerosIn};
+  return {s.diagram, s.data, s.symbols, s.subset, s.window.zerosIn, s.recalc.recast.recastFlags()};
 }
 
 std::vector<float> numbersFrom(const data::DialogExchange& exchange, std::size_t count) {

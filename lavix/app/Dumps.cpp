@@ -112,6 +112,19 @@ std::string settingsDump(const Session& s) {
                                    {"outputDevice", s.output.outputDevice == diagram::OutputDevice::Screen  ? "SCREEN"
                                                     : s.output.outputDevice == diagram::OutputDevice::Print ? "PRINT"
                                                                                                             : "WMF"}});
+  // The recalculations' switches, so a script can tell recast from raw values.
+  const recalc::RecalcState& r = s.recalc;
+  std::string recast;
+  for (const std::string& name : recalc::recastColumnNames(s.data, r.recast))
+    recast += (recast.empty() ? "" : " ") + name;
+  settings.insert(settings.end(), {{"normOn", number(r.recast.normOn)},
+                                   {"recastColumns", r.recast.normOn == 1 ? recast : std::string()},
+                                   {"feRatioMode", r.iron.feRatioMode},
+                                   {"feTempC", number(r.iron.feTempC)},
+                                   {"feLogFO2", number(r.iron.feLogFO2)},
+                                   {"feRatioTerm", number(r.iron.feRatioTerm)},
+                                   {"feLabel", r.iron.feLabel},
+                                   {"pearceDone", r.pearceDone ? "1" : "0"}});
   std::string out;
   for (const auto& [name, value] : settings) {
     if (!out.empty()) out += '\n';

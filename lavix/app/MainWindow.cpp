@@ -11,6 +11,7 @@
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/Interaction.h"
 #include "lavix/app/OutputCommands.h"
+#include "lavix/app/RecalcCommands.h"
 #include "lavix/app/SelectCommand.h"
 #include "lavix/app/StatisticsCommands.h"
 #include "lavix/app/SymbolForm.h"
@@ -34,9 +35,7 @@ struct Placeholder {
 };
 
 constexpr Placeholder plotCommands[] = {{"mdiag", "&Diagram library"}};
-constexpr Placeholder calculateCommands[] = {
-    {"mnorm", "&Normalize"}, {"mpearce", "&Pearce parameters"},
-    {"mextra", "&Extra parameters"}, {"mcmas", "&CMAS projection"}, {"mmin", "&Mineral projection"}};
+constexpr Placeholder calculateCommands[] = {{"mcmas", "&CMAS projection"}, {"mmin", "&Mineral projection"}};
 // The diagram menu's own commands, in menu order.
 const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZerosIn", "menuZerosOut", "menuWhite",
                                            "menuColor",  "menuVerticalY", "menuHorizY"};
@@ -86,6 +85,9 @@ void MainWindow::buildCommands() {
   add("mxy", "&XY diagram", mxy);
   add("mtri", "&Ternary diagram", mtri);
   add("mcipw", "CIPW Norm", mcipw);
+  add("mnorm", "&Normalize", mnorm);
+  add("mpearce", "&Pearce parameters", mpearce);
+  add("mextra", "&Extra parameters", mextra);
   add("mhist", "&Histogram", mhist);
   add("mspider", "&Spider diagram", mspider);
   add("menuSymbols", "S&ymbols", [](Session& s) {
@@ -165,7 +167,7 @@ void MainWindow::buildMenus() {
   plot.entries.insert(plot.entries.begin(), {{"mxy"}, {"mtri"}, {"mhist"}, {"mspider"}});
   menus_.push_back(std::move(plot));
   Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
-  calculate.entries.insert(calculate.entries.begin(), {{"maddpara"}, {"mcipw"}});
+  calculate.entries.insert(calculate.entries.begin(), {{"maddpara"}, {"mcipw"}, {"mnorm"}, {"mpearce"}, {"mextra"}});
   calculate.entries.insert(calculate.entries.end(), {{""}, {"linRegress"}, {"poisson"}});
   menus_.push_back(std::move(calculate));
   Menu diagramMenu{"mdiagram", "&Diagram", {{"menuSymbols"}, {"menuSelect"}}};
@@ -280,6 +282,7 @@ void MainWindow::mLastFile(int entry) {
 void MainWindow::mReset() {
   if (data::resetDataMatrix(session_.data, session_.exchange, session_.prompts)) {
     session_.allocateRowArrays();
+    session_.recalc.forgetData();
     session_.window.identifyMode = false;
     session_.window.buttonRowVisible = false;
   }
@@ -293,8 +296,10 @@ void MainWindow::maddpara() {
   if (session_.data.columnCount == 0) return;
   calc::CalculatorContext context{session_.data,     session_.standard, session_.exchange,
                                   session_.prompts,  session_.calcResult, session_.diagram.plot,
-                                  session_.window.zerosIn, &session_.normalisation};
+                                  session_.window.zerosIn, &session_.normalisation,
+                                  session_.recalc.recast.recastFlags()};
   calc::selectVariable(context, "New Variable");
+  showDataCounts(session_);
 }
 
 void MainWindow::openAtStart(const std::string& path) {

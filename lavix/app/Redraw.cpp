@@ -64,6 +64,9 @@ void redrawDiagram(Session& s) {
   if (s.diagram.diagramKind.empty()) return;
   diagram::RedrawInput input{s.diagram, s.data, s.symbols, s.subset};
   input.zerosIn = s.window.zerosIn;
+  input.normalised = s.recalc.recast.normOn == 1;
+  input.normalisedColumns = recalc::recastSummary(s.data, s.recalc.recast);
+  input.normFlag = s.recalc.recast.recastFlags();
   input.output = s.output;
   input.style = redrawStyle(s);
   input.page = pageFrame(s);

@@ -25,6 +25,7 @@
 #include "lavix/diagram/DiagramSettings.h"
 #include "lavix/diagram/Redraw.h"
 #include "lavix/diagram/SymbolTable.h"
+#include "lavix/recalc/RecalcState.h"
 
 namespace lavix::app {
 
@@ -91,6 +92,7 @@ class Session {
   SpiderState spider;                    // the spider diagram's pattern, samples and line mode
   StatisticsState statistics;            // regression results and file, kept lines and curves
   XyModelState xyModel;                  // R and the coefficients of the last XY model
+  recalc::RecalcState recalc;            // the recast to 100, the iron split, Pearce once per data set
 
   WindowState window;
 

@@ -277,7 +277,8 @@ void SymbolForm::option4() {
     return;
   }
   calc::CalculatorContext context{s.data,    s.standard,     s.exchange,      s.prompts,
-                                  s.calcResult, s.diagram.plot, s.window.zerosIn, &s.normalisation};
+                                  s.calcResult, s.diagram.plot, s.window.zerosIn, &s.normalisation,
+                                  s.recalc.recast.recastFlags()};
   const calc::SelectorOutcome outcome = calc::selectVariable(context, symformText::parameterTitle);
   if (outcome.cancelled) return;
 

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "common/text/Text.h"
+#include "lavix/data/SubsetCriteria.h"
 
 namespace lavix::calc {
 
@@ -331,6 +332,7 @@ class Evaluator {
 
   Value termValue(const Level& level, std::size_t index, std::vector<Value>& functions, std::vector<Value>& groups);
   bool lookUpName(const std::string& name, Value& value);
+  bool lookUpAmount(const std::string& wanted, Value& value);
   void combine(Value& a, Value& b, char op);
   Value sum(Chain& chain);
   Value product(Chain& chain);
@@ -357,16 +359,39 @@ const std::vector<std::string>& Evaluator::columnNames() {
   return normalisedColumns_;
 }
 
+bool Evaluator::lookUpAmount(const std::string& wanted, Value& value) {
+  if (!context_.molecularAmount) return false;
+  const auto& standard = context_.standard;
+  std::vector<int> indexes;
+  for (int k = 1; k <= data::standardCount && indexes.empty(); ++k)
+    if (text::normaliseName(standard.stdName[k]) == wanted) indexes.push_back(k);
+  if (indexes.empty())
+    for (int k = 1; k <= data::standardCount; ++k)
+      if (!standard.stdElement[k].empty() && text::normaliseName(standard.stdElement[k]) == wanted)
+        indexes.push_back(k);
+  if (indexes.empty()) return false;
+  auto rows = take();
+  for (int r = 0; r < rowCount_; ++r) {
+    double sum = 0;
+    for (int k : indexes) sum += context_.molecularAmount(r + 1, k);
+    rows[r] = sum;
+  }
+  setVector(value, std::move(rows));
+  return true;
+}
+
 bool Evaluator::lookUpName(const std::string& name, Value& value) {
   const auto& store = context_.store;
   const std::string wanted = text::normaliseName(name);
+  if (moleAmounts_ && lookUpAmount(wanted, value)) return true;
   const auto& names = columnNames();
   for (std::size_t c = 1; c < names.size(); ++c) {
     if (names[c] != wanted) continue;
     const int column = static_cast<int>(c);
     if (!moleAmounts_) {
       auto rows = take();
-      for (int r = 0; r < rowCount_; ++r) rows[r] = store.value(r + 1, column);
+      for (int r = 0; r < rowCount_; ++r)
+        rows[r] = data::variableValue(store, static_cast<int16_t>(column), r + 1, context_.normFlag);
       setVector(value, std::move(rows));
       return true;
     }
@@ -386,7 +411,11 @@ bool Evaluator::lookUpName(const std::string& name, Value& value) {
     if (text::normaliseName(context_.standard.stdElement[k]) != wanted) continue;
     const double factor = context_.standard.elementFactor[k];
     auto rows = take();
-    for (int r = 0; r < rowCount_; ++r) rows[r] = static_cast<double>(store.stdValue(r + 1, k)) * factor;
+    for (int r = 0; r < rowCount_; ++r) {
+      const float cell = data::variableValue(store, static_cast<int16_t>(column), r + 1, context_.normFlag);
+      const float asOxide = column == store.totalIronColumn ? cell * store.totalIronToFeO : cell;
+      rows[r] = static_cast<double>(asOxide) * factor;
+    }
     setVector(value, std::move(rows));
     return true;
   }

@@ -290,7 +290,7 @@ void DiagramRecorder::drawXYAxes() {
 }
 
 void DiagramRecorder::drawHistogram() {
-  RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn};
+  RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn, in_.normFlag};
   result_.histogram = countHistogram(filter);
   result_.drawn.entries = result_.histogram.rows;
   rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
@@ -459,7 +459,7 @@ void DiagramRecorder::drawSamples() {
   if (kind == "SPI") {
     rows = in_.spiderRows;
   } else if (kind == "XY" || kind == "TRI") {
-    RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn};
+    RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn, in_.normFlag};
     const int last = std::min<int>(in_.data.rowCount, static_cast<int>(in_.data.symbolOf.size()) - 1);
     rows.reserve(static_cast<std::size_t>(std::max(last, 0)));
     for (int row = 1; row <= last; ++row)
@@ -676,7 +676,7 @@ void recordHighlight(graphics::Recording& recording, const DiagramSettings& s, c
 
 std::string statusLine(const RedrawInput& in) {
   std::string line = in.page.positionName + " ";
-  if (in.normalised) line += "/nm100 ";
+  if (in.normalised) line += "/nm100 " + (in.normalisedColumns.empty() ? "" : in.normalisedColumns + " ");
   const data::SubsetCriteria& c = in.subset;
   if (c.active && (!c.limits.empty() || !c.match.empty() || !c.exclude.empty())) line += "/limits ";
   for (int s = 0; s <= in.symbols.symbolCount && s < symbolSlots; ++s)

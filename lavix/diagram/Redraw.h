@@ -58,6 +58,8 @@ struct RedrawInput {
   PageFrame page;
   std::string statsCaption;       // the histogram or regression caption, empty for none
   bool normalised = false;        // the data are recast to 100
+  std::string normalisedColumns;  // which, for the status line: "(SiO2 ... recast to 100)"
+  const std::vector<int16_t>* normFlag = nullptr;  // per column, for the subset limits
   bool continuesPage = false;     // a diagram added to an open printer page: no page fill
   // "SPI": the selected samples, and how one of them is drawn (the spider subsystem's part).
   std::vector<int> spiderRows;

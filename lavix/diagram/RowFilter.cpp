@@ -55,7 +55,7 @@ bool plotsRow(const RowFilterContext& c, int row, std::string_view kind) {
   }
   const data::SubsetCriteria& subset = c.subset;
   if (subset.limits.empty() && subset.match.empty() && subset.exclude.empty()) return true;
-  return data::rowSelected(subset, c.data, row);
+  return data::rowSelected(subset, c.data, row, c.normFlag);
 }
 
 }  // namespace lavix::diagram

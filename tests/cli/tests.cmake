@@ -85,3 +85,15 @@ lavix_cli_test(mixing mixing.lvb 0
   "211	-30	0.05699208	0.704372	0"
   "message:  Hyperbola regression \\nY=Yo+C/(X-Xo)\\n   n=21\\nXo = 5.073E-02\\nYo = 7.043E-01\\nC =  1.734E-07"
   "statsCaption	N=21 Yo=7.043E-01 Xo=5.073E-02 C =1.734E-07")
+# ATAC-4: SiO2 57.28 x 100 / 99.1603 recast; Si/K = (57.28 / 60.083) / (2 x 0.76 / 94.1956); Eu* =
+# 0.058 sqrt((2.45 / 0.153)(2.3 / 0.2055)).
+lavix_cli_test(recalc recalc.lvb 0
+  "title: Lavix atacazo-ninahuilca.txt   109 rows by 35 columns"
+  "status: Full page /nm100 (SiO2 TiO2 Al2O3 Fe2O3 MnO MgO CaO Na2O K2O P2O5 recast to 100)"
+  "1	1	57.76505	0.7664358	0"
+  "feLabel	T= 1200 fo2= -8"
+  "pearceDone	1"
+  "FeO{t}	Si/K	(Fe+Mg)/K"
+  "Eu*	Ce*	Nb*	Density	Viscosity	Eu/Eu*"
+  "0.512854	 7.694918	 59.07972	"
+  "title: Lavix atacazo-ninahuilca.txt   109 rows by 58 columns")
