@@ -364,6 +364,16 @@ bool Evaluator::lookUpName(const std::string& name, Value& value) {
     setVector(value, std::move(rows));
     return true;
   }
+  // In "MA" a standard oxide without a column of its own is still a molecular amount: the
+  // projections find chromium and nickel held as ppm elements, and an absent oxide counts 0.
+  if (moleAmounts_ && context_.molecularAmount) {
+    if (const int standardIndex = context_.standard.indexOfName(name); standardIndex > 0) {
+      auto rows = take();
+      for (int r = 0; r < rowCount_; ++r) rows[r] = context_.molecularAmount(r + 1, standardIndex);
+      setVector(value, std::move(rows));
+      return true;
+    }
+  }
   // An element by name when only its oxide is in the data (the first oxide present wins).
   for (int k = 1; k <= data::standardCount; ++k) {
     const int column = store.stdColumn[k];
