@@ -2,8 +2,10 @@
 #include "lavix/app/DiagramCommands.h"
 
 #include <cmath>
+#include <utility>
 
 #include "lavix/app/Interaction.h"
+#include "lavix/app/LibraryCommands.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
 #include "lavix/calc/VariableCalculator.h"
@@ -131,6 +133,8 @@ bool diagramGuard(Session& s) {
     return false;
   }
   s.overlays.clearCounts();
+  s.library.librarySequence.clear();
+  s.library.endPage();
   s.diagram.plot.plotRowCount = s.data.rowCount;
   s.window.zerosIn = false;
   s.diagram.pageYSign = 1;
@@ -210,6 +214,10 @@ void mspider(Session& s) {
 
 void newx(Session& s) {
   if (!diagramCommandAllowed(s)) return;
+  if (s.library.showing()) {
+    nextDiag(s);
+    return;
+  }
   const diagram::DiagramSettings before = s.diagram;
   const std::string& kind = s.diagram.diagramKind;
   bool chosen = true;
@@ -289,7 +297,11 @@ void newz(Session& s) {
 
 void switchXY(Session& s) {
   if (!diagramCommandAllowed(s)) return;
-  if (s.diagram.diagramKind == "XY") s.diagram.swapXY();
+  if (s.diagram.diagramKind == "XY") {
+    s.diagram.swapXY();
+    // Field lines and labels are in data coordinates: they change axes with the data.
+    std::swap(s.overlays.x, s.overlays.y);
+  }
   redrawDiagram(s);
 }
 
@@ -323,6 +335,7 @@ void menuPosition(Session& s) {
   for (int p = 1; p <= s.page.positionCount; ++p) names.push_back(" " + s.page.position[static_cast<std::size_t>(p)].name);
   const int chosen = s.exchange.pickFromList(s.prompts, "Select Position for plot", names);
   if (chosen < 1) return;
+  s.library.endPage();  // the diagram leaves the shared page for the chosen position
   s.diagram.pagePosition = static_cast<int16_t>(chosen);
   layoutFrame(s);
   redrawDiagram(s);

@@ -7,9 +7,13 @@
 
 #include "common/text/Text.h"
 #include "lavix/app/CipwColumns.h"
+#include "lavix/app/ClassifyCommand.h"
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/Interaction.h"
+#include "lavix/app/LegendCommand.h"
+#include "lavix/app/LibraryCommands.h"
 #include "lavix/app/OutputCommands.h"
+#include "lavix/app/ProjectionCommands.h"
 #include "lavix/app/SelectCommand.h"
 #include "lavix/app/SymbolForm.h"
 #include "lavix/app/DiagramCommands.h"
@@ -29,10 +33,8 @@ struct Placeholder {
   const char* caption;
 };
 
-constexpr Placeholder plotCommands[] = {{"mdiag", "&Diagram library"}};
 constexpr Placeholder calculateCommands[] = {
-    {"mnorm", "&Normalize"}, {"mpearce", "&Pearce parameters"},
-    {"mextra", "&Extra parameters"}, {"mcmas", "&CMAS projection"}, {"mmin", "&Mineral projection"}};
+    {"mnorm", "&Normalize"}, {"mpearce", "&Pearce parameters"}, {"mextra", "&Extra parameters"}};
 // The diagram menu's own commands, in menu order.
 const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZerosIn", "menuZerosOut", "menuWhite",
                                            "menuColor",  "menuVerticalY", "menuHorizY"};
@@ -65,6 +67,11 @@ void MainWindow::buildCommands() {
   add("mcipw", "CIPW Norm", mcipw);
   add("mhist", "&Histogram", mhist);
   add("mspider", "&Spider diagram", mspider);
+  add("mdiag", "&Diagram", mdiag);
+  add("mcmas", "&CMAS projection", mcmas);
+  add("mmin", "&Mineral projection", mmin);
+  add("mclassify", "Classify samples", mclassify);
+  add("Legend", "Legend", legend);
   add("menuSymbols", "S&ymbols", [](Session& s) {
     const SymbolsOutcome outcome = menuSymbols(s);
     if (outcome.resetSpider) s.spider.state.clear();
@@ -112,7 +119,6 @@ void MainWindow::buildCommands() {
   auto addPlaceholders = [this](const auto& list) {
     for (const auto& p : list) commands_.add({p.name, p.caption, [](const std::string&) {}, [] { return false; }});
   };
-  addPlaceholders(plotCommands);
   addPlaceholders(calculateCommands);
   add("menuPrint", "&Print", menuPrint);
   add("mnuSaveDiag", "&Save diagram", mnuSaveDiag);
@@ -134,15 +140,15 @@ void MainWindow::buildMenus() {
     for (const auto& p : list) menu.entries.push_back({p.name});
     return menu;
   };
-  Menu plot = menuOf("mplot", "&Plot", plotCommands);
-  plot.entries.insert(plot.entries.begin(), {{"mxy"}, {"mtri"}, {"mhist"}, {"mspider"}});
-  menus_.push_back(std::move(plot));
+  menus_.push_back({"mplot", "&Plot", {{"mxy"}, {"mtri"}, {"mhist"}, {"mspider"}, {"mdiag"}}});
   Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
   calculate.entries.insert(calculate.entries.begin(), {{"maddpara"}, {"mcipw"}});
+  calculate.entries.insert(calculate.entries.end(), {{"mcmas"}, {"mmin"}});
   menus_.push_back(std::move(calculate));
   Menu diagramMenu{"mdiagram", "&Diagram", {{"menuSymbols"}, {"menuSelect"}}};
   for (const char* name : diagramMenuCommands) diagramMenu.entries.push_back({name});
   diagramMenu.entries.insert(diagramMenu.entries.end(), {{""}, {"menuValues"}, {"menuField"}, {"menuLabel"}});
+  diagramMenu.entries.insert(diagramMenu.entries.end(), {{""}, {"mclassify"}});
   menus_.push_back(std::move(diagramMenu));
   Menu output{"moutput", "&Output", {}};
   for (const char* name : outputMenuCommands) output.entries.push_back({name});

@@ -21,7 +21,10 @@
 #include "lavix/diagram/OutputState.h"
 #include "lavix/diagram/Overlays.h"
 #include "lavix/diagram/DiagramSettings.h"
+#include "lavix/diagram/Legend.h"
+#include "lavix/diagram/LibraryState.h"
 #include "lavix/diagram/SymbolTable.h"
+#include "lavix/recalc/IronAdjustment.h"
 
 namespace lavix::app {
 
@@ -85,6 +88,9 @@ class Session {
   InteractionState interaction;          // identify mode, write modes, the armed label
   diagram::OverlayTable overlays;        // library fields and labels, the user's labels
   SpiderState spider;                    // the spider diagram's pattern, samples and line mode
+  diagram::LibraryState library;         // the diagram library's file, records and shared page
+  diagram::LegendTable legend;           // the legend, drawn on every redraw while loaded
+  recalc::FerricRatio ferricRatio;       // the ferric/ferrous ratio of the CMAS projections
 
   WindowState window;
 
