@@ -39,6 +39,7 @@ diagram::PageFrame pageFrame(const Session& s) {
   page.pageWidth = s.page.pageWidth;
   page.area = currentArea(s);
   page.axesCode = page.area.axesCode;
+  if (s.library.currentCell) page.positionName.clear();  // a cell of a library page is no page position
   page.wmfArea = areaOf(positionAt(s, 2));
   return page;
 }
