@@ -470,11 +470,11 @@ void DiagramRecorder::drawSamples() {
   } else {
     return;
   }
-  if (legendAlone_) return;  // the legend needs the list, not the points
   for (int row : rows)
     result_.plottedNames.push_back(static_cast<std::size_t>(row) < in_.data.sampleName.size()
                                        ? in_.data.sampleName[static_cast<std::size_t>(row)]
                                        : std::string());
+  if (legendAlone_) return;  // the legend needs the list, not the points
 
   const SymbolTable& sym = in_.symbols;
   const std::size_t n = rows.size();

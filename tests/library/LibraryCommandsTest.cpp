@@ -149,6 +149,10 @@ TEST_F(LibraryCommandsTest, LegendShowsTheEntriesOfPlottedSymbolsAtItsPosition) 
   EXPECT_TRUE(drawnText("Basalts"));
   EXPECT_FALSE(drawnText("Field one"));  // only the legend
   EXPECT_TRUE(recorded<graphics::Ellipse>().size() + recorded<graphics::Polygon>().size() == 2);
+  f.click("Identify");  // walks the rows of the legend alone without trouble
+  EXPECT_EQ(session().plottedNames.size(), session().plottedRows.size());
+  EXPECT_EQ(f.window->statusText(), " B1");
+  f.click("Identify");
   f.click("Legend", {"Remove legend"});
   EXPECT_FALSE(session().legend.legendLoaded);
   EXPECT_EQ(session().legend.legendPosition, 1);
