@@ -172,7 +172,17 @@ bool readLibraryText(std::string_view content, LibraryFamily family, LibraryFile
     token.clear();
     return true;
   };
+  bool lineStart = true, comment = false;
   for (char c : content) {
+    if (c == '\r' || c == '\n') {
+      lineStart = true;
+      comment = false;
+    } else if (lineStart && c == '#') {
+      comment = true;  // the citation and notes of a header, never tokens
+    } else if (c != ' ' && c != '\t') {
+      lineStart = false;
+    }
+    if (comment) continue;
     if (!isSeparator(c)) {
       token += c;
     } else if (!finish()) {

@@ -1,7 +1,8 @@
 // Diagram library files (Diagrams/, CMAS/, MIN/): the token stream, the records it holds and
 // the decoding of one record into axes, formulas, field lines and field labels.
 //
-// A file is one stream of tokens separated by blanks, commas, TABs and line ends. A record
+// A file is one stream of tokens separated by blanks, commas, TABs and line ends; a line whose
+// first character other than a blank is "#" is a comment (a header's citation). A record
 // starts at its marker token: in diagram files a token beginning with "XY" or "TRI" (any
 // case; the field name "Tristanite" is no marker), in CMAS files one beginning with "CTRI",
 // in mineral files one beginning with "MTRI". Its first two letters give its layout:

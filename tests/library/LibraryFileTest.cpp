@@ -46,6 +46,8 @@ TEST(LibraryScan, TristaniteIsAFieldNameButAnyOtherTriStartsARecord) {
   EXPECT_EQ(file.records[1].name, "two");
   // Blanks, commas, TABs and line ends all separate; empty tokens are dropped.
   EXPECT_EQ(read("a,,b\t c\r\n\r\nd").tokens, (std::vector<std::string>{"a", "b", "c", "d"}));
+  // A comment line holds no tokens, whatever words its citation has.
+  EXPECT_EQ(read("# Triangular plot, XY too\n  # trivalent\na #b").tokens, (std::vector<std::string>{"a", "#b"}));
 }
 
 TEST(LibraryScan, EachFamilyHasItsOwnMarkers) {
