@@ -200,6 +200,8 @@ bool containsPoint(const std::vector<PlanePoint>& polygon, PlanePoint p) {
 
 FieldMap::FieldMap(const std::vector<std::pair<PlanePoint, PlanePoint>>& lines, std::vector<PlanePoint> frame)
     : frame_(std::move(frame)) {
+  for (const PlanePoint& p : frame_)
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || std::fabs(p.x) > 1e6 || std::fabs(p.y) > 1e6) frame_.clear();
   if (frame_.size() < 3) return;
   if (signedArea2(frame_) < 0) std::reverse(frame_.begin(), frame_.end());
 
@@ -211,6 +213,8 @@ FieldMap::FieldMap(const std::vector<std::pair<PlanePoint, PlanePoint>>& lines, 
       arrangement.segments.push_back({corners[i], corners[(i + 1) % corners.size()]});
   for (auto [a, b] : lines) {
     if (!clipToConvex(frame_, a, b) || distance(a, b) <= mergeDistance) continue;
+    // Clipping keeps a line inside the frame, unless its numbers were too large to work with.
+    if (!insideConvex(frame_, a, 1e-6) || !insideConvex(frame_, b, 1e-6)) continue;
     const int from = arrangement.endAt(a, snapDistance), to = arrangement.endAt(b, snapDistance);
     if (from != to) arrangement.segments.push_back({from, to});
   }
@@ -273,7 +277,7 @@ int FieldMap::regionContaining(PlanePoint p) const {
 }
 
 int FieldMap::locate(PlanePoint p) const {
-  if (!insideConvex(frame_, p, 1e-9)) return -1;
+  if (!std::isfinite(p.x) || !std::isfinite(p.y) || !insideConvex(frame_, p, 1e-9)) return -1;
   const PlanePoint nudges[] = {{sideNudge, upNudge}, {-sideNudge, upNudge}, {sideNudge, -upNudge}, {-sideNudge, -upNudge}};
   for (const PlanePoint& d : nudges) {
     const PlanePoint q{p.x + d.x, p.y + d.y};

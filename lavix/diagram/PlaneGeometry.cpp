@@ -54,7 +54,7 @@ bool clipToConvex(const std::vector<PlanePoint>& polygon, PlanePoint& a, PlanePo
 
 bool insideConvex(const std::vector<PlanePoint>& polygon, PlanePoint p, double tolerance) {
   const std::size_t n = polygon.size();
-  if (n < 3) return false;
+  if (n < 3 || !std::isfinite(p.x) || !std::isfinite(p.y)) return false;
   const double orientation = signedArea2(polygon) >= 0 ? 1.0 : -1.0;
   for (std::size_t i = 0; i < n; ++i) {
     const PlanePoint& a = polygon[i];
