@@ -8,7 +8,7 @@
 # (paths inside the copy; the script's files/ folder is there too), --beside copies the files
 # matching PATTERN beside the script, --tree copies the content of folder DIR into the copy.
 # Each TEXT must appear in the transcript; each "! TEXT" must not; FILE::TEXT must appear in
-# the file FILE that the run left in the folder.
+# the file FILE that the run left in the folder, "! FILE::TEXT" must not.
 set -u
 program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
 work="$(mktemp -d)"
@@ -36,9 +36,13 @@ for text in "$@"; do
   if [ "$text" = "!" ]; then negate=1; continue; fi
   if [[ "$text" == *::* ]]; then
     file="${text%%::*}"; wanted="${text#*::}"
-    if ! grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+    if [ $negate -eq 0 ] && ! grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
       echo "FAIL: $file lacks: $wanted"; failed=1
     fi
+    if [ $negate -eq 1 ] && grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+      echo "FAIL: $file has: $wanted"; failed=1
+    fi
+    negate=0
     continue
   fi
   if [ $negate -eq 0 ] && ! grep -qF -- "$text" <<<"$output"; then

@@ -13,7 +13,7 @@ lavix_library_cli_test(library library.lvb 0
   "fieldPointCount	39" "fieldLabelCount	15" "newx	Next diag" "Legend	Legend"
   "message: 109 of 109 samples lie in a field of TAS; their field names are in the column TAS."
   "legendLoaded	1" "legendPosition	3" "legendCount	3" "libraryName	TAS-anhydrous"
-  "tas.svg::>Foidite<" "legend.svg::>Ninahuilca<")
+  "tas.svg::>Foidite<" "legend.svg::>Ninahuilca<" ! "legend.svg::>Not in the data<")
 lavix_library_cli_test(projections projections.lvb 0
   "buttons: Set the Ferric/Ferrous ratio (Sack et al.,1980) | Reset this ratio | Leave it unchanged"
   "diagramFamily	CDIAGS" "libraryDiagramCount	3" "diagramNote	Walker et al. (1979)  T= 1200 fo2= -8"
