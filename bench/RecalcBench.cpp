@@ -11,7 +11,7 @@
 #include "common/ui/SilentPrompts.h"
 #include "lavix/app/StandardTableFile.h"
 #include "lavix/recalc/AppendColumns.h"
-#include "lavix/recalc/CationProportions.h"
+#include "lavix/recalc/MolecularProportions.h"
 #include "lavix/recalc/ExtraParameters.h"
 #include "lavix/recalc/RecastTo100.h"
 
@@ -101,10 +101,10 @@ void BM_PearceParameters(benchmark::State& state) {
   recalc::resetFerricRatio(iron, 1200, -8);
   for (auto _ : state) {
     freshData(state, store);
-    const auto cations = recalc::cationTable(store, standardTable(), iron, recalc::findCrNi(store));
+    const auto moles = recalc::molecularProportions(store, standardTable(), recalc::findCrNi(store), &iron);
     calc::FormulaContext context{store, standardTable(), prompts, false, "MA", {}};
-    context.molecularAmount = [&cations](int row, int k) {
-      return k <= recalc::cationOxides ? cations[static_cast<std::size_t>(row)][static_cast<std::size_t>(k)] : 0.0f;
+    context.molecularAmount = [&moles](int row, int k) {
+      return moles[static_cast<std::size_t>(row)][static_cast<std::size_t>(k)];
     };
     recalc::appendColumns(store, recalc::evaluateParameters(context, defs, calcResult));
   }

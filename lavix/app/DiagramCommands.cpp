@@ -2,8 +2,10 @@
 #include "lavix/app/DiagramCommands.h"
 
 #include <cmath>
+#include <utility>
 
 #include "lavix/app/Interaction.h"
+#include "lavix/app/LibraryCommands.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/StatisticsCommands.h"
@@ -133,6 +135,8 @@ bool diagramGuard(Session& s) {
   }
   s.overlays.clearCounts();
   forgetStatistics(s);
+  s.library.librarySequence.clear();
+  s.library.endPage();
   s.diagram.plot.plotRowCount = s.data.rowCount;
   s.window.zerosIn = false;
   s.diagram.pageYSign = 1;
@@ -212,6 +216,10 @@ void mspider(Session& s) {
 
 void newx(Session& s) {
   if (!diagramCommandAllowed(s)) return;
+  if (s.library.showing()) {
+    nextDiag(s);
+    return;
+  }
   const diagram::DiagramSettings before = s.diagram;
   const std::string& kind = s.diagram.diagramKind;
   bool chosen = true;
@@ -296,6 +304,8 @@ void switchXY(Session& s) {
   if (s.diagram.diagramKind == "XY") {
     s.diagram.swapXY();
     forgetStatistics(s);  // a regression of Y on X is not one of X on Y
+    // Field lines and labels are in data coordinates: they change axes with the data.
+    std::swap(s.overlays.x, s.overlays.y);
   }
   redrawDiagram(s);
 }
@@ -330,6 +340,7 @@ void menuPosition(Session& s) {
   for (int p = 1; p <= s.page.positionCount; ++p) names.push_back(" " + s.page.position[static_cast<std::size_t>(p)].name);
   const int chosen = s.exchange.pickFromList(s.prompts, "Select Position for plot", names);
   if (chosen < 1) return;
+  s.library.endPage();  // the diagram leaves the shared page for the chosen position
   s.diagram.pagePosition = static_cast<int16_t>(chosen);
   layoutFrame(s);
   redrawDiagram(s);

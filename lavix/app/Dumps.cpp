@@ -109,6 +109,18 @@ std::string settingsDump(const Session& s) {
                                    {"currentPick", number(s.interaction.currentPick)},
                                    {"userLabels", number(s.overlays.userLabels)},
                                    {"pageOpenCount", number(s.output.pageOpenCount)},
+                                   {"librarySequence", s.library.librarySequence},
+                                   {"libraryFamily", s.library.showing() ? d.diagramFamily : std::string()},
+                                   {"libraryRecordCount", number(s.library.file.records.size())},
+                                   {"libraryDiagramCount",
+                                    number(s.library.showing() ? s.library.pageDiagrams.size() + 1 : 0)},
+                                   {"libraryName", s.library.showing() ? s.library.currentName : std::string()},
+                                   {"diagramNote", s.library.showing() ? s.library.diagramNote : std::string()},
+                                   {"fieldPointCount", number(s.overlays.fieldLines)},
+                                   {"fieldLabelCount", number(s.overlays.fieldLabels)},
+                                   {"legendLoaded", s.legend.legendLoaded ? "1" : "0"},
+                                   {"legendPosition", number(s.legend.legendPosition)},
+                                   {"legendCount", number(s.legend.entries.size())},
                                    {"outputDevice", s.output.outputDevice == diagram::OutputDevice::Screen  ? "SCREEN"
                                                     : s.output.outputDevice == diagram::OutputDevice::Print ? "PRINT"
                                                                                                             : "WMF"}});

@@ -8,9 +8,13 @@
 
 #include "common/text/Text.h"
 #include "lavix/app/CipwColumns.h"
+#include "lavix/app/ClassifyCommand.h"
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/Interaction.h"
+#include "lavix/app/LegendCommand.h"
+#include "lavix/app/LibraryCommands.h"
 #include "lavix/app/OutputCommands.h"
+#include "lavix/app/ProjectionCommands.h"
 #include "lavix/app/RecalcCommands.h"
 #include "lavix/app/SelectCommand.h"
 #include "lavix/app/StatisticsCommands.h"
@@ -34,8 +38,6 @@ struct Placeholder {
   const char* caption;
 };
 
-constexpr Placeholder plotCommands[] = {{"mdiag", "&Diagram library"}};
-constexpr Placeholder calculateCommands[] = {{"mcmas", "&CMAS projection"}, {"mmin", "&Mineral projection"}};
 // The diagram menu's own commands, in menu order.
 const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZerosIn", "menuZerosOut", "menuWhite",
                                            "menuColor",  "menuVerticalY", "menuHorizY"};
@@ -90,6 +92,11 @@ void MainWindow::buildCommands() {
   add("mextra", "&Extra parameters", mextra);
   add("mhist", "&Histogram", mhist);
   add("mspider", "&Spider diagram", mspider);
+  add("mdiag", "&Diagram", mdiag);
+  add("mcmas", "&CMAS projection", mcmas);
+  add("mmin", "&Mineral projection", mmin);
+  add("mclassify", "Classify samples", mclassify);
+  add("Legend", "Legend", legend);
   add("menuSymbols", "S&ymbols", [](Session& s) {
     const SymbolsOutcome outcome = menuSymbols(s);
     if (outcome.resetSpider) s.spider.state.clear();
@@ -141,8 +148,6 @@ void MainWindow::buildCommands() {
   auto addPlaceholders = [this](const auto& list) {
     for (const auto& p : list) commands_.add({p.name, p.caption, [](const std::string&) {}, [] { return false; }});
   };
-  addPlaceholders(plotCommands);
-  addPlaceholders(calculateCommands);
   add("menuPrint", "&Print", menuPrint);
   add("mnuSaveDiag", "&Save diagram", mnuSaveDiag);
   add("mnuSaveDiaPage", "Save diagram with &page", mnuSaveDiaPage);
@@ -163,16 +168,15 @@ void MainWindow::buildMenus() {
     for (const auto& p : list) menu.entries.push_back({p.name});
     return menu;
   };
-  Menu plot = menuOf("mplot", "&Plot", plotCommands);
-  plot.entries.insert(plot.entries.begin(), {{"mxy"}, {"mtri"}, {"mhist"}, {"mspider"}});
-  menus_.push_back(std::move(plot));
-  Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
-  calculate.entries.insert(calculate.entries.begin(), {{"maddpara"}, {"mcipw"}, {"mnorm"}, {"mpearce"}, {"mextra"}});
-  calculate.entries.insert(calculate.entries.end(), {{""}, {"linRegress"}, {"poisson"}});
-  menus_.push_back(std::move(calculate));
+  menus_.push_back({"mplot", "&Plot", {{"mxy"}, {"mtri"}, {"mhist"}, {"mspider"}, {"mdiag"}}});
+  menus_.push_back({"mcalc",
+                    "&Calculate",
+                    {{"maddpara"}, {"mcipw"}, {"mnorm"}, {"mpearce"}, {"mextra"}, {"mcmas"}, {"mmin"}, {""},
+                     {"linRegress"}, {"poisson"}}});
   Menu diagramMenu{"mdiagram", "&Diagram", {{"menuSymbols"}, {"menuSelect"}}};
   for (const char* name : diagramMenuCommands) diagramMenu.entries.push_back({name});
   diagramMenu.entries.insert(diagramMenu.entries.end(), {{""}, {"menuValues"}, {"menuField"}, {"menuLabel"}});
+  diagramMenu.entries.insert(diagramMenu.entries.end(), {{""}, {"mclassify"}});
   menus_.push_back(std::move(diagramMenu));
   Menu output{"moutput", "&Output", {}};
   for (const char* name : outputMenuCommands) output.entries.push_back({name});

@@ -10,8 +10,8 @@
 #include "lavix/app/Session.h"
 #include "lavix/calc/FormulaEvaluator.h"
 #include "lavix/recalc/AppendColumns.h"
-#include "lavix/recalc/CationProportions.h"
 #include "lavix/recalc/ExtraParameters.h"
+#include "lavix/recalc/MolecularProportions.h"
 
 namespace lavix::app {
 
@@ -135,10 +135,12 @@ void mpearce(Session& s) {
   if (!readDefinitions(s, recalcText::pearceFile, definitions) || !haveRoom(s, definitions.size())) return;
   s.recalc.crNi = recalc::findCrNi(s.data);
   setFerricRatio(s);
-  const std::vector<recalc::CationRow> cations = recalc::cationTable(s.data, s.standard, s.recalc.iron, s.recalc.crNi);
+  const std::vector<recalc::MoleAmounts> moles =
+      recalc::molecularProportions(s.data, s.standard, s.recalc.crNi, &s.recalc.iron);
+  // Pearce's element symbols are cation proportions: the evaluator's "MA" element rule.
   calc::FormulaContext context{s.data, s.standard, s.prompts, s.window.zerosIn, "MA", {}};
-  context.molecularAmount = [&cations](int row, int k) {
-    return k <= recalc::cationOxides ? cations[static_cast<std::size_t>(row)][static_cast<std::size_t>(k)] : 0.0f;
+  context.molecularAmount = [&moles](int row, int k) {
+    return moles[static_cast<std::size_t>(row)][static_cast<std::size_t>(k)];
   };
   recalc::appendColumns(s.data, recalc::evaluateParameters(context, definitions, s.calcResult));
   s.recalc.pearceDone = true;

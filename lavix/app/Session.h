@@ -23,6 +23,8 @@
 #include "lavix/diagram/OutputState.h"
 #include "lavix/diagram/Overlays.h"
 #include "lavix/diagram/DiagramSettings.h"
+#include "lavix/diagram/Legend.h"
+#include "lavix/diagram/LibraryState.h"
 #include "lavix/diagram/Redraw.h"
 #include "lavix/diagram/SymbolTable.h"
 #include "lavix/recalc/RecalcState.h"
@@ -93,6 +95,8 @@ class Session {
   StatisticsState statistics;            // regression results and file, kept lines and curves
   XyModelState xyModel;                  // R and the coefficients of the last XY model
   recalc::RecalcState recalc;            // the recast to 100, the iron split, Pearce once per data set
+  diagram::LibraryState library;         // the diagram library's file, records and shared page
+  diagram::LegendTable legend;           // the legend, drawn on every redraw while loaded
 
   WindowState window;
 

@@ -362,18 +362,19 @@ const std::vector<std::string>& Evaluator::columnNames() {
 bool Evaluator::lookUpAmount(const std::string& wanted, Value& value) {
   if (!context_.molecularAmount) return false;
   const auto& standard = context_.standard;
-  std::vector<int> indexes;
-  for (int k = 1; k <= data::standardCount && indexes.empty(); ++k)
-    if (text::normaliseName(standard.stdName[k]) == wanted) indexes.push_back(k);
-  if (indexes.empty())
+  // An oxide counts once; an element counts its cations in each of its oxides.
+  std::vector<std::pair<int, float>> parts;
+  for (int k = 1; k <= data::standardCount && parts.empty(); ++k)
+    if (text::normaliseName(standard.stdName[k]) == wanted) parts.emplace_back(k, 1.0f);
+  if (parts.empty())
     for (int k = 1; k <= data::standardCount; ++k)
       if (!standard.stdElement[k].empty() && text::normaliseName(standard.stdElement[k]) == wanted)
-        indexes.push_back(k);
-  if (indexes.empty()) return false;
+        parts.emplace_back(k, static_cast<float>(standard.cations[static_cast<std::size_t>(k)]));
+  if (parts.empty()) return false;
   auto rows = take();
   for (int r = 0; r < rowCount_; ++r) {
     double sum = 0;
-    for (int k : indexes) sum += context_.molecularAmount(r + 1, k);
+    for (const auto& [k, cations] : parts) sum += context_.molecularAmount(r + 1, k) * cations;
     rows[r] = sum;
   }
   setVector(value, std::move(rows));

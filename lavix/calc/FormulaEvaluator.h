@@ -18,11 +18,12 @@ struct FormulaContext {
   const data::StandardTable& standard;
   ui::PromptPort& prompts;      // the evaluator's messages
   bool zerosIn = false;         // when off, a term that is 0 in a row makes the row's result 0
-  // "U": column values as stored; "MA": for a standard-oxide column, molecularAmount(row,
-  // standard index 1..17) (filled by the recalculations), 0 for other columns. In "MA" a
-  // standard oxide's name (FE2O3) and an element symbol (FE: the sum over Fe2O3 and FeO)
-  // also stand for those amounts, whether or not the data set has the column, and an element
-  // symbol is taken before a column of that name (a K column in ppm does not hide K2O's K).
+  // "U": column values as stored; "MA": molecularAmount(row, standard index 1..17) are the
+  // molecular proportions the recalculations hand over. A standard oxide's name (AL2O3) stands
+  // for its molecular proportion, an element symbol (AL, FE) for its cation proportion: the
+  // sum over its oxides of proportion x cations per formula unit (Fe = 2 Fe2O3 + FeO). Both
+  // hold whether or not the data set has such a column and come before a column of that name
+  // (a K column in ppm does not hide K2O's K); other columns read 0.
   std::string formulaBasis = "U";
   std::function<float(int row, int standardIndex)> molecularAmount;
   // "U": per column, 1 when its values are taken recast to 100 (times the row's totalFactor);

@@ -15,6 +15,10 @@ struct CrNiColumns {
   float niFactor = 0;
 };
 
+// Their places among the standard oxides (and in a row of proportions).
+inline constexpr int nioIndex = 12;
+inline constexpr int cr2o3Index = 13;
+
 // wt % oxide per ppm element: M(Cr2O3) / (2 A(Cr)) x 1e-4 and M(NiO) / A(Ni) x 1e-4 (IUPAC 2021
 // atomic weights give 1.4615e-4 and 1.2726e-4).
 inline constexpr float cr2o3PerPpmCr = 0.0001462f;

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Runs one batch script against a fresh copy of the program folder and checks the result.
 # usage: run_cli_test.sh PROGRAM PROGRAMFOLDER SCRIPT EXPECTED_EXIT
-#                       [--rm PATH | --cp FROM TO | --beside PATTERN]... [TEXT ...] [! TEXT ...] [FILE::TEXT ...]
+#                       [--rm PATH | --cp FROM TO | --beside PATTERN | --tree DIR]... [TEXT ...] [! TEXT ...]
+#                       [FILE::TEXT ...]
 # The script is copied into the temporary program folder, so its relative paths name files
 # there ("Data Files/..."); --rm removes a file of the copy first, --cp copies one
 # (paths inside the copy; the script's files/ folder is there too), --beside copies the files
-# matching PATTERN beside the script. Each TEXT must appear in the transcript; each "! TEXT"
-# must not; FILE::TEXT must appear in the file FILE that the run left in the folder.
+# matching PATTERN beside the script, --tree copies the content of folder DIR into the copy.
+# Each TEXT must appear in the transcript; each "! TEXT" must not; FILE::TEXT must appear in
+# the file FILE that the run left in the folder, "! FILE::TEXT" must not.
 set -u
 program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
 work="$(mktemp -d)"
@@ -14,11 +16,12 @@ trap 'rm -rf "$work"' EXIT
 cp -r "$folder"/. "$work"/
 cp "$script" "$work/script.lvb"
 [ -d "$(dirname "$script")/files" ] && cp -r "$(dirname "$script")/files" "$work/files"
-while [ "${1:-}" = "--rm" ] || [ "${1:-}" = "--cp" ] || [ "${1:-}" = "--beside" ]; do
+while [ "${1:-}" = "--rm" ] || [ "${1:-}" = "--cp" ] || [ "${1:-}" = "--beside" ] || [ "${1:-}" = "--tree" ]; do
   case "$1" in
     --rm) rm -rf "$work/$2"; shift 2 ;;
     --cp) cp "$work/$2" "$work/$3"; shift 3 ;;
     --beside) cp "$(dirname "$script")"/$2 "$work"/ 2>/dev/null; shift 2 ;;
+    --tree) cp -r "$2"/. "$work"/; shift 2 ;;
   esac
 done
 output="$("$program" --base "$work" --batch "$work/script.lvb" 2>&1)"
@@ -33,9 +36,13 @@ for text in "$@"; do
   if [ "$text" = "!" ]; then negate=1; continue; fi
   if [[ "$text" == *::* ]]; then
     file="${text%%::*}"; wanted="${text#*::}"
-    if ! grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+    if [ $negate -eq 0 ] && ! grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
       echo "FAIL: $file lacks: $wanted"; failed=1
     fi
+    if [ $negate -eq 1 ] && grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+      echo "FAIL: $file has: $wanted"; failed=1
+    fi
+    negate=0
     continue
   fi
   if [ $negate -eq 0 ] && ! grep -qF -- "$text" <<<"$output"; then

@@ -1,4 +1,4 @@
-// Formulas over cation proportions ("MA") and over values recast to 100 ("U" with the flags).
+// Formulas over molecular and cation proportions ("MA") and over values recast to 100 ("U" with the flags).
 #include <gtest/gtest.h>
 
 #include "lavix/calc/FormulaEvaluator.h"
@@ -26,7 +26,9 @@ class CationFormulaTest : public ::testing::Test {
                             "K2O",  "P2O5", "NiO",   "Cr2O3", "H2O", "LOI", "CO2", "SO3"};
     const char* elements[] = {"Si", "Ti", "Al", "Fe", "Fe", "Mn", "Mg", "Ca", "Na",
                               "K",  "P",  "Ni", "Cr", "H",  "LOI", "C", "S"};
+    const int16_t cations[] = {1, 1, 2, 2, 1, 1, 1, 1, 2, 2, 2, 1, 2, 2, 0, 1, 1};
     for (int k = 1; k <= data::standardCount; ++k) {
+      standard.cations[static_cast<std::size_t>(k)] = cations[k - 1];
       standard.stdName[k] = oxides[k - 1];
       standard.stdElement[k] = elements[k - 1];
       standard.elementFactor[k] = 10;
@@ -44,12 +46,12 @@ class CationFormulaTest : public ::testing::Test {
 
 TEST_F(CationFormulaTest, ElementSymbolsAndOxideNamesStandForTheAmounts) {
   FormulaContext context{store, standard, prompts, true, "MA", {}};
-  // Row r holds 10 r + k of standard oxide k, whether or not the data set has its column.
+  // Row r holds 10 r + k moles of standard oxide k, whether or not the data set has its column.
   context.molecularAmount = [](int row, int k) { return static_cast<float>(10 * row + k); };
-  EXPECT_EQ(run(context, "FE"), (std::vector<float>{29, 49}));      // Fe2O3 + FeO
+  EXPECT_EQ(run(context, "FE"), (std::vector<float>{43, 73}));      // 2 Fe2O3 + FeO
   EXPECT_EQ(run(context, "FE2O3"), (std::vector<float>{14, 24}));   // no such column
-  EXPECT_EQ(run(context, "K"), (std::vector<float>{20, 30}));       // not the ppm column
-  EXPECT_EQ(run(context, "SI/K"), (std::vector<float>{11.0f / 20, 21.0f / 30}));
+  EXPECT_EQ(run(context, "K"), (std::vector<float>{40, 60}));       // 2 K2O, not the ppm column
+  EXPECT_EQ(run(context, "SI/K"), (std::vector<float>{11.0f / 40, 21.0f / 60}));
   EXPECT_TRUE(prompts.messageTexts().empty());
 }
 

@@ -7,9 +7,9 @@
 
 #include "lavix/app/StandardTableFile.h"
 #include "lavix/recalc/Anomalies.h"
-#include "lavix/recalc/CationProportions.h"
 #include "lavix/recalc/CrNiColumns.h"
 #include "lavix/recalc/MeltParameters.h"
+#include "lavix/recalc/MolecularProportions.h"
 #include "lavix/recalc/ParameterFile.h"
 
 namespace lavix::recalc {
@@ -119,20 +119,25 @@ TEST(MeltParameters, DensityAndViscosityOfAnAndesite) {
   EXPECT_FALSE(meltViscosity(OxideWork{}, shippedTable()));
 }
 
-TEST(CationProportions, PerFormulaUnitWithCrAndNiFromPpm) {
+TEST(MolecularProportions, CrAndNiFromPpmAndTotalIronAsFeO) {
   data::DataStore store;
   store.allocate(2, 10);
   store.columnName[1] = "Al[2]O[3]";
   store.columnName[2] = "Cr";
-  store.columnCount = 2;
+  store.columnName[3] = "Fe[2]O[3]T";
+  store.columnCount = 3;
   store.rowCount = 1;
   store.stdColumn[3] = 1;
   store.setCell(1, 1, "16.5");
   store.setCell(1, 2, "342");
-  const CationRow row = cationProportions(store, shippedTable(), IronState{}, findCrNi(store), 1);
-  EXPECT_NEAR(row[3], 2 * 16.5 / 101.9601, 1e-6);
-  EXPECT_NEAR(row[13], 2 * 342 * 0.0001462 / 151.9892, 1e-8);
-  EXPECT_EQ(row[12], 0.0f);
+  store.setCell(1, 3, "10");
+  store.chooseTotalIron(shippedTable());
+  const auto moles = molecularProportions(store, shippedTable(), findCrNi(store), nullptr);
+  EXPECT_NEAR(moles[1][3], 16.5 / 101.9601, 1e-6);
+  EXPECT_NEAR(moles[1][13], 342 * 0.0001462 / 151.9892, 1e-8);
+  EXPECT_EQ(moles[1][12], 0.0f);
+  EXPECT_NEAR(moles[1][5], 10 * 0.8998 / 71.8444, 1e-5);  // Fe2O3T recast as FeO
+  EXPECT_EQ(moles[1][4], 0.0f);
 }
 
 TEST(ParameterFile, CommentsCommasTabsAndPairs) {

@@ -72,5 +72,13 @@ TEST_F(GoldenRecordingTest, SpiderDiagram) {
   expectGolden("spider");
 }
 
+TEST_F(GoldenRecordingTest, TasDiagramOfTheExampleData) {
+  f.folder.write("Diagrams/tas.txt", readWholeFile(testDataPath("library/Diagrams/tas.txt")));
+  f.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
+  f.click("mdiag", {"Diagrams/tas.txt", "#1"});
+  ASSERT_EQ(settings().diagramFamily, "DDIAGS");
+  expectGolden("tas");
+}
+
 }  // namespace
 }  // namespace lavix::testing
