@@ -125,6 +125,8 @@ class RecordPlotter {
     const diagram::LibraryAxis& axis = r.axis[static_cast<std::size_t>(a)];
     const bool moleBasis = r.layout == RecordLayout::mt || r.layout == RecordLayout::ct;
     calc::FormulaContext context{s_.data, s_.standard, s_.prompts, r.zerosIn, moleBasis ? "MA" : "U", {}};
+    context.absentOxidesZero = true;
+    context.normFlag = s_.recalc.recast.recastFlags();
     if (moleBasis)
       context.molecularAmount = [this](int row, int k) {
         const auto at = static_cast<std::size_t>(row);
@@ -134,7 +136,8 @@ class RecordPlotter {
       };
     std::vector<float> result(static_cast<std::size_t>(s_.data.rowCount) + 1, 0.0f);
     if (!calc::evaluateFormula(context, axis.formula, result)) return false;
-    const bool recast = (a == 0 && r.normaliseX) || (a == 1 && r.normaliseY);
+    // After Normalize the flagged columns come recast already: NMX and NMY must not do it twice.
+    const bool recast = !context.normFlag && ((a == 0 && r.normaliseX) || (a == 1 && r.normaliseY));
     std::vector<float>& values = a == 0 ? d.plot.xValue : a == 1 ? d.plot.yValue : d.plot.zValue;
     for (int row = 1; row <= s_.data.rowCount && static_cast<std::size_t>(row) < values.size(); ++row) {
       float v = result[static_cast<std::size_t>(row)];

@@ -333,6 +333,8 @@ class Evaluator {
   Value termValue(const Level& level, std::size_t index, std::vector<Value>& functions, std::vector<Value>& groups);
   bool lookUpName(const std::string& name, Value& value);
   bool lookUpAmount(const std::string& wanted, Value& value);
+  // Standard oxide k of every row as wt % (total iron as FeO), times `factor`.
+  std::vector<double> oxideRows(int k, double factor);
   void combine(Value& a, Value& b, char op);
   Value sum(Chain& chain);
   Value product(Chain& chain);
@@ -407,20 +409,32 @@ bool Evaluator::lookUpName(const std::string& name, Value& value) {
   }
   // An element by name when only its oxide is in the data (the first oxide present wins).
   for (int k = 1; k <= data::standardCount; ++k) {
-    const int column = store.stdColumn[k];
-    if (column <= 0 || context_.standard.stdElement[k].empty()) continue;
+    if (store.stdColumn[k] <= 0 || context_.standard.stdElement[k].empty()) continue;
     if (text::normaliseName(context_.standard.stdElement[k]) != wanted) continue;
-    const double factor = context_.standard.elementFactor[k];
-    auto rows = take();
-    for (int r = 0; r < rowCount_; ++r) {
-      const float cell = data::variableValue(store, static_cast<int16_t>(column), r + 1, context_.normFlag);
-      const float asOxide = column == store.totalIronColumn ? cell * store.totalIronToFeO : cell;
-      rows[r] = static_cast<double>(asOxide) * factor;
-    }
-    setVector(value, std::move(rows));
+    setVector(value, oxideRows(k, context_.standard.elementFactor[k]));
     return true;
   }
+  // A standard oxide under another column name (FEO from a FeOT column), or one the data lack.
+  if (const int k = context_.standard.indexOfName(name); k > 0 && !moleAmounts_) {
+    if (store.stdColumn[k] > 0) {
+      setVector(value, oxideRows(k, 1.0));
+      return true;
+    }
+    if (context_.absentOxidesZero) return true;  // 0 for every row
+  }
   return false;
+}
+
+std::vector<double> Evaluator::oxideRows(int k, double factor) {
+  const auto& store = context_.store;
+  const int column = store.stdColumn[k];
+  auto rows = take();
+  for (int r = 0; r < rowCount_; ++r) {
+    const float cell = data::variableValue(store, static_cast<int16_t>(column), r + 1, context_.normFlag);
+    const float asOxide = column == store.totalIronColumn ? cell * store.totalIronToFeO : cell;
+    rows[r] = static_cast<double>(asOxide) * factor;
+  }
+  return rows;
 }
 
 Value Evaluator::termValue(const Level& level, std::size_t index, std::vector<Value>& functions,

@@ -26,6 +26,9 @@ struct FormulaContext {
   // (a K column in ppm does not hide K2O's K); other columns read 0.
   std::string formulaBasis = "U";
   std::function<float(int row, int standardIndex)> molecularAmount;
+  // "U": a standard oxide's name that no column bears and the data set lacks reads 0 without
+  // "Did not match" (library records name FeO and Fe2O3 whichever of them the data hold).
+  bool absentOxidesZero = false;
   // "U": per column, 1 when its values are taken recast to 100 (times the row's totalFactor);
   // null: as stored.
   const std::vector<int16_t>* normFlag = nullptr;
