@@ -19,7 +19,8 @@ bool isMarker(const std::string& token, LibraryFamily family) {
   const std::string upper = text::toUpper(token);
   switch (family) {
     case LibraryFamily::cmas: return startsWith(upper, "CTRI");
-    case LibraryFamily::minerals: return startsWith(upper, "MTRI");
+    // Some mineral diagrams plot formula ratios against each other: X-Y records on wt %.
+    case LibraryFamily::minerals: return startsWith(upper, "MTRI") || startsWith(upper, "XY");
     case LibraryFamily::diagrams: break;
   }
   // A field of the TAS diagram, not the start of a ternary record.
@@ -237,8 +238,9 @@ bool decodeLibraryRecord(const LibraryFile& file, std::size_t index, const std::
 }
 
 std::string recordChoiceLine(const LibraryRecordEntry& entry) {
-  std::string line = entry.name;
-  if (line.size() < 20) line.append(20 - line.size(), ' ');
+  std::string line = shownText(entry.name);
+  // Two blanks at least, so that the name stays apart from the description.
+  line.append(line.size() < 18 ? 20 - line.size() : 2, ' ');
   return line + shownText(entry.description);
 }
 

@@ -5,7 +5,7 @@
 // first character other than a blank is "#" is a comment (a header's citation). A record
 // starts at its marker token: in diagram files a token beginning with "XY" or "TRI" (any
 // case; the field name "Tristanite" is no marker), in CMAS files one beginning with "CTRI",
-// in mineral files one beginning with "MTRI". Its first two letters give its layout:
+// in mineral files one beginning with "MTRI" or "XY". Its first two letters give its layout:
 //   all:      marker, name, description, note
 //   XY:       X title, X formula, Y title, Y formula, X log flag, X start, X end, X tick
 //             interval, X number step, Y log flag, Y start, Y end, Y tick interval, Y number step
@@ -100,8 +100,8 @@ bool readLibraryText(std::string_view content, LibraryFamily family, LibraryFile
 bool decodeLibraryRecord(const LibraryFile& file, std::size_t index, const std::vector<std::string>& pageNames,
                          LibraryRecord& record, std::string& error);
 
-// The line of the record choice: the name padded with blanks to 20 characters, then the
-// description (a longer name is not cut, and the description follows it directly).
+// The line of the record choice: the name padded with blanks to 20 characters (two blanks at
+// least after a longer name), then the description; "_" shown as blanks.
 std::string recordChoiceLine(const LibraryRecordEntry& entry);
 
 // A shown text of a record: "_" stands for a blank.
