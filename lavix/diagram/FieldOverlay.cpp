@@ -107,7 +107,9 @@ void recordDiagramNote(gr::Recording& rec, const DiagramSettings& s, const std::
     for (const Fractions& f : g.outline) top = s.pageYSign > 0 ? std::max<double>(top, g.project(f).y)
                                                                : std::min<double>(top, g.project(f).y);
   }
-  const gr::Point at{s.frameLeft, static_cast<int32_t>(std::lround(top + s.pageYSign * 1.5 * height))};
+  // Over a triangle the top apex's title comes first.
+  const double above = s.diagramKind == "TRI" ? 2.7 : 1.5;
+  const gr::Point at{s.frameLeft, static_cast<int32_t>(std::lround(top + s.pageYSign * above * height))};
   gr::recordMarkupText(rec, at, note, font, gr::HAlign::Left, gr::VAlign::Baseline, textYDirection);
 }
 

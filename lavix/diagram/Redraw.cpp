@@ -413,14 +413,22 @@ void DiagramRecorder::drawTernary() {
     }
   }
 
-  // Apex titles at the corners where each component is largest.
+  // Apex titles at the corners where each component is largest; the top one over the middle of
+  // a flat top (the pyroxene quadrilateral's Wo).
   auto corner = [&](float Fractions::*component) {
     const Fractions* best = &g.outline.front();
     for (const Fractions& f : g.outline)
       if (f.*component > best->*component + 1e-6f) best = &f;
     return g.project(*best);
   };
-  const gr::Point left = corner(&Fractions::x), top = corner(&Fractions::y), right = corner(&Fractions::z);
+  auto topMiddle = [&] {
+    const gr::Point apex = corner(&Fractions::y);
+    int32_t minX = apex.x, maxX = apex.x;
+    for (const Fractions& f : g.outline)
+      if (const gr::Point p = g.project(f); p.y == apex.y) minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
+    return gr::Point{static_cast<int32_t>((static_cast<int64_t>(minX) + maxX) / 2), apex.y};
+  };
+  const gr::Point left = corner(&Fractions::x), top = topMiddle(), right = corner(&Fractions::z);
   text({left.x, up(left.y, -0.4 * textHeight_)}, s_.plot.xTitle, labelFont_, gr::HAlign::Centre, gr::VAlign::Top);
   text({top.x, up(top.y, 0.4 * textHeight_)}, s_.plot.yTitle, labelFont_, gr::HAlign::Centre, gr::VAlign::Bottom);
   text({right.x, up(right.y, -0.4 * textHeight_)}, s_.plot.zTitle, labelFont_, gr::HAlign::Centre, gr::VAlign::Top);
