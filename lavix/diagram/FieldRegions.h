@@ -22,7 +22,7 @@ struct FieldRegion {
 
 class FieldMap {
  public:
-  static constexpr double snapDistance = 0.005;
+  static constexpr double snapDistance = 0.01;
 
   // `frame`: the convex outline of the diagram; `segments`: the field lines, cut to the frame here.
   FieldMap(const std::vector<std::pair<PlanePoint, PlanePoint>>& segments, std::vector<PlanePoint> frame);
