@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "lavix/diagram/FieldOverlay.h"
 #include "lavix/diagram/FieldRegions.h"
 #include "lavix/diagram/Ternary.h"
 
@@ -116,7 +117,7 @@ FieldClassification classifyRows(const DiagramSettings& settings, const OverlayT
   const int last = std::min<int>(overlays.fieldLines + overlays.fieldLabels, static_cast<int>(overlays.text.size()));
   for (int i = overlays.fieldLines; i < last; ++i) {
     const auto at = static_cast<std::size_t>(i);
-    if (const auto anchor = plane.fieldPoint(overlays.x[at], overlays.y[at])) map.addLabel(*anchor, overlays.text[at]);
+    if (const auto anchor = plane.fieldPoint(overlays.x[at], overlays.y[at])) map.addLabel(*anchor, fieldName(overlays.text[at]));
   }
   bool named = false;
   for (const FieldRegion& region : map.regions()) {

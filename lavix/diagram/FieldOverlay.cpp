@@ -89,10 +89,35 @@ void recordFieldOverlay(gr::Recording& rec, const DiagramSettings& s, const Over
   for (int i = table.fieldLines; i < last; ++i) {
     const std::optional<PlanePoint> here = pagePoint(s, table.x[at(i)], table.y[at(i)]);
     if (!here) continue;
-    gr::recordMarkupText(rec, rounded(*here), table.text[at(i)], font, gr::HAlign::Left, gr::VAlign::Bottom,
-                         style.textYDirection);
+    // "|" breaks a label into lines, the last one at the anchor: long names in narrow fields.
+    const std::vector<std::string> lines = labelLines(table.text[at(i)]);
+    const double step = 1.15 * std::abs(font.height) * s.pageYSign;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      const PlanePoint p{here->x, here->y + step * static_cast<double>(lines.size() - 1 - k)};
+      gr::recordMarkupText(rec, rounded(p), lines[k], font, gr::HAlign::Left, gr::VAlign::Bottom, style.textYDirection);
+    }
   }
   if (style.smallLabels) rec.selectFont(style.labelFont);
+}
+
+std::vector<std::string> labelLines(const std::string& label) {
+  std::vector<std::string> lines(1);
+  for (char c : label)
+    if (c == '|')
+      lines.emplace_back();
+    else
+      lines.back() += c;
+  return lines;
+}
+
+std::string fieldName(const std::string& label) {
+  std::string name;
+  for (const std::string& line : labelLines(label)) {
+    // "Tephrite/|basanite" names the field "Tephrite/basanite".
+    if (!name.empty() && name.back() != '/') name += ' ';
+    name += line;
+  }
+  return name;
 }
 
 void recordDiagramNote(gr::Recording& rec, const DiagramSettings& s, const std::string& note,

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/graphics/Recording.h"
 #include "lavix/diagram/DiagramSettings.h"
@@ -22,9 +23,15 @@ struct FieldOverlayStyle {
 };
 
 // The field lines (pen 0 starts a line, the first point always does) cut to the frame, or to
-// the ternary outline, then the field labels with their lower-left corner at their point.
+// the ternary outline, then the field labels with their lower-left corner at their point (of
+// their last line).
 void recordFieldOverlay(graphics::Recording& recording, const DiagramSettings& settings, const OverlayTable& table,
                         const FieldOverlayStyle& style);
+
+// A field label's lines: "|" breaks a long name in a narrow field. Its field name, as Classify
+// samples writes it, joins them with blanks (none after a line ending in "/").
+std::vector<std::string> labelLines(const std::string& label);
+std::string fieldName(const std::string& label);
 
 // The diagram note, at the frame's left edge 1.5 text heights above its top (above the top of
 // a ternary's outline).

@@ -73,9 +73,8 @@ TEST_F(GoldenRecordingTest, SpiderDiagram) {
 }
 
 TEST_F(GoldenRecordingTest, TasDiagramOfTheExampleData) {
-  f.folder.write("Diagrams/tas.txt", readWholeFile(testDataPath("library/Diagrams/tas.txt")));
   f.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
-  f.click("mdiag", {"Diagrams/tas.txt", "#1"});
+  f.click("mdiag", {"Diagrams/volcanic-classification.txt", "TAS"});
   ASSERT_EQ(settings().diagramFamily, "DDIAGS");
   expectGolden("tas");
 }
