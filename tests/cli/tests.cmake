@@ -97,3 +97,25 @@ lavix_cli_test(recalc recalc.lvb 0
   "Eu*	Ce*	Nb*	Density	Viscosity	Eu/Eu*"
   "0.512854	 7.694918	 59.07972	"
   "title: Lavix atacazo-ninahuilca.txt   109 rows by 58 columns")
+# The shipped diagram library: a record picked by its name, its axes, fields and labels; Next
+# diag offers the list again; the projections draw every diagram of a shipped file.
+lavix_cli_test(library library.lvb 0
+  "list: Select diagram |  TAS                 Total alkali-silica volcanic rocks (Le Bas et al. 1986) |  TAS Middlemost"
+  "  > TAS" "librarySequence	YES" "libraryName	TAS" "xTitle	SiO[2]" "xStart	35" "xEnd	80" "yEnd	16"
+  "diagramNote	Le Bas et al. (1986) J. Petrol. 27:745-750" "fieldPointCount	39" "fieldLabelCount	15" "newx	Next diag"
+  "message: 109 of 109 samples lie in a field of TAS; their field names are in the column TAS."
+  "legendLoaded	1" "legendPosition	3" "legendCount	2" "  > Jensen" "libraryName	Jensen"
+  "tas.svg::<polyline points=\"1733,1300 1733,1836" "tas.svg::>Foidite<" "tas.svg::>andesite<"
+  "legend.svg::>Ninahuilca<")
+lavix_cli_test(projections projections.lvb 0
+  "buttons: Set the Ferric/Ferrous ratio (Sack et al.,1980) | Reset this ratio | Leave it unchanged"
+  "diagramFamily	CDIAGS" "libraryDiagramCount	5"
+  "diagramNote	Grove et al. (1982); Tormey et al. (1987)  T= 1200 fo2= -8" "feRatioMode	R"
+  "message: OPX_ATA non-quad. comps.= 4.5  OK  " "diagramFamily	MDIAGS" "libraryDiagramCount	2"
+  "libraryName	Amphibole_calcic" "diagramKind	XY" "cmas.svg::>Plag<")
+lavix_cli_test(library_refusals library_refusals.lvb 0
+  "message: Read a File first"
+  "message: Diagram file cut.txt, diagram Cut: the record runs past the end of the file"
+  "message: Diagram file cut.txt holds no diagrams"
+  "message: Classify samples works on a diagram of the library: choose one with Plot, Diagram first."
+  "libraryRecordCount	0")
