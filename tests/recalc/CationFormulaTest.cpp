@@ -1,4 +1,4 @@
-// Formulas over molecular and cation proportions ("MA") and over values recast to 100 ("U" with the flags).
+// Formulas over molecular and cation proportions ("MA"), over values recast to 100 and over total iron ("U").
 #include <gtest/gtest.h>
 
 #include "lavix/calc/FormulaEvaluator.h"
@@ -53,6 +53,20 @@ TEST_F(CationFormulaTest, ElementSymbolsAndOxideNamesStandForTheAmounts) {
   EXPECT_EQ(run(context, "K"), (std::vector<float>{40, 60}));       // 2 K2O, not the ppm column
   EXPECT_EQ(run(context, "SI/K"), (std::vector<float>{11.0f / 40, 21.0f / 60}));
   EXPECT_TRUE(prompts.messageTexts().empty());
+}
+
+TEST_F(CationFormulaTest, TotalIronReadsFromTheTotalIronColumnAndAbsentOxidesQuietly) {
+  // Column 2 as FeOT: FEO names it whatever it is called, and FE2O3, absent, reads 0.
+  store.columnName[2] = "FeOT";
+  store.totalIronColumn = 2;
+  store.stdColumn[5] = 2;
+  FormulaContext context{store, standard, prompts, true, "U", {}};
+  context.absentOxidesZero = true;
+  EXPECT_EQ(run(context, "FEO+0.8998*FE2O3"), (std::vector<float>{8, 0}));
+  EXPECT_TRUE(prompts.messageTexts().empty());
+  context.absentOxidesZero = false;
+  run(context, "FE2O3");
+  EXPECT_EQ(prompts.messageTexts(), std::vector<std::string>{"Did not match FE2O3"});
 }
 
 TEST_F(CationFormulaTest, FlaggedColumnsAreTakenRecastTo100) {
