@@ -6,6 +6,7 @@
 #include "common/format/NumberFormat.h"
 #include "common/norm/Cipw.h"
 #include "lavix/app/DataLoading.h"
+#include "lavix/app/Messages.h"
 #include "lavix/app/Session.h"
 
 namespace lavix::app {
@@ -38,7 +39,7 @@ bool hasRoom(const Session& s) {
 
 void mcipw(Session& s) {
   if (s.data.rowCount == 0 || s.data.columnCount == 0) {
-    ui::say(s.prompts, cipwText::readAFileFirst);
+    ui::say(s.prompts, messages::readAFileFirst);
     return;
   }
   if (normAlreadyAppended(s)) return;

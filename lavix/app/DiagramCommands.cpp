@@ -6,6 +6,7 @@
 
 #include "lavix/app/Interaction.h"
 #include "lavix/app/LibraryCommands.h"
+#include "lavix/app/Messages.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/StatisticsCommands.h"
@@ -18,8 +19,6 @@
 namespace lavix::app {
 
 namespace {
-
-constexpr const char* readAFileFirst = "Read a File first";
 
 calc::CalculatorContext calculatorContext(Session& s) {
   return calc::CalculatorContext{s.data,       s.standard,        s.exchange,
@@ -130,7 +129,7 @@ bool changeBins(Session& s) {
 
 bool diagramGuard(Session& s) {
   if (!haveData(s)) {
-    ui::say(s.prompts, readAFileFirst);
+    ui::say(s.prompts, messages::readAFileFirst);
     return false;
   }
   s.overlays.clearCounts();
@@ -391,7 +390,7 @@ void cmdRem(Session& s) {
 }
 
 void mplot(Session& s) {
-  if (!haveData(s)) ui::say(s.prompts, readAFileFirst);
+  if (!haveData(s)) ui::say(s.prompts, messages::readAFileFirst);
 }
 
 }  // namespace lavix::app

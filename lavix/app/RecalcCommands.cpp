@@ -7,6 +7,7 @@
 #include "common/text/Text.h"
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/Interaction.h"
+#include "lavix/app/Messages.h"
 #include "lavix/app/Session.h"
 #include "lavix/calc/FormulaEvaluator.h"
 #include "lavix/recalc/AppendColumns.h"
@@ -19,7 +20,7 @@ namespace {
 
 bool haveData(Session& s) {
   if (s.data.rowCount != 0 && s.data.columnCount != 0) return true;
-  ui::say(s.prompts, recalcText::readAFileFirst);
+  ui::say(s.prompts, messages::readAFileFirst);
   return false;
 }
 

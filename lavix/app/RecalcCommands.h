@@ -7,7 +7,6 @@ namespace lavix::app {
 class Session;
 
 namespace recalcText {
-inline constexpr const char* readAFileFirst = "Read a File first";
 inline constexpr const char* normaliseMajors = "Normalize major oxides to 100 on a volatile free basis; Fe as FeO?";
 inline constexpr const char* normaliseTraces = "Normalize trace elements also?";
 inline constexpr const char* yes = "&Yes";

@@ -6,6 +6,7 @@
 
 #include "common/format/NumberFormat.h"
 #include "common/text/Text.h"
+#include "lavix/app/Messages.h"
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/diagram/DrawSymbol.h"
 #include "lavix/diagram/SymbolFile.h"
@@ -273,7 +274,7 @@ void SymbolForm::option(int key) {
 void SymbolForm::option4() {
   Session& s = session_;
   if (s.data.rowCount == 0 || s.data.columnCount == 0) {
-    ui::say(s.prompts, symformText::readAFileFirst);
+    ui::say(s.prompts, messages::readAFileFirst);
     return;
   }
   calc::CalculatorContext context{s.data,    s.standard,     s.exchange,      s.prompts,
