@@ -164,14 +164,5 @@ TEST_F(LibraryCommandsTest, LegendShowsTheEntriesOfPlottedSymbolsAtItsPosition) 
   EXPECT_FALSE(session().legend.legendLoaded);
 }
 
-TEST_F(LibraryCommandsTest, WithoutDataDiagramEndsSilentlyAndTheProjectionsSaySo) {
-  f.click("mdiag");
-  EXPECT_FALSE(f.shown("file: open Diagram"));
-  f.click("mcmas");
-  f.click("mmin");
-  EXPECT_TRUE(f.shown("message: Read a File first"));
-  EXPECT_FALSE(f.shown("file: open CMAS"));
-}
-
 }  // namespace
 }  // namespace lavix::testing
