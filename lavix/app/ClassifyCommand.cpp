@@ -8,6 +8,7 @@
 #include "lavix/app/Messages.h"
 #include "lavix/app/Session.h"
 #include "lavix/diagram/FieldClassification.h"
+#include "lavix/diagram/LibraryFile.h"
 
 namespace lavix::app {
 
@@ -38,7 +39,7 @@ void mclassify(Session& s) {
     ui::say(s.prompts, messages::classifyNeedsLibrary);
     return;
   }
-  const std::string& name = s.library.currentName;
+  const std::string name = diagram::shownText(s.library.currentName);  // "TAS_Cox" names the column "TAS Cox"
   const diagram::FieldClassification fields =
       diagram::classifyRows(s.diagram, s.overlays, s.data.rowCount, s.window.zerosIn);
   if (!fields.problem.empty()) {
