@@ -1,5 +1,5 @@
 // A lavix session over a temporary program folder holding the test library records of
-// tests/data/library (Diagrams/tas.txt, Diagrams/afm.txt, CMAS/three.txt, MIN/pyroxene.txt).
+// tests/data/library (Diagrams/tas.txt, CMAS/three.txt, MIN/pyroxene.txt) over the shipped ones.
 #pragma once
 
 #include <algorithm>
@@ -21,7 +21,7 @@ class LibraryFixture : public ::testing::Test {
   }
 
   void copyTestRecords() {
-    for (const char* file : {"Diagrams/tas.txt", "Diagrams/afm.txt", "CMAS/three.txt", "MIN/pyroxene.txt"})
+    for (const char* file : {"Diagrams/tas.txt", "CMAS/three.txt", "MIN/pyroxene.txt"})
       f.folder.write(file, readWholeFile(testDataPath(std::string("library/") + file)));
   }
 
