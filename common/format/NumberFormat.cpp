@@ -2,9 +2,13 @@
 #include "common/format/NumberFormat.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 namespace lavix::format {
@@ -39,7 +43,11 @@ Decimal toDecimal(double magnitude, int significant) {
   std::size_t e = text.find('e');
   for (char c : text.substr(0, e))
     if (c != '.') d.digits.push_back(c);
-  d.pointPos = std::atoi(std::string(text.substr(e + 1)).c_str()) + 1;
+  int exponent = 0;
+  const char* exponentText = text.data() + e + 1;
+  if (*exponentText == '+') ++exponentText;
+  std::from_chars(exponentText, text.data() + text.size(), exponent);
+  d.pointPos = exponent + 1;
   trimTrailingZeros(d);
   return d;
 }
@@ -269,25 +277,106 @@ std::vector<std::string_view> characters(std::string_view text) {
   return out;
 }
 
-std::string generalDigits(double value, int significant) {
-  if (!std::isfinite(value)) return {};
-  std::string out = value < 0 ? "-" : " ";
-  Decimal d = toDecimal(std::fabs(value), significant);
+// The seven digits of a float without to_chars: the float times an exact-enough power of ten
+// (a relative error of 2e-16 against a margin of 1e-7 in the last digit), rounded to an
+// integer. False, for to_chars to decide, when the value lies that close to a rounding tie.
+bool floatDecimal(float magnitude, Decimal& d) {
+  static constexpr int lowest = -40, highest = 53;
+  static const auto powers = [] {
+    std::array<double, highest - lowest + 1> table{};
+    for (int k = lowest; k <= highest; ++k) {
+      char text[8];
+      const auto end = std::to_chars(text, text + sizeof text, k).ptr;
+      std::string literal = "1e" + std::string(text, end);
+      std::from_chars(literal.data(), literal.data() + literal.size(), table[static_cast<std::size_t>(k - lowest)]);
+    }
+    return table;
+  }();
+  const double x = magnitude;
+  // floor(log10 x) or one less, from the binary exponent: 78913 / 2^18 is log10 2 to 6 digits.
+  const auto bits = std::bit_cast<std::uint32_t>(magnitude);
+  const int binaryExponent = static_cast<int>(bits >> 23) - 127;
+  if (binaryExponent == -127) return false;  // subnormal: to_chars
+  int exponent = (binaryExponent * 78913) >> 18;
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int scale = floatDigits - 1 - exponent;
+    if (scale < lowest || scale > highest) return false;
+    const double y = x * powers[static_cast<std::size_t>(scale - lowest)];
+    if (!(y < 1e9)) return false;
+    const auto whole = static_cast<std::uint32_t>(y);  // y > 0: truncation is the floor
+    const double fraction = y - whole;
+    if (std::fabs(fraction - 0.5) < 1e-6) return false;
+    const std::uint32_t rounded = whole + (fraction > 0.5 ? 1 : 0);
+    if (rounded < 1000000) {
+      --exponent;
+      continue;
+    }
+    if (rounded > 10000000) {
+      ++exponent;
+      continue;
+    }
+    char text[16];
+    d.digits.assign(text, std::to_chars(text, text + sizeof text, rounded).ptr);
+    d.pointPos = exponent + 1 + (rounded == 10000000 ? 1 : 0);
+    trimTrailingZeros(d);
+    return true;
+  }
+  return false;
+}
+
+// Built in a buffer: the stored numbers of a recalculation pass through here once per cell.
+std::string generalLayout(bool negative, const Decimal& d, int significant) {
   if (d.digits.empty()) return " 0";
-  const int len = static_cast<int>(d.digits.size());
+  char out[64];
+  std::size_t n = 0;
+  auto put = [&](char c) { out[n++] = c; };
+  auto putAll = [&](std::string_view text) {
+    for (char c : text) put(c);
+  };
+  auto zeros = [&](int count) {
+    for (int i = 0; i < count; ++i) put('0');
+  };
+  put(negative ? '-' : ' ');
+  const std::string_view digits = d.digits;
+  const int len = static_cast<int>(digits.size());
   const int exponent = d.pointPos - 1;
   if (exponent < -4 || exponent >= significant) {
-    out += d.digits[0];
-    if (len > 1) out += "." + d.digits.substr(1);
-    out += exponent < 0 ? "E-" : "E+";
-    std::string e = std::to_string(std::abs(exponent));
-    if (e.size() < 2) e.insert(0, "0");
-    return out + e;
+    put(digits[0]);
+    if (len > 1) {
+      put('.');
+      putAll(digits.substr(1));
+    }
+    putAll(exponent < 0 ? "E-" : "E+");
+    const int magnitude = std::abs(exponent);
+    if (magnitude < 10) put('0');
+    char e[8];
+    putAll(std::string_view(e, static_cast<std::size_t>(std::to_chars(e, e + sizeof e, magnitude).ptr - e)));
+  } else if (d.pointPos <= 0) {
+    put('.');
+    zeros(-d.pointPos);
+    putAll(digits);
+  } else if (d.pointPos >= len) {
+    putAll(digits);
+    zeros(d.pointPos - len);
+  } else {
+    putAll(digits.substr(0, static_cast<std::size_t>(d.pointPos)));
+    put('.');
+    putAll(digits.substr(static_cast<std::size_t>(d.pointPos)));
   }
-  if (d.pointPos <= 0) return out + "." + std::string(static_cast<std::size_t>(-d.pointPos), '0') + d.digits;
-  if (d.pointPos >= len) return out + d.digits + std::string(static_cast<std::size_t>(d.pointPos - len), '0');
-  return out + d.digits.substr(0, static_cast<std::size_t>(d.pointPos)) + "." +
-         d.digits.substr(static_cast<std::size_t>(d.pointPos));
+  return std::string(out, n);
+}
+
+std::string generalDigits(double value, int significant) {
+  if (!std::isfinite(value)) return {};
+  return generalLayout(value < 0, toDecimal(std::fabs(value), significant), significant);
+}
+
+std::string generalDigits(float value) {
+  if (!std::isfinite(value)) return {};
+  Decimal d;
+  const float magnitude = std::fabs(value);
+  if (magnitude != 0 && !floatDecimal(magnitude, d)) d = toDecimal(magnitude, floatDigits);
+  return generalLayout(value < 0, d, floatDigits);
 }
 
 std::string shortestFromGeneral(std::string general) {
@@ -346,7 +435,7 @@ std::string formatText(std::string_view text, std::string_view mask) {
   return out;
 }
 
-std::string generalFormat(float value) { return generalDigits(static_cast<double>(value), floatDigits); }
+std::string generalFormat(float value) { return generalDigits(value); }
 std::string generalFormat(double value) { return generalDigits(value, doubleDigits); }
 std::string shortestText(float value) { return shortestFromGeneral(generalFormat(value)); }
 std::string shortestText(double value) { return shortestFromGeneral(generalFormat(value)); }

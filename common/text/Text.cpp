@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <locale>
 
 namespace lavix::text {
@@ -81,7 +82,7 @@ bool parsePlainNumber(std::string_view s, double& value) {
   if (text.front() == '.') text.insert(text.begin(), '0');
   std::size_t dot = text.find('.');
   if (dot != std::string::npos && (dot + 1 == text.size() || !std::isdigit(static_cast<unsigned char>(text[dot + 1]))))
-    text.insert(dot + 1, "0");
+    text.insert(dot + 1, 1, '0');
   double parsed = 0;
   auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
   if (result.ec == std::errc::result_out_of_range) {
@@ -96,12 +97,45 @@ bool parsePlainNumber(std::string_view s, double& value) {
   return true;
 }
 
+// Most cells are "[-]digits[.digits]" with at most 15 digits: the integer of the digits over an
+// exact power of ten is then the correctly rounded double, the same number from_chars gives,
+// for a fraction of its cost. Anything else goes the long way.
+bool parseShortDecimal(std::string_view s, char decimalSeparator, double& value) {
+  static constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                           1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  std::uint64_t mantissa = 0;
+  int digits = 0, decimals = 0;
+  bool anyDigit = false, point = false;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c >= '0' && c <= '9') {
+      anyDigit = true;
+      if (point) ++decimals;
+      if (mantissa == 0 && c == '0') continue;
+      if (++digits > 15) return false;
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    } else if (!point && (c == '.' || c == decimalSeparator)) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  if (!anyDigit || decimals > 22) return false;
+  value = static_cast<double>(mantissa) / powersOfTen[decimals];
+  if (negative) value = -value;
+  return true;
+}
+
 }  // namespace
 
 bool tryParseNumber(std::string_view text, char decimalSeparator, double& value) {
   std::size_t first = 0, last = text.size();
   while (first < last && isBlank(text[first])) ++first;
   while (last > first && isBlank(text[last - 1])) --last;
+  if (parseShortDecimal(text.substr(first, last - first), decimalSeparator, value)) return true;
   std::string s(text.substr(first, last - first));
   if (s.empty()) return false;
   if (decimalSeparator != '.') {

@@ -61,6 +61,12 @@ int findItem(const std::vector<std::string>& captions, const std::string& item) 
   const std::string wanted = withoutMark(item);
   for (std::size_t i = 0; i < captions.size(); ++i)
     if (withoutMark(captions[i]) == wanted) return static_cast<int>(i) + 1;
+  // A caption laid out as a name padded with blanks before its description is picked by the name.
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    const std::string caption = withoutMark(captions[i]);
+    const std::size_t padding = caption.find("  ");
+    if (padding != std::string::npos && caption.substr(0, padding) == wanted) return static_cast<int>(i) + 1;
+  }
   return 0;
 }
 

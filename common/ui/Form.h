@@ -81,8 +81,10 @@ class FormModel {
 // "#3" names the third entry of a list or array whatever its own first index: 3 here.
 std::optional<int> itemPosition(const std::string& item);
 
-// Finds an entry by caption (compared without a leading mark "*" and surrounding blanks)
-// or by position "#n"; returns the 1-based position or 0.
+// Finds an entry by caption (compared without a leading mark "*" and surrounding blanks),
+// then by the name of a caption padded with two or more blanks before its description
+// ("TAS" for "TAS                 Total alkali-silica ..."), or by position "#n"; returns the
+// 1-based position or 0.
 int findItem(const std::vector<std::string>& captions, const std::string& item);
 
 }  // namespace lavix::ui

@@ -5,6 +5,8 @@
 
 #include "common/format/NumberFormat.h"
 #include "common/norm/Cipw.h"
+#include "lavix/app/DataLoading.h"
+#include "lavix/app/Messages.h"
 #include "lavix/app/Session.h"
 
 namespace lavix::app {
@@ -37,7 +39,7 @@ bool hasRoom(const Session& s) {
 
 void mcipw(Session& s) {
   if (s.data.rowCount == 0 || s.data.columnCount == 0) {
-    ui::say(s.prompts, cipwText::readAFileFirst);
+    ui::say(s.prompts, messages::readAFileFirst);
     return;
   }
   if (normAlreadyAppended(s)) return;
@@ -77,6 +79,7 @@ void mcipw(Session& s) {
     if (column < s.data.normValue.size()) s.data.normValue[column] = 1.0f;
   }
   s.data.columnCount = static_cast<int16_t>(first + norm::kLavixNormColumns - 1);
+  showDataTitle(s);
 }
 
 }  // namespace lavix::app

@@ -6,7 +6,6 @@ namespace lavix::app {
 class Session;
 
 namespace cipwText {
-inline constexpr const char* readAFileFirst = "Read a File first";
 inline constexpr const char* adjustIron = "Adjust FeO and Fe2O3 following Irvine and Baragar (1971)";
 inline constexpr const char* normKind = "Calculate a weight Norm or a cation Norm  following Irvine and Baragar (1971)";
 inline constexpr const char* normalise = "Normalize to 100, following Irvine and Baragar (1971)";

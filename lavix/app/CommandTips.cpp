@@ -34,6 +34,8 @@ constexpr Tip tips[] = {
     {"mextra", "Add extra parameters (anomalies, density, viscosity) as new columns"},
     {"mcmas", "Draw a CMAS projection"},
     {"mmin", "Draw a mineral projection"},
+    {"mclassify", "Write each sample's field of the library diagram into a new column named after the diagram"},
+    {"Legend", "Load a legend file of symbols and texts, choose where it is drawn, or remove it"},
     {"menuSymbols", "Choose which symbols are shown, their file, sizes and colours"},
     {"menuSelect", "Plot only the samples within numerical limits or with chosen values"},
     {"menuAspect", "Change the shape of the diagram frame"},

@@ -1,6 +1,9 @@
 // Loading data files into the session: the reader plus the window-side steps after it.
 #include "lavix/app/DataLoading.h"
 
+#include <cctype>
+
+#include "common/format/NumberFormat.h"
 #include "lavix/app/Messages.h"
 #include "lavix/app/Session.h"
 #include "lavix/data/DataFileReader.h"
@@ -20,6 +23,7 @@ void afterLoad(Session& s, const data::ReadResult& result, bool merged) {
   // Every load ends identify mode and brings the main window's buttons back to idle.
   s.window.identifyMode = false;
   s.window.dataName = merged ? std::string("merged files ") : fileNamePart(s.data.currentFile);
+  s.recalc.forgetData();
   s.window.title = result.title;
   s.prompts.showTitle(result.title);
   if (const int column = s.data.totalIronColumn; column > 0)

@@ -2,8 +2,11 @@
 #include "lavix/app/DiagramCommands.h"
 
 #include <cmath>
+#include <utility>
 
 #include "lavix/app/Interaction.h"
+#include "lavix/app/LibraryCommands.h"
+#include "lavix/app/Messages.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/StatisticsCommands.h"
@@ -17,12 +20,10 @@ namespace lavix::app {
 
 namespace {
 
-constexpr const char* readAFileFirst = "Read a File first";
-
 calc::CalculatorContext calculatorContext(Session& s) {
   return calc::CalculatorContext{s.data,       s.standard,        s.exchange,
                                  s.prompts,    s.calcResult,      s.diagram.plot,
-                                 s.window.zerosIn, &s.normalisation};
+                                 s.window.zerosIn, &s.normalisation, s.recalc.recast.recastFlags()};
 }
 
 bool chooseVariable(Session& s, const char* title) {
@@ -60,7 +61,7 @@ void histogramRange(Session& s) {
 }
 
 diagram::RowFilterContext filterOf(Session& s) {
-  return {s.diagram, s.data, s.symbols, s.subset, s.window.zerosIn};
+  return {s.diagram, s.data, s.symbols, s.subset, s.window.zerosIn, s.recalc.recast.recastFlags()};
 }
 
 std::vector<float> numbersFrom(const data::DialogExchange& exchange, std::size_t count) {
@@ -128,11 +129,13 @@ bool changeBins(Session& s) {
 
 bool diagramGuard(Session& s) {
   if (!haveData(s)) {
-    ui::say(s.prompts, readAFileFirst);
+    ui::say(s.prompts, messages::readAFileFirst);
     return false;
   }
   s.overlays.clearCounts();
   forgetStatistics(s);
+  s.library.librarySequence.clear();
+  s.library.endPage();
   s.diagram.plot.plotRowCount = s.data.rowCount;
   s.window.zerosIn = false;
   s.diagram.pageYSign = 1;
@@ -212,6 +215,10 @@ void mspider(Session& s) {
 
 void newx(Session& s) {
   if (!diagramCommandAllowed(s)) return;
+  if (s.library.showing()) {
+    nextDiag(s);
+    return;
+  }
   const diagram::DiagramSettings before = s.diagram;
   const std::string& kind = s.diagram.diagramKind;
   bool chosen = true;
@@ -296,6 +303,8 @@ void switchXY(Session& s) {
   if (s.diagram.diagramKind == "XY") {
     s.diagram.swapXY();
     forgetStatistics(s);  // a regression of Y on X is not one of X on Y
+    // Field lines and labels are in data coordinates: they change axes with the data.
+    std::swap(s.overlays.x, s.overlays.y);
   }
   redrawDiagram(s);
 }
@@ -330,6 +339,7 @@ void menuPosition(Session& s) {
   for (int p = 1; p <= s.page.positionCount; ++p) names.push_back(" " + s.page.position[static_cast<std::size_t>(p)].name);
   const int chosen = s.exchange.pickFromList(s.prompts, "Select Position for plot", names);
   if (chosen < 1) return;
+  s.library.endPage();  // the diagram leaves the shared page for the chosen position
   s.diagram.pagePosition = static_cast<int16_t>(chosen);
   layoutFrame(s);
   redrawDiagram(s);
@@ -380,7 +390,7 @@ void cmdRem(Session& s) {
 }
 
 void mplot(Session& s) {
-  if (!haveData(s)) ui::say(s.prompts, readAFileFirst);
+  if (!haveData(s)) ui::say(s.prompts, messages::readAFileFirst);
 }
 
 }  // namespace lavix::app

@@ -109,9 +109,34 @@ std::string settingsDump(const Session& s) {
                                    {"currentPick", number(s.interaction.currentPick)},
                                    {"userLabels", number(s.overlays.userLabels)},
                                    {"pageOpenCount", number(s.output.pageOpenCount)},
+                                   {"librarySequence", s.library.librarySequence},
+                                   {"libraryFamily", s.library.showing() ? d.diagramFamily : std::string()},
+                                   {"libraryRecordCount", number(s.library.file.records.size())},
+                                   {"libraryDiagramCount",
+                                    number(s.library.showing() ? s.library.pageDiagrams.size() + 1 : 0)},
+                                   {"libraryName", s.library.showing() ? s.library.currentName : std::string()},
+                                   {"diagramNote", s.library.showing() ? s.library.diagramNote : std::string()},
+                                   {"fieldPointCount", number(s.overlays.fieldLines)},
+                                   {"fieldLabelCount", number(s.overlays.fieldLabels)},
+                                   {"legendLoaded", s.legend.legendLoaded ? "1" : "0"},
+                                   {"legendPosition", number(s.legend.legendPosition)},
+                                   {"legendCount", number(s.legend.entries.size())},
                                    {"outputDevice", s.output.outputDevice == diagram::OutputDevice::Screen  ? "SCREEN"
                                                     : s.output.outputDevice == diagram::OutputDevice::Print ? "PRINT"
                                                                                                             : "WMF"}});
+  // The recalculations' switches, so a script can tell recast from raw values.
+  const recalc::RecalcState& r = s.recalc;
+  std::string recast;
+  for (const std::string& name : recalc::recastColumnNames(s.data, r.recast))
+    recast += (recast.empty() ? "" : " ") + name;
+  settings.insert(settings.end(), {{"normOn", number(r.recast.normOn)},
+                                   {"recastColumns", r.recast.normOn == 1 ? recast : std::string()},
+                                   {"feRatioMode", r.iron.feRatioMode},
+                                   {"feTempC", number(r.iron.feTempC)},
+                                   {"feLogFO2", number(r.iron.feLogFO2)},
+                                   {"feRatioTerm", number(r.iron.feRatioTerm)},
+                                   {"feLabel", r.iron.feLabel},
+                                   {"pearceDone", r.pearceDone ? "1" : "0"}});
   std::string out;
   for (const auto& [name, value] : settings) {
     if (!out.empty()) out += '\n';

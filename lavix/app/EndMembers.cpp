@@ -10,8 +10,8 @@ namespace lavix::app {
 namespace msg = models::messages;
 
 models::ComponentData componentData(const Session& s) {
-  // No column is recast to 100 volatile-free while the session keeps no normFlag.
-  return models::ComponentData{s.data, nullptr};
+  // The models work on the values the diagram shows: recast to 100 after Normalize.
+  return models::ComponentData{s.data, s.recalc.recast.recastFlags()};
 }
 
 std::optional<models::AxisComponents> diagramComponents(Session& s) {

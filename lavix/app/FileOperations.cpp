@@ -97,10 +97,7 @@ void copyToClipboard(Session& s) {
 
 }  // namespace
 
-const std::vector<int16_t>* recalculatedColumns(const Session&) {
-  // No command of this build recasts columns to 100 % yet, so none is written recalculated.
-  return nullptr;
-}
+const std::vector<int16_t>* recalculatedColumns(const Session& s) { return s.recalc.recast.recastFlags(); }
 
 bool askRecalculated(Session& s, const std::vector<int16_t>* recalculated, bool& writeRecalculated) {
   writeRecalculated = false;

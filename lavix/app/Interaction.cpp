@@ -152,7 +152,8 @@ void menuValues(Session& s) {
   }
   // The parameter goes to the fourth value array, as every "P" choice of the calculator does.
   calc::CalculatorContext context{s.data,    s.standard,   s.exchange,       s.prompts,
-                                  s.calcResult, s.diagram.plot, s.window.zerosIn, &s.normalisation};
+                                  s.calcResult, s.diagram.plot, s.window.zerosIn, &s.normalisation,
+                                  s.recalc.recast.recastFlags()};
   const diagram::DiagramSettings before = s.diagram;
   if (calc::selectVariable(context, interactionText::parameterToWrite).cancelled) {
     s.diagram = before;

@@ -8,9 +8,14 @@
 
 #include "common/text/Text.h"
 #include "lavix/app/CipwColumns.h"
+#include "lavix/app/ClassifyCommand.h"
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/Interaction.h"
+#include "lavix/app/LegendCommand.h"
+#include "lavix/app/LibraryCommands.h"
 #include "lavix/app/OutputCommands.h"
+#include "lavix/app/ProjectionCommands.h"
+#include "lavix/app/RecalcCommands.h"
 #include "lavix/app/SelectCommand.h"
 #include "lavix/app/StatisticsCommands.h"
 #include "lavix/app/SymbolForm.h"
@@ -34,10 +39,6 @@ struct Placeholder {
   const char* caption;
 };
 
-constexpr Placeholder plotCommands[] = {{"mdiag", "&Diagram library"}};
-constexpr Placeholder calculateCommands[] = {
-    {"mnorm", "&Normalize"}, {"mpearce", "&Pearce parameters"},
-    {"mextra", "&Extra parameters"}, {"mcmas", "&CMAS projection"}, {"mmin", "&Mineral projection"}};
 // The diagram menu's own commands, in menu order.
 const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZerosIn", "menuZerosOut", "menuWhite",
                                            "menuColor",  "menuVerticalY", "menuHorizY"};
@@ -89,8 +90,16 @@ void MainWindow::buildCommands() {
   add("mxy", "&XY diagram", mxy);
   add("mtri", "&Ternary diagram", mtri);
   add("mcipw", "CIPW Norm", mcipw);
+  add("mnorm", "&Normalize", mnorm);
+  add("mpearce", "&Pearce parameters", mpearce);
+  add("mextra", "&Extra parameters", mextra);
   add("mhist", "&Histogram", mhist);
   add("mspider", "&Spider diagram", mspider);
+  add("mdiag", "&Diagram", mdiag);
+  add("mcmas", "&CMAS projection", mcmas);
+  add("mmin", "&Mineral projection", mmin);
+  add("mclassify", "Classify samples", mclassify);
+  add("Legend", "Legend", legend);
   add("menuSymbols", "S&ymbols", [](Session& s) {
     const SymbolsOutcome outcome = menuSymbols(s);
     if (outcome.resetSpider) s.spider.state.clear();
@@ -145,8 +154,6 @@ void MainWindow::buildCommands() {
   auto addPlaceholders = [this](const auto& list) {
     for (const auto& p : list) commands_.add({p.name, p.caption, [](const std::string&) {}, [] { return false; }});
   };
-  addPlaceholders(plotCommands);
-  addPlaceholders(calculateCommands);
   add("menuPrint", "&Print", menuPrint);
   add("mnuSaveDiag", "&Save diagram", mnuSaveDiag);
   add("mnuSaveDiaPage", "Save diagram with &page", mnuSaveDiaPage);
@@ -166,16 +173,15 @@ void MainWindow::buildMenus() {
     for (const auto& p : list) menu.entries.push_back({p.name});
     return menu;
   };
-  Menu plot = menuOf("mplot", "&Plot", plotCommands);
-  plot.entries.insert(plot.entries.begin(), {{"mxy"}, {"mtri"}, {"mhist"}, {"mspider"}});
-  menus_.push_back(std::move(plot));
-  Menu calculate = menuOf("mcalc", "&Calculate", calculateCommands);
-  calculate.entries.insert(calculate.entries.begin(), {{"maddpara"}, {"mcipw"}});
-  calculate.entries.insert(calculate.entries.end(), {{""}, {"linRegress"}, {"poisson"}});
-  menus_.push_back(std::move(calculate));
+  menus_.push_back({"mplot", "&Plot", {{"mxy"}, {"mtri"}, {"mhist"}, {"mspider"}, {"mdiag"}}});
+  menus_.push_back({"mcalc",
+                    "&Calculate",
+                    {{"maddpara"}, {"mcipw"}, {"mnorm"}, {"mpearce"}, {"mextra"}, {"mcmas"}, {"mmin"}, {""},
+                     {"linRegress"}, {"poisson"}}});
   Menu diagramMenu{"mdiagram", "&Diagram", {{"menuSymbols"}, {"menuSelect"}}};
   for (const char* name : diagramMenuCommands) diagramMenu.entries.push_back({name});
   diagramMenu.entries.insert(diagramMenu.entries.end(), {{""}, {"menuValues"}, {"menuField"}, {"menuLabel"}});
+  diagramMenu.entries.insert(diagramMenu.entries.end(), {{""}, {"mclassify"}});
   menus_.push_back(std::move(diagramMenu));
   Menu output{"moutput", "&Output", {}};
   for (const char* name : outputMenuCommands) output.entries.push_back({name});
@@ -284,6 +290,7 @@ void MainWindow::mLastFile(int entry) {
 void MainWindow::mReset() {
   if (data::resetDataMatrix(session_.data, session_.exchange, session_.prompts)) {
     session_.allocateRowArrays();
+    session_.recalc.forgetData();
     session_.window.identifyMode = false;
     session_.window.buttonRowVisible = false;
   }
@@ -306,8 +313,10 @@ void MainWindow::maddpara() {
   if (session_.data.columnCount == 0) return;
   calc::CalculatorContext context{session_.data,     session_.standard, session_.exchange,
                                   session_.prompts,  session_.calcResult, session_.diagram.plot,
-                                  session_.window.zerosIn, &session_.normalisation};
+                                  session_.window.zerosIn, &session_.normalisation,
+                                  session_.recalc.recast.recastFlags()};
   calc::selectVariable(context, "New Variable");
+  showDataTitle(session_);
 }
 
 void MainWindow::openAtStart(const std::string& path) {

@@ -72,4 +72,23 @@ inline constexpr const char* textFileFilter = "Text Files (*.txt)|*.txt|";
 inline constexpr const char* unsavedOnExit =
     "The data in memory hold computed or edited values that are not saved.\nSave them before leaving?";
 
+// The diagram library, its projections, the legend and the classification of samples.
+inline constexpr const char* diagramFilter = "Diagram Files (*.txt)|*.txt|";
+inline constexpr const char* cmasFilter = "CMAS Files (*.txt)|*.txt|";
+inline constexpr const char* mineralFilter = "Min Files (*.txt)|*.txt|";
+inline constexpr const char* libraryDefaultName = "*.txt";
+inline constexpr const char* selectDiagram = "Select diagram";
+inline constexpr const char* diagramFile = "Diagram file ";
+inline constexpr const char* holdsNoDiagrams = " holds no diagrams";
+inline constexpr const char* cannotBeEvaluated = " cannot be evaluated";
+inline constexpr const char* noInverseModel = "The REE inverse model is not part of this version of lavix.";
+inline constexpr const char* legendFilter = "Legend File (.txt)|*.txt|All Files (*.*)|*.*|";
+inline constexpr const char* legendFile = "Legend file ";
+inline constexpr const char* legendPositionTitle = "Choose a Position for legend";
+inline constexpr const char* classifyNeedsLibrary =
+    "Classify samples works on a diagram of the library: choose one with Plot, Diagram first.";
+inline constexpr const char* fieldsNotClosed = " are not closed by its lines, so no sample was classified: ";
+inline constexpr const char* replaceColumn = " exists already. Replace its contents with the fields of the samples?";
+inline constexpr const char* noRoomForColumn = "There is no room for another column.";
+
 }  // namespace lavix::app::messages

@@ -8,6 +8,7 @@
 #include "common/format/NumberFormat.h"
 #include "common/text/Text.h"
 #include "lavix/app/Messages.h"
+#include "lavix/recalc/FerricIron.h"
 
 namespace lavix::app {
 
@@ -136,11 +137,16 @@ bool writePreferences(const std::string& path, const Preferences& preferences, t
   return text::writeFileAtomically(path, preferencesText(preferences), error);
 }
 
-float feRatioTerm(float tempC, float logFO2) {
-  const float kelvin = tempC + 273.0f;
-  if (!(kelvin > 0.0f)) return 0.0f;
-  const float term = 13184.7f / kelvin + logFO2 * 2.303f * 0.218f - 4.499f;
-  return std::isfinite(term) ? term : 0.0f;
+bool writeFeRatioPreferences(const std::string& path, const Preferences& preferences, text::FileError& error) {
+  // Other values may have been changed in memory without "Save new preferences": the file keeps its own.
+  Preferences kept = preferences;
+  text::FileError unreadable;
+  readPreferences(path, kept, unreadable);
+  kept.feRatioTemperature = preferences.feRatioTemperature;
+  kept.feRatioLogFO2 = preferences.feRatioLogFO2;
+  return writePreferences(path, kept, error);
 }
+
+float feRatioTerm(float tempC, float logFO2) { return recalc::feRatioTerm(tempC, logFO2); }
 
 }  // namespace lavix::app

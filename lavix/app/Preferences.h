@@ -51,6 +51,10 @@ std::string preferencesText(const Preferences& preferences);
 // Writes lxpref.ini atomically with CR LF line ends.
 bool writePreferences(const std::string& path, const Preferences& preferences, text::FileError& error);
 
+// Writes lines 17 and 18 (the Fe-ratio temperature and log fO2) of `preferences` into the file,
+// which keeps its other lines; a file that cannot be read is written whole from `preferences`.
+bool writeFeRatioPreferences(const std::string& path, const Preferences& preferences, text::FileError& error);
+
 // 13184.7 / (T + 273) + log fO2 × 2.303 × 0.218 − 4.499 in single precision (the non-compositional
 // part of Sack et al. 1980, T in °C). A temperature at or below −273 °C gives 0.
 float feRatioTerm(float tempC, float logFO2);

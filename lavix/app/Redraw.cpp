@@ -38,7 +38,9 @@ diagram::PageFrame pageFrame(const Session& s) {
   }
   page.pageLength = s.page.pageLength;
   page.pageWidth = s.page.pageWidth;
-  page.area = areaOf(p);
+  page.area = currentArea(s);
+  page.axesCode = page.area.axesCode;
+  if (s.library.currentCell) page.positionName.clear();  // a cell of a library page is no page position
   page.wmfArea = areaOf(positionAt(s, 2));
   return page;
 }
@@ -49,14 +51,50 @@ diagram::RedrawStyle redrawStyle(const Session& s) {
           p.tickHeight,    p.printerYAxisAngle, p.histRegLabelsOn != 0};
 }
 
+// The diagrams that share a library page with the current one, each in its cell, recorded
+// before it; false when the current diagram is alone.
+bool recordLibraryPage(Session& s, bool continuesPage, graphics::Recording& recording) {
+  if (s.library.pageDiagrams.empty()) return false;
+  // A metafile of the diagram alone holds the current diagram only.
+  if (s.output.outputDevice == diagram::OutputDevice::Wmf && !s.output.withPage) return false;
+  bool first = true;
+  for (diagram::LibraryPageDiagram& d : s.library.pageDiagrams) {
+    // The display switches are the page's, as the current diagram holds them.
+    d.settings.whitePage = s.diagram.whitePage;
+    d.settings.yLabelOrientation = s.diagram.yLabelOrientation;
+    d.settings.flipOrder = s.diagram.flipOrder;
+    diagram::RedrawInput input{d.settings, s.data, s.symbols, s.subset};
+    input.zerosIn = d.zerosIn;
+    input.output = s.output;
+    input.style = redrawStyle(s);
+    input.page = pageFrame(s);
+    input.page.area = d.area;
+    input.page.axesCode = d.area.axesCode;
+    input.continuesPage = continuesPage || !first;
+    input.overlays = &d.overlays;
+    input.diagramNote = d.note;
+    input.smallFieldLabels = d.smallLabels;
+    graphics::Recording one;
+    diagram::redrawDiagram(input, one);
+    if (first) recording = std::move(one);
+    else for (const graphics::Operation& op : one.operations()) recording.add(op);
+    first = false;
+  }
+  return true;
+}
+
 }  // namespace
 
-diagram::PositionArea currentArea(const Session& s) { return areaOf(positionAt(s, s.diagram.pagePosition)); }
+diagram::PositionArea currentArea(const Session& s) {
+  if (s.library.currentCell) return *s.library.currentCell;
+  return areaOf(positionAt(s, s.diagram.pagePosition));
+}
 
 void layoutFrame(Session& s) { diagram::layoutFrame(s.diagram, currentArea(s)); }
 
 void setButtonsForKind(Session& s) {
   s.buttons = diagram::setButtonsForKind(s.diagram.diagramKind, s.diagram.statsCaptionOn, s.spider.gapMode);
+  if (s.library.showing()) diagram::setLibraryButtons(s.buttons, s.diagram.diagramKind);
   s.window.buttonRowVisible = !s.diagram.diagramKind.empty();
 }
 
@@ -64,6 +102,9 @@ void redrawDiagram(Session& s) {
   if (s.diagram.diagramKind.empty()) return;
   diagram::RedrawInput input{s.diagram, s.data, s.symbols, s.subset};
   input.zerosIn = s.window.zerosIn;
+  input.normalised = s.recalc.recast.normOn == 1;
+  input.normalisedColumns = recalc::recastSummary(s.data, s.recalc.recast);
+  input.normFlag = s.recalc.recast.recastFlags();
   input.output = s.output;
   input.style = redrawStyle(s);
   input.page = pageFrame(s);
@@ -72,6 +113,9 @@ void redrawDiagram(Session& s) {
   input.continuesPage = printing && s.output.pageOpenCount > 1;
   input.overlays = &s.overlays;
   input.drawOverlays = [&s](graphics::Recording& recording) { drawStatisticsLines(s, recording); };
+  if (s.library.showing()) input.diagramNote = s.library.diagramNote;
+  input.smallFieldLabels = s.library.smallLabels;
+  input.legend = &s.legend;
   if (writeModeOn(s)) input.pointText = [&s](int row) { return pointText(s, row); };
   if (s.diagram.diagramKind == "SPI") {
     input.spiderRows.assign(s.spider.selectedRows.begin(), s.spider.selectedRows.end());
@@ -81,8 +125,11 @@ void redrawDiagram(Session& s) {
   // A failed redraw must not leave half-changed settings behind.
   const diagram::DiagramSettings before = s.diagram;
   try {
-    graphics::Recording recording;
-    diagram::RedrawResult result = diagram::redrawDiagram(input, recording);
+    graphics::Recording recording, current;
+    const bool sharedPage = recordLibraryPage(s, input.continuesPage, recording);
+    if (sharedPage) input.continuesPage = true;
+    diagram::RedrawResult result = diagram::redrawDiagram(input, sharedPage ? current : recording);
+    for (const graphics::Operation& op : current.operations()) recording.add(op);
     s.plottedRows = std::move(result.plottedRows);
     s.plottedNames = std::move(result.plottedNames);
     s.drawn = std::move(result.drawn);

@@ -12,8 +12,7 @@ SelectOutcome menuSelect(Session& session) {
   if (!diagramCommandAllowed(session)) return outcome;  // also turns identify off
   const data::SubsetCriteria before = session.subset;
   {
-    // No column carries a normalisation flag until the session keeps them.
-    data::SubSelect window(session.data, session.subset, session.prompts);
+    data::SubSelect window(session.data, session.subset, session.prompts, session.recalc.recast.recastFlags());
     session.prompts.runModal(window);
   }
   outcome.shown = true;

@@ -25,8 +25,11 @@
 #include "lavix/diagram/OutputState.h"
 #include "lavix/diagram/Overlays.h"
 #include "lavix/diagram/DiagramSettings.h"
+#include "lavix/diagram/Legend.h"
+#include "lavix/diagram/LibraryState.h"
 #include "lavix/diagram/Redraw.h"
 #include "lavix/diagram/SymbolTable.h"
+#include "lavix/recalc/RecalcState.h"
 
 namespace lavix::app {
 
@@ -97,6 +100,9 @@ class Session {
   StatisticsState statistics;            // regression results and file, kept lines and curves
   XyModelState xyModel;                  // R and the coefficients of the last XY model
   SpiderModelState spiderModels;         // the spider models' coefficients, modes, source and settings
+  recalc::RecalcState recalc;            // the recast to 100, the iron split, Pearce once per data set
+  diagram::LibraryState library;         // the diagram library's file, records and shared page
+  diagram::LegendTable legend;           // the legend, drawn on every redraw while loaded
 
   WindowState window;
 

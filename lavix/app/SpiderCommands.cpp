@@ -137,8 +137,9 @@ bool chooseSpiderSamples(Session& s, SpiderState& spider, const data::SubsetCrit
   std::vector<int16_t> candidates;
   for (int row = 1; row <= s.data.rowCount; ++row) {
     float sum = 0;
-    for (float v : spiderRowValues(s.data, spider.match, row)) sum += v;
-    if (sum > 0 && spiderRowAccepted(s.symbols, s.data, criteria, row))
+    const std::vector<int16_t>* normFlag = s.recalc.recast.recastFlags();
+    for (float v : spiderRowValues(s.data, spider.match, row, normFlag)) sum += v;
+    if (sum > 0 && spiderRowAccepted(s.symbols, s.data, criteria, row, normFlag))
       candidates.push_back(static_cast<int16_t>(row));
   }
   if (candidates.empty()) {

@@ -33,7 +33,7 @@ void drawModelLabel(const Session& s, graphics::Recording& recording, int row, g
 std::vector<diagram::SpiderPoint> drawSpiderPattern(const Session& s, graphics::Recording& recording, int row,
                                                     bool highlighted) {
   const diagram::DiagramSettings& d = s.diagram;
-  const auto lines = spiderRowLines(s, s.spider, row);
+  const auto lines = spiderRowLines(s, s.spider, row, s.recalc.recast.recastFlags());
   auto project = [&d](float x, float y) {
     const graphics::Point p = diagram::projectXY(d, x, y);
     return diagram::SpiderPagePoint{p.x, p.y};

@@ -94,6 +94,8 @@ void readConfiguration(Session& s) {
   s.diagram.x.largeTickEvery = s.preferences.largeXTickEvery;
   s.diagram.y.largeTickEvery = s.preferences.largeYTickEvery;
   s.feRatio = feRatioTerm(s.preferences.feRatioTemperature, s.preferences.feRatioLogFO2);
+  s.recalc.iron.feTempC = s.preferences.feRatioTemperature;
+  s.recalc.iron.feLogFO2 = s.preferences.feRatioLogFO2;
   // 8: recent files
   readWithRecovery(s, s.controlsPath("filenames.ini"), "filenames.ini |*.ini|",
                    [&](const std::string& path, text::FileError& error) {

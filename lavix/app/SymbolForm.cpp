@@ -6,6 +6,7 @@
 
 #include "common/format/NumberFormat.h"
 #include "common/text/Text.h"
+#include "lavix/app/Messages.h"
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/diagram/DrawSymbol.h"
 #include "lavix/diagram/SymbolFile.h"
@@ -276,11 +277,12 @@ void SymbolForm::option(int key) {
 void SymbolForm::option4() {
   Session& s = session_;
   if (s.data.rowCount == 0 || s.data.columnCount == 0) {
-    ui::say(s.prompts, symformText::readAFileFirst);
+    ui::say(s.prompts, messages::readAFileFirst);
     return;
   }
   calc::CalculatorContext context{s.data,    s.standard,     s.exchange,      s.prompts,
-                                  s.calcResult, s.diagram.plot, s.window.zerosIn, &s.normalisation};
+                                  s.calcResult, s.diagram.plot, s.window.zerosIn, &s.normalisation,
+                                  s.recalc.recast.recastFlags()};
   const calc::SelectorOutcome outcome = calc::selectVariable(context, symformText::parameterTitle);
   if (outcome.cancelled) return;
 

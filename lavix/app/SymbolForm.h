@@ -32,7 +32,6 @@ inline constexpr const char* scaleOnEnd = ". Enter beginning\nvalue, end value, 
 inline constexpr const char* beginAt = "Begin at ";
 inline constexpr const char* endAt = "End at";
 inline constexpr const char* numberOfSteps = "number of Steps";
-inline constexpr const char* readAFileFirst = "Read a File first";
 inline constexpr const char* symbolLineColour = "Symbol line colour";
 inline constexpr const char* symbolFillColour = "Symbol fill colour";
 inline constexpr const char* boxColour = "Box colour";

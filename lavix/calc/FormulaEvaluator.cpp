@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "common/text/Text.h"
+#include "lavix/data/SubsetCriteria.h"
 
 namespace lavix::calc {
 
@@ -331,6 +332,9 @@ class Evaluator {
 
   Value termValue(const Level& level, std::size_t index, std::vector<Value>& functions, std::vector<Value>& groups);
   bool lookUpName(const std::string& name, Value& value);
+  bool lookUpAmount(const std::string& wanted, Value& value);
+  // Standard oxide k of every row as wt % (total iron as FeO), times `factor`.
+  std::vector<double> oxideRows(int k, double factor);
   void combine(Value& a, Value& b, char op);
   Value sum(Chain& chain);
   Value product(Chain& chain);
@@ -357,16 +361,40 @@ const std::vector<std::string>& Evaluator::columnNames() {
   return normalisedColumns_;
 }
 
+bool Evaluator::lookUpAmount(const std::string& wanted, Value& value) {
+  if (!context_.molecularAmount) return false;
+  const auto& standard = context_.standard;
+  // An oxide counts once; an element counts its cations in each of its oxides.
+  std::vector<std::pair<int, float>> parts;
+  for (int k = 1; k <= data::standardCount && parts.empty(); ++k)
+    if (text::normaliseName(standard.stdName[k]) == wanted) parts.emplace_back(k, 1.0f);
+  if (parts.empty())
+    for (int k = 1; k <= data::standardCount; ++k)
+      if (!standard.stdElement[k].empty() && text::normaliseName(standard.stdElement[k]) == wanted)
+        parts.emplace_back(k, static_cast<float>(standard.cations[static_cast<std::size_t>(k)]));
+  if (parts.empty()) return false;
+  auto rows = take();
+  for (int r = 0; r < rowCount_; ++r) {
+    double sum = 0;
+    for (const auto& [k, cations] : parts) sum += context_.molecularAmount(r + 1, k) * cations;
+    rows[r] = sum;
+  }
+  setVector(value, std::move(rows));
+  return true;
+}
+
 bool Evaluator::lookUpName(const std::string& name, Value& value) {
   const auto& store = context_.store;
   const std::string wanted = text::normaliseName(name);
+  if (moleAmounts_ && lookUpAmount(wanted, value)) return true;
   const auto& names = columnNames();
   for (std::size_t c = 1; c < names.size(); ++c) {
     if (names[c] != wanted) continue;
     const int column = static_cast<int>(c);
     if (!moleAmounts_) {
       auto rows = take();
-      for (int r = 0; r < rowCount_; ++r) rows[r] = store.value(r + 1, column);
+      for (int r = 0; r < rowCount_; ++r)
+        rows[r] = data::variableValue(store, static_cast<int16_t>(column), r + 1, context_.normFlag);
       setVector(value, std::move(rows));
       return true;
     }
@@ -381,16 +409,32 @@ bool Evaluator::lookUpName(const std::string& name, Value& value) {
   }
   // An element by name when only its oxide is in the data (the first oxide present wins).
   for (int k = 1; k <= data::standardCount; ++k) {
-    const int column = store.stdColumn[k];
-    if (column <= 0 || context_.standard.stdElement[k].empty()) continue;
+    if (store.stdColumn[k] <= 0 || context_.standard.stdElement[k].empty()) continue;
     if (text::normaliseName(context_.standard.stdElement[k]) != wanted) continue;
-    const double factor = context_.standard.elementFactor[k];
-    auto rows = take();
-    for (int r = 0; r < rowCount_; ++r) rows[r] = static_cast<double>(store.stdValue(r + 1, k)) * factor;
-    setVector(value, std::move(rows));
+    setVector(value, oxideRows(k, context_.standard.elementFactor[k]));
     return true;
   }
+  // A standard oxide under another column name (FEO from a FeOT column), or one the data lack.
+  if (const int k = context_.standard.indexOfName(name); k > 0 && !moleAmounts_) {
+    if (store.stdColumn[k] > 0) {
+      setVector(value, oxideRows(k, 1.0));
+      return true;
+    }
+    if (context_.absentOxidesZero) return true;  // 0 for every row
+  }
   return false;
+}
+
+std::vector<double> Evaluator::oxideRows(int k, double factor) {
+  const auto& store = context_.store;
+  const int column = store.stdColumn[k];
+  auto rows = take();
+  for (int r = 0; r < rowCount_; ++r) {
+    const float cell = data::variableValue(store, static_cast<int16_t>(column), r + 1, context_.normFlag);
+    const float asOxide = column == store.totalIronColumn ? cell * store.totalIronToFeO : cell;
+    rows[r] = static_cast<double>(asOxide) * factor;
+  }
+  return rows;
 }
 
 Value Evaluator::termValue(const Level& level, std::size_t index, std::vector<Value>& functions,

@@ -11,6 +11,7 @@
 #include "common/text/Text.h"
 #include "lavix/calc/FormulaEvaluator.h"
 #include "lavix/data/DataFileReader.h"
+#include "lavix/data/SubsetCriteria.h"
 
 namespace lavix::calc {
 
@@ -124,12 +125,15 @@ std::string VariableCalculator::nameOf(const Variable& v) const {
                                                                     : std::string();
 }
 
-std::vector<float> VariableCalculator::valuesOf(const Variable& v) const {
+std::vector<float> VariableCalculator::valuesOf(const Variable& v, bool recast) const {
   const int rows = std::max<int>(context_.store.rowCount, 0);
   std::vector<float> values(static_cast<std::size_t>(rows), 0.0f);
   // A working variable that was never given a value is 0 whatever its spare column holds.
   if (v.working > 0 && !workingUsed_[static_cast<std::size_t>(v.working)]) return values;
-  for (int row = 1; row <= rows; ++row) values[static_cast<std::size_t>(row - 1)] = context_.store.value(row, v.column);
+  const std::vector<int16_t>* flags = recast && v.working == 0 ? context_.normFlag : nullptr;
+  for (int row = 1; row <= rows; ++row)
+    values[static_cast<std::size_t>(row - 1)] =
+        data::variableValue(context_.store, static_cast<int16_t>(v.column), row, flags);
   return values;
 }
 
@@ -246,7 +250,7 @@ std::string VariableCalculator::combine(const Variable& b) {
 
 std::string VariableCalculator::transform(const Variable& v) {
   const std::string name = nameOf(v);
-  const auto values = valuesOf(v);
+  const auto values = valuesOf(v, false);
   auto& store = context_.store;
   const auto& standard = context_.standard;
   std::vector<std::string> cells(values.size());
@@ -301,6 +305,9 @@ std::string VariableCalculator::transform(const Variable& v) {
     return newName;
   }
   store.columnName[static_cast<std::size_t>(v.column)] = newName;
+  // Its cells are no longer the analysis's, so they are not recast either.
+  if (context_.normFlag && static_cast<std::size_t>(v.column) < context_.normFlag->size())
+    (*context_.normFlag)[static_cast<std::size_t>(v.column)] = 0;
   // The column no longer holds the oxide in wt%: the recalculations must not take it for one.
   for (int k = 1; k <= data::standardCount; ++k) {
     if (store.stdColumn[static_cast<std::size_t>(k)] != v.column) continue;
@@ -321,7 +328,7 @@ void VariableCalculator::choose(const Variable& v) {
       ui::say(context_.prompts, varformText::noRoomForColumn);
       return;
     }
-    appendColumn(valuesOf(v), name);
+    appendColumn(valuesOf(v, false), name);
   } else if (isAxisTarget(target_)) {
     toAxis(target_, valuesOf(v), name, v.working > 0 ? 0 : v.column, true);
   }
@@ -399,7 +406,8 @@ void VariableCalculator::enterFormula() {
   const int rows = std::max<int>(context_.store.rowCount, 0);
   auto& result = context_.calcResult;
   if (result.size() < static_cast<std::size_t>(rows) + 1) result.resize(static_cast<std::size_t>(rows) + 1, 0.0f);
-  const FormulaContext formulaContext{context_.store, context_.standard, context_.prompts, context_.zerosIn, "U", {}};
+  FormulaContext formulaContext{context_.store, context_.standard, context_.prompts, context_.zerosIn, "U", {}};
+  formulaContext.normFlag = context_.normFlag;
   // A refused formula has its message; the window stays open so that it can be corrected,
   // rather than storing whatever an earlier formula left in calcResult.
   if (!evaluateFormula(formulaContext, formula_, result)) return;

@@ -48,6 +48,10 @@ struct CalculatorContext {
   bool zerosIn = false;
   // Gives a column appended for "New Variable" its normValue; null: 1 (none).
   const data::NormalisationTable* normalisation = nullptr;
+  // Per column, 1 when the values that go to an axis or into A op B are taken recast to 100;
+  // null: as stored. Transforms and new columns work on the stored values; a transformed
+  // column loses its flag.
+  std::vector<int16_t>* normFlag = nullptr;
 };
 
 class VariableCalculator : public ui::FormModel {
@@ -102,7 +106,7 @@ class VariableCalculator : public ui::FormModel {
 
   Variable variableAt(int position) const;
   std::string nameOf(const Variable& v) const;
-  std::vector<float> valuesOf(const Variable& v) const;
+  std::vector<float> valuesOf(const Variable& v, bool recast = true) const;
   bool hasRoom(int column) const;
   int nextWorkingColumn() const { return columns_ + nextWorking_; }
   bool storeWorking(const std::vector<std::string>& cells, const std::string& name);

@@ -46,7 +46,8 @@ std::string recalculatedCell(const DataStore& store, int row, int column) {
   };
   const int feo = store.feoStd ? store.stdColumn[static_cast<std::size_t>(store.feoStd)] : 0;
   const int fe2o3 = store.fe2o3Std ? store.stdColumn[static_cast<std::size_t>(store.fe2o3Std)] : 0;
-  if (column == fe2o3 && fe2o3 != 0) return "0";
+  // All iron goes into the FeO column; without one, Fe2O3 keeps it rather than losing it.
+  if (column == fe2o3 && fe2o3 != 0 && feo != 0) return "0";
   float value = store.value(row, column);
   bool present = !store.cell(row, column).empty();
   if (column == feo && feo != 0 && fe2o3 != 0) {

@@ -40,4 +40,12 @@ std::vector<DiagramButton> setButtonsForKind(const std::string& kind, bool stats
   return row;
 }
 
+void setLibraryButtons(std::vector<DiagramButton>& row, const std::string& kind) {
+  for (DiagramButton& b : row) {
+    if (b.control == "newx") b.caption = "Next diag";
+    if (kind != "XY" && (b.control == "newy" || b.control == "newz" || b.control == "SwitchXY")) b.visible = false;
+    if (b.control == "Legend") b.visible = true;
+  }
+}
+
 }  // namespace lavix::diagram

@@ -16,4 +16,8 @@ struct DiagramButton {
 // gives cmdRem its caption; `spiderGapMode` the spider caption of wrname.
 std::vector<DiagramButton> setButtonsForKind(const std::string& kind, bool statsCaptionOn, bool spiderGapMode);
 
+// While a library diagram is shown: `newx` reads "Next diag"; `newy`, `newz` and `SwitchXY` stay
+// only for "XY"; the legend can be drawn on every library diagram.
+void setLibraryButtons(std::vector<DiagramButton>& row, const std::string& kind);
+
 }  // namespace lavix::diagram

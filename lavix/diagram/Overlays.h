@@ -14,6 +14,7 @@ struct OverlayTable {
 
   // Positions in data coordinates: raw values on log axes; on a ternary x = fx and y = fy.
   std::vector<float> x, y;
+  std::vector<float> pen;  // field-line points: 0 starts a new line there
   std::vector<std::string> text;
   int16_t fieldLines = 0;
   int16_t fieldLabels = 0;
@@ -24,6 +25,7 @@ struct OverlayTable {
     fieldLines = fieldLabels = userLabels = 0;
     x.clear();
     y.clear();
+    pen.clear();
     text.clear();
   }
   // A user label goes after everything stored; false when the table is full.

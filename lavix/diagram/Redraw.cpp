@@ -11,6 +11,7 @@
 #include "common/text/Text.h"
 #include "lavix/diagram/AxisRange.h"
 #include "lavix/diagram/DrawSymbol.h"
+#include "lavix/diagram/FieldOverlay.h"
 #include "lavix/diagram/RowFilter.h"
 #include "lavix/diagram/Ternary.h"
 
@@ -67,6 +68,8 @@ class DiagramRecorder {
   void drawSamples();
   void drawModelCurves();
   void drawStoredLabels();
+  void drawLibraryFields();
+  void drawLegend();
 
   // Ticks and numbers of either axis; a position is a page x for X, a page y for Y.
   void linearTicks(Axis which);
@@ -101,6 +104,7 @@ class DiagramRecorder {
   int32_t textHeight_ = 0;   // the label font's character height, positive
   double tickLength_ = 0;
   int32_t widestYNumber_ = 0;
+  bool legendAlone_ = false;  // "Separate Diagram": no frame, axes or samples
 };
 
 void DiagramRecorder::layOut() {
@@ -141,7 +145,8 @@ void DiagramRecorder::drawPageAndFrame() {
   const OutputDevice device = in_.output.outputDevice;
   bool fillPage = true;
   if (device == OutputDevice::Wmf) fillPage = in_.output.withPage;
-  if (device == OutputDevice::Print) fillPage = !white && !in_.continuesPage;
+  if (device == OutputDevice::Print) fillPage = !white;
+  if (in_.continuesPage) fillPage = false;
   if (fillPage) {
     const int colour = white ? whiteColour : sym.pageColour;
     rec_.selectPen(colour, 0, gr::PenStyle::Null);
@@ -149,7 +154,7 @@ void DiagramRecorder::drawPageAndFrame() {
     rec_.rectangle(0, 0, pageW, pageH);
   }
   const std::string& kind = s_.diagramKind;
-  if (kind == "XY" || kind == "HIST" || kind == "SPI") {
+  if ((kind == "XY" || kind == "HIST" || kind == "SPI") && !legendAlone_) {
     if (!(device == OutputDevice::Print && white)) {
       const int box = white ? whiteColour : sym.boxColour;
       rec_.selectPen(box, 0, gr::PenStyle::Null);
@@ -290,7 +295,7 @@ void DiagramRecorder::drawXYAxes() {
 }
 
 void DiagramRecorder::drawHistogram() {
-  RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn};
+  RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn, in_.normFlag};
   result_.histogram = countHistogram(filter);
   result_.drawn.entries = result_.histogram.rows;
   rec_.selectPen(in_.symbols.frameColour, in_.symbols.frameLineWidth);
@@ -408,14 +413,22 @@ void DiagramRecorder::drawTernary() {
     }
   }
 
-  // Apex titles at the corners where each component is largest.
+  // Apex titles at the corners where each component is largest; the top one over the middle of
+  // a flat top (the pyroxene quadrilateral's Wo).
   auto corner = [&](float Fractions::*component) {
     const Fractions* best = &g.outline.front();
     for (const Fractions& f : g.outline)
       if (f.*component > best->*component + 1e-6f) best = &f;
     return g.project(*best);
   };
-  const gr::Point left = corner(&Fractions::x), top = corner(&Fractions::y), right = corner(&Fractions::z);
+  auto topMiddle = [&] {
+    const gr::Point apex = corner(&Fractions::y);
+    int32_t minX = apex.x, maxX = apex.x;
+    for (const Fractions& f : g.outline)
+      if (const gr::Point p = g.project(f); p.y == apex.y) minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
+    return gr::Point{static_cast<int32_t>((static_cast<int64_t>(minX) + maxX) / 2), apex.y};
+  };
+  const gr::Point left = corner(&Fractions::x), top = topMiddle(), right = corner(&Fractions::z);
   text({left.x, up(left.y, -0.4 * textHeight_)}, s_.plot.xTitle, labelFont_, gr::HAlign::Centre, gr::VAlign::Top);
   text({top.x, up(top.y, 0.4 * textHeight_)}, s_.plot.yTitle, labelFont_, gr::HAlign::Centre, gr::VAlign::Bottom);
   text({right.x, up(right.y, -0.4 * textHeight_)}, s_.plot.zTitle, labelFont_, gr::HAlign::Centre, gr::VAlign::Top);
@@ -459,7 +472,7 @@ void DiagramRecorder::drawSamples() {
   if (kind == "SPI") {
     rows = in_.spiderRows;
   } else if (kind == "XY" || kind == "TRI") {
-    RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn};
+    RowFilterContext filter{s_, in_.data, in_.symbols, in_.subset, in_.zerosIn, in_.normFlag};
     const int last = std::min<int>(in_.data.rowCount, static_cast<int>(in_.data.symbolOf.size()) - 1);
     rows.reserve(static_cast<std::size_t>(std::max(last, 0)));
     for (int row = 1; row <= last; ++row)
@@ -471,6 +484,7 @@ void DiagramRecorder::drawSamples() {
     result_.plottedNames.push_back(static_cast<std::size_t>(row) < in_.data.sampleName.size()
                                        ? in_.data.sampleName[static_cast<std::size_t>(row)]
                                        : std::string());
+  if (legendAlone_) return;  // the legend needs the list, not the points
 
   const SymbolTable& sym = in_.symbols;
   const std::size_t n = rows.size();
@@ -553,6 +567,23 @@ void DiagramRecorder::drawStoredLabels() {
   }
 }
 
+void DiagramRecorder::drawLibraryFields() {
+  const OverlayTable& table = *in_.overlays;
+  if (table.fieldLines + table.fieldLabels > 0) {
+    FieldOverlayStyle style{labelFont_, in_.smallFieldLabels, textYDirection(), in_.symbols.frameColour,
+                            in_.symbols.frameLineWidth};
+    recordFieldOverlay(rec_, s_, table, style);
+  }
+  recordDiagramNote(rec_, s_, in_.diagramNote, labelFont_, textYDirection());
+}
+
+void DiagramRecorder::drawLegend() {
+  const int32_t rightSide =
+      yNumbersOnRight() && !legendAlone_ ? widestYNumber_ + static_cast<int32_t>(2.5 * textHeight_) : 0;
+  recordLegend(rec_, *in_.legend, result_.plottedRows, in_.data,
+               LegendPage{s_, in_.symbols, labelFont_, textYDirection(), rightSide});
+}
+
 void DiagramRecorder::drawModelCurves() {
   if (s_.diagramKind != "XY") return;
   // A positive symbol number lifts the pen: the start of a curve (no symbol) or a tick mark
@@ -595,18 +626,23 @@ RedrawResult DiagramRecorder::run() {
   verticalFont_ = labelFont_;
   verticalFont_.escapement = in_.output.outputDevice == OutputDevice::Print ? in_.style.printerYAxisAngle : 900;
   tickLength_ = in_.style.tickHeight * std::abs(static_cast<int>(s_.frameHeight));
+  legendAlone_ = in_.legend && in_.legend->separate();
   setUpRecording();
   drawPageAndFrame();
   const std::string& kind = s_.diagramKind;
-  if (kind == "XY") drawXYAxes();
-  else if (kind == "HIST") drawHistogram();
-  else if (kind == "SPI") drawSpiderAxes();
-  else if (kind == "TRI") drawTernary();
-  drawTitles();
-  if (in_.overlays && in_.overlays->total() > 0) drawStoredLabels();
-  if (in_.drawOverlays) in_.drawOverlays(rec_);
+  if (!legendAlone_) {
+    if (kind == "XY") drawXYAxes();
+    else if (kind == "HIST") drawHistogram();
+    else if (kind == "SPI") drawSpiderAxes();
+    else if (kind == "TRI") drawTernary();
+    drawTitles();
+    if (in_.overlays) drawLibraryFields();
+    if (in_.overlays && in_.overlays->total() > 0) drawStoredLabels();
+    if (in_.drawOverlays) in_.drawOverlays(rec_);
+  }
   drawSamples();
-  drawModelCurves();
+  if (!legendAlone_) drawModelCurves();
+  if (in_.legend) drawLegend();
   result_.statusLine = statusLine(in_);
   return std::move(result_);
 }
@@ -676,7 +712,7 @@ void recordHighlight(graphics::Recording& recording, const DiagramSettings& s, c
 
 std::string statusLine(const RedrawInput& in) {
   std::string line = in.page.positionName + " ";
-  if (in.normalised) line += "/nm100 ";
+  if (in.normalised) line += "/nm100 " + (in.normalisedColumns.empty() ? "" : in.normalisedColumns + " ");
   const data::SubsetCriteria& c = in.subset;
   if (c.active && (!c.limits.empty() || !c.match.empty() || !c.exclude.empty())) line += "/limits ";
   for (int s = 0; s <= in.symbols.symbolCount && s < symbolSlots; ++s)

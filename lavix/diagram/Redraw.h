@@ -14,6 +14,7 @@
 #include "lavix/diagram/DiagramSettings.h"
 #include "lavix/diagram/FrameLayout.h"
 #include "lavix/diagram/Histogram.h"
+#include "lavix/diagram/Legend.h"
 #include "lavix/diagram/OutputState.h"
 #include "lavix/diagram/Overlays.h"
 #include "lavix/diagram/SpiderPattern.h"
@@ -58,7 +59,9 @@ struct RedrawInput {
   PageFrame page;
   std::string statsCaption;       // the histogram or regression caption, empty for none
   bool normalised = false;        // the data are recast to 100
-  bool continuesPage = false;     // a diagram added to an open printer page: no page fill
+  std::string normalisedColumns;  // which, for the status line: "(SiO2 ... recast to 100)"
+  const std::vector<int16_t>* normFlag = nullptr;  // per column, for the subset limits
+  bool continuesPage = false;     // a diagram added to a page that holds others: no page fill
   // "SPI": the selected samples, and how one of them is drawn (the spider subsystem's part).
   std::vector<int> spiderRows;
   std::vector<std::string> spiderElements;  // written under their places 1..n along X
@@ -69,6 +72,11 @@ struct RedrawInput {
   std::function<void(graphics::Recording&)> drawOverlays;
   // The text written beside each plotted point (names, values, a field); empty: none.
   std::function<std::string(int row)> pointText;
+  // A library diagram: the note above its frame, and its field labels in the small size.
+  std::string diagramNote;
+  bool smallFieldLabels = false;
+  // Drawn when loaded; "Separate Diagram" draws the legend alone.
+  const LegendTable* legend = nullptr;
 };
 
 // One point of a spider pattern as drawn: x the element's position, y the value as plotted.

@@ -1,7 +1,12 @@
 // The row filter of every diagram.
 #include "lavix/diagram/RowFilter.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "lavix/diagram/Ternary.h"
 
 namespace lavix::diagram {
 
@@ -24,6 +29,21 @@ bool zeroRejected(float value, int16_t logFlag, bool zerosIn) { return !zerosIn 
 
 bool outside(float value, const AxisSettings& axis) {
   return (static_cast<double>(value) - axis.start) * (static_cast<double>(value) - axis.end) > 0.0;
+}
+
+// A library or clipped ternary shows only the part of the triangle inside its clip limits; a
+// point beyond them (a projection can give negative fractions) would land on the page around it.
+bool outsideClippedTriangle(const DiagramSettings& s, float x, float y, float z) {
+  const std::string& family = s.diagramFamily;
+  if (family != "DDIAGS" && family != "CDIAGS" && family != "MDIAGS" && family != "QUAD") return false;
+  const std::optional<Fractions> f = toFractions(x, y, z);
+  if (!f) return false;
+  constexpr float slack = 1e-6f;
+  const auto beyond = [](float v, float low, float high) {
+    return v < std::min(low, high) - slack || v > std::max(low, high) + slack;
+  };
+  return beyond(f->x, s.xClipMin, s.xClipMax) || beyond(f->y, s.yClipMin, s.yClipMax) ||
+         beyond(f->z, s.zClipMin, s.zClipMax);
 }
 
 float at(const std::vector<float>& values, int row) {
@@ -50,12 +70,13 @@ bool plotsRow(const RowFilterContext& c, int row, std::string_view kind) {
     if ((p.xLog != 0 && x > logMissingMarker) || (p.yLog != 0 && y > logMissingMarker) ||
         (p.zLog != 0 && z > logMissingMarker))
       return false;
+    if (outsideClippedTriangle(c.settings, x, y, z)) return false;
   } else if (kind == "HIST") {
     if (zeroRejected(x, p.xLog, c.zerosIn) || outside(x, c.settings.x)) return false;
   }
   const data::SubsetCriteria& subset = c.subset;
   if (subset.limits.empty() && subset.match.empty() && subset.exclude.empty()) return true;
-  return data::rowSelected(subset, c.data, row);
+  return data::rowSelected(subset, c.data, row, c.normFlag);
 }
 
 }  // namespace lavix::diagram

@@ -16,6 +16,7 @@ struct RowFilterContext {
   const SymbolTable& symbols;
   const data::SubsetCriteria& subset;
   bool zerosIn = false;
+  const std::vector<int16_t>* normFlag = nullptr;  // columns the subset limits take recast to 100
 };
 
 // plotsRow: true when `row` is drawn in a diagram of `kind` ("XY", "TRI", "HIST"; any other

@@ -34,6 +34,23 @@ std::vector<Fractions> clip(const std::vector<Fractions>& polygon, float Fractio
   return out;
 }
 
+// The triangle's height in frame heights: the X and Z clip ranges set it; a Y range that leaves
+// the clipped shape lower than the frame (the pyroxene quadrilateral, Wo 0 to 0.5) enlarges it
+// as far as the frame's width allows.
+float scaleToFrame(const DiagramSettings& s, const std::vector<Fractions>& outline) {
+  const float m = std::min(1.0f / range(s.zClipMin, s.zClipMax), 1.0f / range(s.xClipMin, s.xClipMax));
+  if (outline.size() < 3 || s.frameHeight == 0) return m;
+  float low = 1, high = 0, left = 1, right = 0;
+  for (const Fractions& f : outline) {
+    low = std::min(low, f.y), high = std::max(high, f.y);
+    left = std::min(left, 0.5f * f.y + f.z), right = std::max(right, 0.5f * f.y + f.z);
+  }
+  if (high - low <= 0 || right - left <= 0) return m;
+  const float byWidth = 0.86603f * std::fabs(static_cast<float>(s.frameRight - s.frameLeft)) /
+                        (std::fabs(static_cast<float>(s.frameHeight)) * (right - left));
+  return std::max(m, std::min(1.0f / (high - low), byWidth));
+}
+
 }  // namespace
 
 graphics::Point TernaryGeometry::project(const Fractions& f) const {
@@ -51,12 +68,6 @@ void resetClipUnlessLibrary(DiagramSettings& s) {
 TernaryGeometry ternaryGeometry(const DiagramSettings& s) {
   TernaryGeometry g;
   g.pageYSign = s.pageYSign;
-  const float m = std::min(1.0f / range(s.zClipMin, s.zClipMax), 1.0f / range(s.xClipMin, s.xClipMax));
-  g.height = static_cast<int>(std::lround(static_cast<double>(s.pageYSign) * s.frameHeight * m));
-  g.width = static_cast<int>(std::lround(g.height / 0.86603));
-  g.originX = s.frameLeft;
-  g.originY = s.frameBottom - static_cast<double>(s.pageYSign) * g.height * s.yClipMin;
-
   std::vector<Fractions> polygon{{1, 0, 0}, {0, 0, 1}, {0, 1, 0}};
   polygon = clip(polygon, &Fractions::x, s.xClipMin, true);
   polygon = clip(polygon, &Fractions::x, s.xClipMax, false);
@@ -76,6 +87,11 @@ TernaryGeometry ternaryGeometry(const DiagramSettings& s) {
     if (std::fabs(a.x - b.x) + std::fabs(a.y - b.y) + std::fabs(a.z - b.z) <= 1e-5f) corners.pop_back();
   }
   g.outline = corners;
+  const float m = scaleToFrame(s, corners);
+  g.height = static_cast<int>(std::lround(static_cast<double>(s.pageYSign) * s.frameHeight * m));
+  g.width = static_cast<int>(std::lround(g.height / 0.86603));
+  g.originX = s.frameLeft;
+  g.originY = s.frameBottom - static_cast<double>(s.pageYSign) * g.height * s.yClipMin;
   polygon = corners;
   if (!polygon.empty()) {
     double leftmost = 1e300;

@@ -21,7 +21,8 @@ std::string controls(const std::string& name) { return std::string(LAVIX_PROGRAM
 
 TEST(ShippedControls, EveryFileIsKnownAndEndsLinesWithCrLf) {
   const std::set<std::string> known = {"lavix.data.txt", "lxpref.ini",      "filenames.ini", "page.txt",
-                                       "default.sym",    "default.nrm.txt", "README.txt"};
+                                       "default.sym",    "default.nrm.txt", "README.txt",
+                                       "pearce.txt",     "extra.txt"};
   for (const auto& entry : std::filesystem::directory_iterator(std::string(LAVIX_PROGRAMFOLDER_DIR) + "/Controls")) {
     const std::string name = entry.path().filename().string();
     if (!known.count(name)) continue;  // files that other parts of the program ship

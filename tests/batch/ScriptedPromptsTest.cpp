@@ -168,6 +168,15 @@ TEST_F(ScriptedPromptsTest, ListPickerRejectsUnknownItemAndLeavesMarks) {
   EXPECT_EQ(lastLine(), "error: \"FeO\" is not an item of the list");
 }
 
+TEST_F(ScriptedPromptsTest, ListPicksAPaddedEntryByItsName) {
+  const std::vector<std::string> records = {"TAS                 Total alkali-silica",
+                                            "TAS Cox             Total alkali-silica (Cox)", "AFM  AFM"};
+  answering({"TAS Cox", "TAS", "AFM", "#1", "tas"});  // names compare case-sensitively
+  const int expected[] = {2, 1, 3, 1, 0};
+  for (int position : expected)
+    EXPECT_EQ(prompts.pickList({"Select diagram", records, true}).listChoice, position);
+}
+
 TEST_F(ScriptedPromptsTest, FileDialogsResolveAgainstScriptFolder) {
   answering({"Data Files/rocks.txt", "/abs/out.svg", "../up.txt", "[cancel]"});
   EXPECT_EQ(prompts.openFile({"Open", "Text|*.txt|", 1, "", "", false, false}), "/scripts/run/Data Files/rocks.txt");

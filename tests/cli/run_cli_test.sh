@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Runs one batch script against a fresh copy of the program folder and checks the result.
 # usage: run_cli_test.sh PROGRAM PROGRAMFOLDER SCRIPT EXPECTED_EXIT
-#                       [--rm PATH | --cp FROM TO | --beside PATTERN | --then SCRIPT2]... [TEXT ...] [! TEXT ...]
+#                       [--rm PATH | --cp FROM TO | --beside PATTERN | --tree DIR | --then SCRIPT2]... [TEXT ...] [! TEXT ...]
 #                       [FILE::TEXT ...]
 # The script is copied into the temporary program folder, so its relative paths name files
 # there ("Data Files/..."); --rm removes a file of the copy first, --cp copies one
 # (paths inside the copy; the script's files/ folder is there too), --beside copies the files
-# matching PATTERN beside the script; --then starts the program a second time in the same
-# folder with SCRIPT2 (a fresh start after the first run), whose transcript the TEXTs are then
-# checked against. Each TEXT must appear in the transcript; each "! TEXT" must not; FILE::TEXT
-# must appear in the file FILE that the run left in the folder.
+# matching PATTERN beside the script, --tree copies the content of folder DIR into the copy;
+# --then starts the program a second time in the same folder with SCRIPT2 (a fresh start after
+# the first run), whose transcript the TEXTs are then checked against. Each TEXT must appear in the transcript; each "! TEXT" must not; FILE::TEXT
+# must appear in the file FILE that the run left in the folder, "! FILE::TEXT" must not.
 set -u
 program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
 work="$(mktemp -d)"
@@ -18,12 +18,13 @@ cp -r "$folder"/. "$work"/
 cp "$script" "$work/script.lvb"
 [ -d "$(dirname "$script")/files" ] && cp -r "$(dirname "$script")/files" "$work/files"
 then=""
-while [ "${1:-}" = "--rm" ] || [ "${1:-}" = "--cp" ] || [ "${1:-}" = "--beside" ] || [ "${1:-}" = "--then" ]; do
+while [ "${1:-}" = "--rm" ] || [ "${1:-}" = "--cp" ] || [ "${1:-}" = "--beside" ] || [ "${1:-}" = "--then" ] || [ "${1:-}" = "--tree" ]; do
   case "$1" in
     --then) then="$2"; shift 2 ;;
     --rm) rm -rf "$work/$2"; shift 2 ;;
     --cp) cp "$work/$2" "$work/$3"; shift 3 ;;
     --beside) cp "$(dirname "$script")"/$2 "$work"/ 2>/dev/null; shift 2 ;;
+    --tree) cp -r "$2"/. "$work"/; shift 2 ;;
   esac
 done
 output="$("$program" --base "$work" --batch "$work/script.lvb" 2>&1)"
@@ -48,9 +49,13 @@ for text in "$@"; do
   if [ "$text" = "!" ]; then negate=1; continue; fi
   if [[ "$text" == *::* ]]; then
     file="${text%%::*}"; wanted="${text#*::}"
-    if ! grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+    if [ $negate -eq 0 ] && ! grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
       echo "FAIL: $file lacks: $wanted"; failed=1
     fi
+    if [ $negate -eq 1 ] && grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+      echo "FAIL: $file has: $wanted"; failed=1
+    fi
+    negate=0
     continue
   fi
   if [ $negate -eq 0 ] && ! grep -qF -- "$text" <<<"$output"; then

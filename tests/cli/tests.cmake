@@ -115,3 +115,39 @@ lavix_batch_test(cli preferences preferences.lvb 0 --then preferences_after.lvb
   "Controls/lxpref.ini::/Data Files\""
   "Controls/lxpref.ini::4000"
   ! "message: Set the default directory")
+# ATAC-4: SiO2 57.28 x 100 / 99.1603 recast; Si/K = (57.28 / 60.083) / (2 x 0.76 / 94.1956); Eu* =
+# 0.058 sqrt((2.45 / 0.153)(2.3 / 0.2055)).
+lavix_batch_test(cli recalc recalc.lvb 0
+  "title: Lavix atacazo-ninahuilca.txt   109 rows by 35 columns"
+  "status: Full page /nm100 (SiO2 TiO2 Al2O3 Fe2O3 MnO MgO CaO Na2O K2O P2O5 recast to 100)"
+  "1	1	57.76505	0.7664358	0"
+  "feLabel	T= 1200 fo2= -8"
+  "pearceDone	1"
+  "FeO{t}	Si/K	(Fe+Mg)/K"
+  "Eu*	Ce*	Nb*	Density	Viscosity	Eu/Eu*"
+  "0.512854	 7.694918	 59.07972	"
+  "title: Lavix atacazo-ninahuilca.txt   109 rows by 58 columns"
+  "message: 10 elements or oxides recalculated to 100 volatile free.   All Fe as FeO"
+  "Data Files/recast.txt::ATAC-4	1	57.76505	0.6756737	16.63972	8.551809	0.1210162")
+# The shipped diagram library: a record picked by its name, its axes, fields and labels; Next
+# diag offers the list again; the projections draw every diagram of a shipped file.
+lavix_batch_test(cli library library.lvb 0
+  "list: Select diagram |  TAS                 Total alkali-silica volcanic rocks (Le Bas et al. 1986) |  TAS Middlemost"
+  "  > TAS" "librarySequence	YES" "libraryName	TAS" "xTitle	SiO[2]" "xStart	35" "xEnd	80" "yEnd	16"
+  "diagramNote	Le Bas et al. (1986) J. Petrol. 27:745-750" "fieldPointCount	39" "fieldLabelCount	15" "newx	Next diag"
+  "message: 109 of 109 samples lie in a field of TAS; their field names are in the column TAS."
+  "legendLoaded	1" "legendPosition	3" "legendCount	2" "  > Jensen" "libraryName	Jensen"
+  "tas.svg::<polyline points=\"1733,1300 1733,1836" "tas.svg::>Foidite<" "tas.svg::>andesite<"
+  "legend.svg::>Ninahuilca<")
+lavix_batch_test(cli projections projections.lvb 0
+  "buttons: Set the Ferric/Ferrous ratio (Sack et al.,1980) | Reset this ratio | Leave it unchanged"
+  "diagramFamily	CDIAGS" "libraryDiagramCount	5"
+  "diagramNote	Grove et al. (1982); Tormey et al. (1987)  T= 1200 fo2= -8" "feRatioMode	R"
+  "message: OPX_ATA non-quad. comps.= 4.5  OK  " "diagramFamily	MDIAGS" "libraryDiagramCount	2"
+  "libraryName	Amphibole_calcic" "diagramKind	XY" "cmas.svg::>Plag<")
+lavix_batch_test(cli library_refusals library_refusals.lvb 0
+  "message: Read a File first"
+  "message: Diagram file cut.txt, diagram Cut: the record runs past the end of the file"
+  "message: Diagram file cut.txt holds no diagrams"
+  "message: Classify samples works on a diagram of the library: choose one with Plot, Diagram first."
+  "libraryRecordCount	0")

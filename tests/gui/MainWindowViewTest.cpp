@@ -107,6 +107,20 @@ TEST_F(MainWindowViewTest, OpenRunsTheModelsOpenCommand) {
             "Rock data (.roc; .txt)|*.roc;*.txt|Mineral data (*.min)|*.min|All Files (*.*)|*.*|");
 }
 
+TEST_F(MainWindowViewTest, LibraryMenusOpenTheirFoldersThroughThePromptPort) {
+  MainWindowView view(model);
+  session.data.allocate(10, 10);
+  session.data.rowCount = 1;
+  session.data.columnCount = 1;
+  view.action("mdiag")->trigger();
+  view.action("mmin")->trigger();
+  ASSERT_EQ(prompts.opened.size(), 2u);
+  EXPECT_EQ(prompts.opened[0].filter, "Diagram Files (*.txt)|*.txt|");
+  EXPECT_EQ(prompts.opened[0].folder, session.baseFolder + "Diagrams/");
+  EXPECT_EQ(prompts.opened[1].filter, "Min Files (*.txt)|*.txt|");
+  EXPECT_EQ(view.action("mclassify")->text(), QString("Classify samples"));
+}
+
 TEST_F(MainWindowViewTest, TitleStatusRecentFilesAndCheckMarksFollowTheModelAfterEveryEvent) {
   MainWindowView view(model);
   view.show();

@@ -72,5 +72,12 @@ TEST_F(GoldenRecordingTest, SpiderDiagram) {
   expectGolden("spider");
 }
 
+TEST_F(GoldenRecordingTest, TasDiagramOfTheExampleData) {
+  f.click("mOpen", {"Data Files/atacazo-ninahuilca.txt"});
+  f.click("mdiag", {"Diagrams/volcanic-classification.txt", "TAS"});
+  ASSERT_EQ(settings().diagramFamily, "DDIAGS");
+  expectGolden("tas");
+}
+
 }  // namespace
 }  // namespace lavix::testing

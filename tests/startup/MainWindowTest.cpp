@@ -110,8 +110,8 @@ TEST_F(MainWindowTest, MenusNameOnlyKnownCommandsAndLaterOnesAreDisabled) {
       }
     }
   EXPECT_TRUE(f.window->isEnabled("mOpen"));
-  EXPECT_FALSE(f.window->isEnabled("mdiag"));
-  EXPECT_EQ(f.window->click("mdiag", ""), ui::EventResult::Disabled);
+  EXPECT_FALSE(f.window->isEnabled("model"));  // no diagram yet
+  EXPECT_EQ(f.window->click("model", ""), ui::EventResult::Disabled);
   EXPECT_EQ(f.window->click("nonsense", ""), ui::EventResult::UnknownControl);
 }
 
