@@ -137,7 +137,7 @@ lavix_batch_test(cli library library.lvb 0
   "diagramNote	Le Bas et al. (1986) J. Petrol. 27:745-750" "fieldPointCount	39" "fieldLabelCount	15" "newx	Next diag"
   "message: 109 of 109 samples lie in a field of TAS; their field names are in the column TAS."
   "legendLoaded	1" "legendPosition	3" "legendCount	2" "  > Jensen" "libraryName	Jensen"
-  "tas.svg::<polyline points=\"1733,1300 1733,1836" "tas.svg::>Foidite<" "tas.svg::>andesite<"
+  "tas.svg::<polyline points=\"2647,1300 2647,2444" "tas.svg::>Foidite<" "tas.svg::>andesite<"
   "legend.svg::>Ninahuilca<")
 lavix_batch_test(cli projections projections.lvb 0
   "buttons: Set the Ferric/Ferrous ratio (Sack et al.,1980) | Reset this ratio | Leave it unchanged"
