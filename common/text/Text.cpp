@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cfloat>
 #include <charconv>
+#include <cstdint>
 #include <cmath>
 #include <locale>
 
@@ -21,21 +22,25 @@ char detectDelimiter(std::string_view line) {
   return '\t';
 }
 
-int tokenizeLine(std::string_view line, char& delimiter, std::vector<std::string>& fields) {
+int tokenizeLine(std::string_view line, char& delimiter, std::vector<std::string_view>& fields) {
   if (delimiter == 0) delimiter = detectDelimiter(line);
   fields.clear();
   if (line.empty()) return 0;
   std::size_t start = 0;
-  while (start < line.size()) {
-    std::size_t end = line.find(delimiter, start);
-    if (end == std::string_view::npos) {
-      fields.emplace_back(line.substr(start));
-      break;
-    }
-    fields.emplace_back(line.substr(start, end - start));
-    start = end + 1;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    if (line[i] != delimiter) continue;
+    fields.push_back(line.substr(start, i - start));
+    start = i + 1;
   }
+  if (start < line.size()) fields.push_back(line.substr(start));
   if (!fields.empty() && equalsIgnoreCase(fields.back(), "END")) fields.pop_back();
+  return static_cast<int>(fields.size());
+}
+
+int tokenizeLine(std::string_view line, char& delimiter, std::vector<std::string>& fields) {
+  std::vector<std::string_view> views;
+  tokenizeLine(line, delimiter, views);
+  fields.assign(views.begin(), views.end());
   return static_cast<int>(fields.size());
 }
 
@@ -96,12 +101,46 @@ bool parsePlainNumber(std::string_view s, double& value) {
   return true;
 }
 
+// Most cells are short decimals such as "-12.5": with at most 15 significant digits and 22
+// decimals, the digits as an integer and the power of ten are exact doubles, so one division
+// gives the correctly rounded value, as the full parse would. False when the text is not of
+// that kind; the full parse then decides.
+bool parseShortDecimal(std::string_view s, char decimalSeparator, double& value) {
+  static constexpr double powersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                           1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  std::size_t i = 0;
+  bool negative = false;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
+  std::uint64_t mantissa = 0;
+  int digits = 0, decimals = 0, significant = 0;
+  bool point = false;
+  for (; i < s.size(); ++i) {
+    const char c = s[i];
+    if (c >= '0' && c <= '9') {
+      ++digits;
+      if (point) ++decimals;
+      if (mantissa == 0 && c == '0') continue;
+      if (++significant > 15) return false;
+      mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    } else if ((c == '.' || c == decimalSeparator) && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0 || decimals > 22) return false;
+  const double magnitude = static_cast<double>(mantissa) / powersOfTen[decimals];
+  value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 bool tryParseNumber(std::string_view text, char decimalSeparator, double& value) {
   std::size_t first = 0, last = text.size();
   while (first < last && isBlank(text[first])) ++first;
   while (last > first && isBlank(text[last - 1])) --last;
+  if (parseShortDecimal(text.substr(first, last - first), decimalSeparator, value)) return true;
   std::string s(text.substr(first, last - first));
   if (s.empty()) return false;
   if (decimalSeparator != '.') {
