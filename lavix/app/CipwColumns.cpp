@@ -1,7 +1,9 @@
 // The Calculate menu's "CIPW Norm" command: the norm of every row, appended as 26 columns.
 #include "lavix/app/CipwColumns.h"
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "common/format/NumberFormat.h"
 #include "common/norm/Cipw.h"
@@ -62,13 +64,20 @@ void mcipw(Session& s) {
   for (int k = 1; k <= norm::kStdOxideCount; ++k)
     weights[static_cast<std::size_t>(k - 1)] = s.standard.molecularWeight[static_cast<std::size_t>(k)];
 
+  // All rows' norms first, then each column written whole: no row is touched for a new cell.
   const int first = s.data.columnCount + 1;
-  for (int row = 1; row <= s.data.rowCount; ++row) {
+  const auto rows = static_cast<std::size_t>(s.data.rowCount);
+  std::vector<std::array<float, norm::kLavixNormColumns>> norms(rows);
+  for (std::size_t r = 0; r < rows; ++r) {
     norm::StdOxides oxides{};
-    for (int k = 1; k <= norm::kStdOxideCount; ++k) oxides[static_cast<std::size_t>(k - 1)] = s.data.stdValue(row, k);
-    const auto values = norm::computeLavixNorm(oxides, weights, options);
-    for (int c = 0; c < norm::kLavixNormColumns; ++c)
-      s.data.setCell(row, first + c, format::shortestText(values[static_cast<std::size_t>(c)]));
+    for (int k = 1; k <= norm::kStdOxideCount; ++k)
+      oxides[static_cast<std::size_t>(k - 1)] = s.data.stdValue(static_cast<int>(r) + 1, k);
+    norms[r] = norm::computeLavixNorm(oxides, weights, options);
+  }
+  std::vector<std::string> cells(rows);
+  for (int c = 0; c < norm::kLavixNormColumns; ++c) {
+    for (std::size_t r = 0; r < rows; ++r) cells[r] = format::shortestText(norms[r][static_cast<std::size_t>(c)]);
+    s.data.setColumn(first + c, 1, cells);
   }
   for (int k = 1; k <= norm::kLavixNormColumns; ++k) {
     const auto column = static_cast<std::size_t>(first + k - 1);

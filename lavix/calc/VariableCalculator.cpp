@@ -194,7 +194,7 @@ void VariableCalculator::storeWorking(const std::vector<std::string>& cells, con
     ui::say(context_.prompts, varformText::noRoomForWorking);
     return;
   }
-  for (std::size_t i = 0; i < cells.size(); ++i) context_.store.setCell(static_cast<int>(i) + 1, column, cells[i]);
+  context_.store.setColumn(column, 1, cells);
   workingName_[static_cast<std::size_t>(nextWorking_)] = name;
   workingUsed_[static_cast<std::size_t>(nextWorking_)] = true;
   nextWorking_ = nextWorking_ % workingCount + 1;
@@ -283,7 +283,7 @@ void VariableCalculator::transform(const Variable& v) {
       return;
   }
 
-  for (std::size_t i = 0; i < cells.size(); ++i) store.setCell(static_cast<int>(i) + 1, v.column, cells[i]);
+  store.setColumn(v.column, 1, cells);
   if (v.working > 0) {
     workingName_[static_cast<std::size_t>(v.working)] = newName;
     workingUsed_[static_cast<std::size_t>(v.working)] = true;
@@ -322,8 +322,9 @@ void VariableCalculator::toNewColumn(const Variable& v) {
   const auto values = valuesOf(v);
   const std::string name = nameOf(v);
   const int column = store.columnCount + 1;
-  for (std::size_t i = 0; i < values.size(); ++i)
-    store.setCell(static_cast<int>(i) + 1, column, format::shortestText(values[i]));
+  std::vector<std::string> cells(values.size());
+  for (std::size_t i = 0; i < values.size(); ++i) cells[i] = format::shortestText(values[i]);
+  store.setColumn(column, 1, cells);
   const auto c = static_cast<std::size_t>(column);
   store.columnName[c] = name;
   if (c < store.stdIndexOfColumn.size()) store.stdIndexOfColumn[c] = 0;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,9 +92,18 @@ class DataStore {
   // an earlier choice that no longer holds; run after every load.
   void chooseTotalIron(const StandardTable& standards);
 
+  // Rows firstRow.. of a column become `cells` (a new or recalculated column in one pass).
+  bool setColumn(int column, int firstRow, const std::vector<std::string>& cells) {
+    return cells_.setColumn(column, firstRow, cells);
+  }
+
   void clearCells() { cells_.clear(); }
-  void clearRowCells(int row) { cells_.clearRow(row); }
-  void reserveRowCells(int row, int columns, std::size_t bytes) { cells_.reserveRow(row, columns, bytes); }
+  // Loading without copying the text: see CellStore.
+  void keepText(std::unique_ptr<const std::string> text) { cells_.keepText(std::move(text)); }
+  void reserveLoadedRows(int rows, int columns) { cells_.reserveLoadedRows(rows, columns); }
+  void loadRow(int row, std::string_view line, const std::vector<CellStore::LoadedField>& fields) {
+    cells_.loadRow(row, line, fields);
+  }
 
   // Heap bytes held by the cells and by the fixed arrays.
   std::size_t cellBytes() const { return cells_.heapBytes(); }
