@@ -206,6 +206,11 @@ bool readLines(const std::string& path, std::vector<std::string>& lines, FileErr
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view content, FileError& error) {
+  return writeFileAtomically(path, [content](const ContentPieces& write) { write(content); }, error);
+}
+
+bool writeFileAtomically(const std::string& path, const std::function<void(const ContentPieces&)>& produce,
+                         FileError& error) {
   std::error_code ec;
   fs::path target = path;
   if (fs::is_symlink(fs::symlink_status(target, ec))) {
@@ -256,12 +261,28 @@ bool writeFileAtomically(const std::string& path, std::string_view content, File
     ::unlink(temporary.c_str());
     return false;
   };
-  for (std::size_t written = 0; written < content.size();) {
-    const ssize_t count = ::write(fd.get(), content.data() + written, content.size() - written);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return fail(errno);
-    written += static_cast<std::size_t>(count);
-  }
+  int writeError = 0;
+  auto writeAll = [&](std::string_view bytes) {
+    for (std::size_t written = 0; written < bytes.size() && writeError == 0;) {
+      const ssize_t count = ::write(fd.get(), bytes.data() + written, bytes.size() - written);
+      if (count < 0 && errno == EINTR) continue;
+      if (count < 0) writeError = errno;
+      else written += static_cast<std::size_t>(count);
+    }
+  };
+  constexpr std::size_t blockSize = 1 << 18;
+  std::string block;
+  produce([&](std::string_view piece) {
+    if (writeError != 0) return;
+    if (block.size() + piece.size() > blockSize) {
+      writeAll(block);
+      block.clear();
+    }
+    if (piece.size() >= blockSize) writeAll(piece);
+    else block.append(piece);
+  });
+  writeAll(block);
+  if (writeError != 0) return fail(writeError);
   if (exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
     // Only root can give the file back to its owner; anyone else makes it their own, as any save does.
     if (::fchown(fd.get(), existing.st_uid, existing.st_gid) != 0) {

@@ -59,7 +59,7 @@ void save(Session& s) {
     path += extensions[static_cast<std::size_t>(extension - 1)];
   }
   text::FileError error;
-  if (!text::writeFileAtomically(path, text::joinLinesCrLf(data::dataFileLines(s.data)), error)) {
+  if (!data::writeDataFile(s.data, path, error)) {
     ui::say(s.prompts, error.text + messages::errorNumber + std::to_string(error.number));
     return;
   }
@@ -98,14 +98,14 @@ void readTheClipboard(Session& s) {
 void copyToClipboard(Session& s) {
   std::string text;
   bool tooBig = false;
-  for (const std::string& line : data::dataFileLines(s.data)) {
-    if (text.size() + line.size() + 2 > clipboardLimit) {
+  data::forEachDataFileLine(s.data, [&](std::string_view line) {
+    if (tooBig || text.size() + line.size() + 2 > clipboardLimit) {
       tooBig = true;
-      break;
+      return;
     }
     text += line;
     text += "\r\n";
-  }
+  });
   s.clipboard.setText(text);
   if (tooBig)
     ui::say(s.prompts, messages::fileTooBig + std::to_string(text.size()) + messages::charactersPlaced);

@@ -24,7 +24,7 @@ bool anyNonZero(const std::vector<int16_t>& codes, int rows) {
 
 }  // namespace
 
-std::vector<std::string> dataFileLines(const DataStore& store) {
+void forEachDataFileLine(const DataStore& store, const std::function<void(std::string_view line)>& take) {
   const int rows = std::max<int>(store.rowCount, 0);
   const int columns = std::min<int>(std::max<int>(store.columnCount, 0), static_cast<int>(store.columnName.size()) - 1);
   const std::vector<int16_t>* codes[] = {&store.jcode, &store.kcode, &store.lcode};
@@ -32,22 +32,20 @@ std::vector<std::string> dataFileLines(const DataStore& store) {
   bool written[3];
   for (int i = 0; i < 3; ++i) written[i] = anyNonZero(*codes[i], rows);
 
-  std::vector<std::string> lines;
-  lines.reserve(static_cast<std::size_t>(rows) + 1);
-  std::string header;
-  appendField(header, store.sampleTitle.empty() ? std::string_view("SAMPLE") : std::string_view(store.sampleTitle));
-  header += '\t';
+  std::string line;
+  appendField(line, store.sampleTitle.empty() ? std::string_view("SAMPLE") : std::string_view(store.sampleTitle));
+  line += '\t';
   for (int i = 0; i < 3; ++i)
-    if (written[i]) header.append(codeNames[i]).push_back('\t');
+    if (written[i]) line.append(codeNames[i]).push_back('\t');
   for (int column = 1; column <= columns; ++column) {
-    if (column > 1) header += '\t';
-    appendField(header, store.columnName[static_cast<std::size_t>(column)]);
+    if (column > 1) line += '\t';
+    appendField(line, store.columnName[static_cast<std::size_t>(column)]);
   }
-  lines.push_back(std::move(header));
+  take(line);
 
   for (int row = 1; row <= rows && row < static_cast<int>(store.sampleName.size()); ++row) {
     const auto r = static_cast<std::size_t>(row);
-    std::string line;
+    line.clear();
     appendField(line, store.sampleName[r]);
     line += '\t';
     for (int i = 0; i < 3; ++i)
@@ -56,9 +54,27 @@ std::vector<std::string> dataFileLines(const DataStore& store) {
       if (column > 1) line += '\t';
       appendField(line, store.cell(row, column));
     }
-    lines.push_back(std::move(line));
+    take(line);
   }
+}
+
+std::vector<std::string> dataFileLines(const DataStore& store) {
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(std::max<int>(store.rowCount, 0)) + 1);
+  forEachDataFileLine(store, [&](std::string_view line) { lines.emplace_back(line); });
   return lines;
+}
+
+bool writeDataFile(const DataStore& store, const std::string& path, text::FileError& error) {
+  return text::writeFileAtomically(
+      path,
+      [&](const text::ContentPieces& write) {
+        forEachDataFileLine(store, [&](std::string_view line) {
+          write(line);
+          write("\r\n");
+        });
+      },
+      error);
 }
 
 }  // namespace lavix::data
