@@ -48,7 +48,8 @@ std::string dataFileText(int rows) {
   for (int c = 0; c < fileColumns; ++c) {
     const Kind kind = kindOf(c);
     text += '\t';
-    text += kind.name ? std::string(kind.name) : "T" + std::to_string(c);
+    if (kind.name) text += kind.name;
+    else text += 'T' + std::to_string(c);
   }
   text += "\r\n";
   text.reserve(static_cast<std::size_t>(rows) * 800);

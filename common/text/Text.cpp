@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <charconv>
 #include <cstdint>
+#include <cstring>
 #include <cmath>
 #include <locale>
 
@@ -26,13 +27,15 @@ int tokenizeLine(std::string_view line, char& delimiter, std::vector<std::string
   if (delimiter == 0) delimiter = detectDelimiter(line);
   fields.clear();
   if (line.empty()) return 0;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != delimiter) continue;
-    fields.push_back(line.substr(start, i - start));
-    start = i + 1;
+  const char* p = line.data();
+  const char* const end = p + line.size();
+  while (p < end) {
+    const auto* at = static_cast<const char*>(std::memchr(p, delimiter, static_cast<std::size_t>(end - p)));
+    const char* fieldEnd = at ? at : end;
+    fields.emplace_back(p, static_cast<std::size_t>(fieldEnd - p));
+    if (!at) break;
+    p = at + 1;
   }
-  if (start < line.size()) fields.push_back(line.substr(start));
   if (!fields.empty() && equalsIgnoreCase(fields.back(), "END")) fields.pop_back();
   return static_cast<int>(fields.size());
 }

@@ -177,21 +177,18 @@ void CellStore::keepText(std::unique_ptr<const std::string> text) {
   if (text) texts_.push_back(std::move(text));
 }
 
-void CellStore::reserveLoadedRows(int rows, int columns) {
+void CellStore::addLoadedRows(int rows, int columns) {
   if (width_ == 0) width_ = std::clamp(columns, 0, columns_);
-  const auto wanted = static_cast<std::size_t>(std::clamp(rows, 0, rows_));
-  lines_.reserve(wanted);
-  fieldAt_.reserve(wanted * static_cast<std::size_t>(width_));
+  rows = std::clamp(rows, 0, rows_);
+  if (rows <= loadedRows_) return;
+  loadedRows_ = rows;
+  lines_.resize(static_cast<std::size_t>(rows));
+  fieldAt_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(width_), 0);
 }
 
-void CellStore::loadRow(int row, std::string_view line, const std::vector<LoadedField>& fields) {
+void CellStore::loadRow(int row, std::string_view line, std::span<const LoadedField> fields) {
   if (row < 0 || row >= rows_) return;
-  if (width_ == 0) width_ = columns_;
-  if (row >= loadedRows_) {
-    loadedRows_ = row + 1;
-    lines_.resize(static_cast<std::size_t>(loadedRows_));
-    fieldAt_.resize(static_cast<std::size_t>(loadedRows_) * static_cast<std::size_t>(width_), 0);
-  }
+  addLoadedRows(row + 1, columns_);
   clearRow(row);
   const bool indexable = line.size() <= std::numeric_limits<std::uint32_t>::max();
   if (indexable) lines_[static_cast<std::size_t>(row)] = {line.data(), static_cast<std::uint32_t>(line.size())};
@@ -199,20 +196,19 @@ void CellStore::loadRow(int row, std::string_view line, const std::vector<Loaded
   for (const LoadedField& field : fields) {
     if (field.column < 0 || field.column >= columns_) continue;
     const auto column = static_cast<std::size_t>(field.column);
-    // A later field of the same column replaces an earlier one.
-    if (field.column < width_) slots[column] = 0;
-    Column* own = written_[column].get();
-    if (field.text.empty()) {
-      if (own) own->set(static_cast<std::size_t>(row), {});
-      continue;
-    }
     const auto offset = static_cast<std::size_t>(field.text.data() - line.data());
     const std::size_t end = offset + field.text.size();
-    const bool endsAtTab = end == line.size() || line[end] == '\t';
-    if (indexable && !own && field.column < width_ && endsAtTab && offset < maxFieldOffset)
-      slots[column] = static_cast<std::uint16_t>(offset + 1);
-    else
-      set(row, field.column, field.text);
+    // The usual field goes into the index: a short line, a column not written since the load.
+    // A later field of the same column replaces an earlier one.
+    Column* own = writtenCount_ == 0 ? nullptr : written_[column].get();
+    if (!own && field.column < width_ && offset < maxFieldOffset && indexable &&
+        (end == line.size() || line[end] == '\t')) {
+      slots[column] = field.text.empty() ? std::uint16_t{0} : static_cast<std::uint16_t>(offset + 1);
+      continue;
+    }
+    if (field.column < width_) slots[column] = 0;
+    if (own) own->set(static_cast<std::size_t>(row), field.text);
+    else if (!field.text.empty()) set(row, field.column, field.text);
   }
 }
 

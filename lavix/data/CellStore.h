@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,10 +41,10 @@ class CellStore {
   void keepText(std::unique_ptr<const std::string> text);
   // Room in the load index for rows 0..rows-1 and columns 0..columns-1 (the first call after
   // clear() fixes the index's width; later loads add rows to it).
-  void reserveLoadedRows(int rows, int columns);
+  void addLoadedRows(int rows, int columns);
   // A row as read: the row's earlier cells go, then each field's column takes the field.
   // `line` must lie inside a kept text.
-  void loadRow(int row, std::string_view line, const std::vector<LoadedField>& fields);
+  void loadRow(int row, std::string_view line, std::span<const LoadedField> fields);
 
   void clear();
   void clearRow(int row);

@@ -28,6 +28,12 @@ struct HeaderPlan {
   std::string sampleTitle;
   std::vector<int> dataFields;  // 1-based positions of the data fields, in order
   std::vector<int> target;      // per field: matrix column (merge: mapped column or 0)
+
+  // The column a data line's field is stored in, or -1 when it is not stored (replace: the
+  // special fields; merge: every field goes to its column, the unmapped ones to column 0).
+  int storedColumn(std::size_t field, bool merge) const {
+    return merge || role[field] == Role::Data ? target[field] : -1;
+  }
 };
 
 HeaderPlan classifyHeader(std::vector<std::string> fields, bool clipboard) {
@@ -115,18 +121,18 @@ struct NonNumericTally {
   static bool plainDecimal(std::string_view cell) {
     if (!cell.empty() && cell.front() == '-') cell.remove_prefix(1);
     if (cell.empty() || cell.size() > 30) return false;
-    bool digit = false, point = false;
+    std::size_t points = 0;
     for (char c : cell) {
-      if (c >= '0' && c <= '9') digit = true;
-      else if (c == '.' && !point) point = true;
-      else return false;
+      if (static_cast<unsigned char>(c - '0') <= 9) continue;
+      if (c != '.' || ++points > 1) return false;
     }
-    return digit;
+    return cell.size() > points;
   }
 
+  // A cell that is not a plain decimal: counted unless it is blank or a number all the same.
   void check(int row, std::string_view sample, const std::string& column, std::string_view cell, char separator) {
     double ignored = 0;
-    if (plainDecimal(cell) || text::trim(cell).empty() || text::tryParseNumber(cell, separator, ignored)) return;
+    if (text::trim(cell).empty() || text::tryParseNumber(cell, separator, ignored)) return;
     ++count;
     if (first.size() < shown) first.push_back({row, std::string(sample), column, std::string(cell)});
   }
@@ -165,7 +171,7 @@ void commitHeader(DataStore& store, const HeaderPlan& plan, const StandardTable&
 // The store keeps the read text, and rows up to `lastRow` get room in its index at once.
 void keepLines(DataStore& store, std::unique_ptr<std::string> content, int lastRow) {
   store.keepText(std::move(content));
-  store.reserveLoadedRows(std::min<int>(lastRow, store.maxRows) + 1, store.columnCount + 1);
+  store.addLoadedRows(std::min<int>(lastRow, store.maxRows) + 1, store.columnCount + 1);
 }
 
 std::string_view fieldAt(const std::vector<std::string_view>& fields, int position) {
@@ -189,7 +195,9 @@ bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<st
   DataStore& store = context.store;
   const auto headerCount = static_cast<int>(plan.fields.size());
   std::vector<std::string_view> fields;
-  std::vector<CellStore::LoadedField> cells;
+  std::vector<int> storedColumn(plan.fields.size());
+  for (std::size_t i = 0; i < storedColumn.size(); ++i) storedColumn[i] = plan.storedColumn(i, merge);
+  std::vector<CellStore::LoadedField> cells(plan.fields.size());
   int row = firstRow;
   for (std::size_t l = firstLine; l < lines.size(); ++l) {
     const std::string_view line = lines[l];
@@ -219,18 +227,17 @@ bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<st
     store.kcode[r] = k;
     store.lcode[r] = lc;
     // Fields past the header's are not data.
-    const int stored = std::min(count, headerCount);
-    cells.clear();
-    for (int position = 1; position <= stored; ++position) {
-      const auto i = static_cast<std::size_t>(position - 1);
-      if (!merge && plan.role[i] != Role::Data) continue;
-      const int column = plan.target[i];
-      cells.push_back({column, fields[i]});
-      if (column > 0)
+    const auto stored = static_cast<std::size_t>(std::min(count, headerCount));
+    std::size_t cellCount = 0;
+    for (std::size_t i = 0; i < stored; ++i) {
+      const int column = storedColumn[i];
+      if (column < 0) continue;
+      cells[cellCount++] = {column, fields[i]};
+      if (column > 0 && !NonNumericTally::plainDecimal(fields[i]))
         tally.check(row, store.sampleName[r], store.columnName[static_cast<std::size_t>(column)], fields[i],
                     store.decimalSeparator);
     }
-    store.loadRow(row, line, cells);
+    store.loadRow(row, line, {cells.data(), cellCount});
     store.rowCount = static_cast<int16_t>(row);
     ++row;
   }

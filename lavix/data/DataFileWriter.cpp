@@ -9,12 +9,30 @@ namespace lavix::data {
 
 namespace {
 
-void appendField(std::string& line, std::string_view text) {
-  const std::size_t start = line.size();
-  line.append(text);
-  std::replace_if(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(),
-                  [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
-}
+// One line of the file as it is built: characters go straight into a buffer that only grows.
+class LineBuffer {
+ public:
+  void clear() { used_ = 0; }
+  void add(char c) {
+    room(1);
+    text_[used_++] = c;
+  }
+  // TABs and line breaks inside a text become blanks, so the table stays a table.
+  void addField(std::string_view field) {
+    room(field.size());
+    char* out = text_.data() + used_;
+    for (char c : field) *out++ = c == '\t' || c == '\r' || c == '\n' ? ' ' : c;
+    used_ += field.size();
+  }
+  std::string_view view() const { return {text_.data(), used_}; }
+
+ private:
+  void room(std::size_t more) {
+    if (used_ + more > text_.size()) text_.resize(std::max(2 * text_.size(), used_ + more));
+  }
+  std::string text_;
+  std::size_t used_ = 0;
+};
 
 bool anyNonZero(const std::vector<int16_t>& codes, int rows) {
   for (int row = 1; row <= rows && row < static_cast<int>(codes.size()); ++row)
@@ -32,29 +50,35 @@ void forEachDataFileLine(const DataStore& store, const std::function<void(std::s
   bool written[3];
   for (int i = 0; i < 3; ++i) written[i] = anyNonZero(*codes[i], rows);
 
-  std::string line;
-  appendField(line, store.sampleTitle.empty() ? std::string_view("SAMPLE") : std::string_view(store.sampleTitle));
-  line += '\t';
-  for (int i = 0; i < 3; ++i)
-    if (written[i]) line.append(codeNames[i]).push_back('\t');
-  for (int column = 1; column <= columns; ++column) {
-    if (column > 1) line += '\t';
-    appendField(line, store.columnName[static_cast<std::size_t>(column)]);
+  LineBuffer line;
+  line.addField(store.sampleTitle.empty() ? std::string_view("SAMPLE") : std::string_view(store.sampleTitle));
+  line.add('\t');
+  for (int i = 0; i < 3; ++i) {
+    if (!written[i]) continue;
+    line.addField(codeNames[i]);
+    line.add('\t');
   }
-  take(line);
+  for (int column = 1; column <= columns; ++column) {
+    if (column > 1) line.add('\t');
+    line.addField(store.columnName[static_cast<std::size_t>(column)]);
+  }
+  take(line.view());
 
   for (int row = 1; row <= rows && row < static_cast<int>(store.sampleName.size()); ++row) {
     const auto r = static_cast<std::size_t>(row);
     line.clear();
-    appendField(line, store.sampleName[r]);
-    line += '\t';
-    for (int i = 0; i < 3; ++i)
-      if (written[i]) line.append(format::shortestText((*codes[i])[r])).push_back('\t');
-    for (int column = 1; column <= columns; ++column) {
-      if (column > 1) line += '\t';
-      appendField(line, store.cell(row, column));
+    line.addField(store.sampleName[r]);
+    line.add('\t');
+    for (int i = 0; i < 3; ++i) {
+      if (!written[i]) continue;
+      line.addField(format::shortestText((*codes[i])[r]));
+      line.add('\t');
     }
-    take(line);
+    for (int column = 1; column <= columns; ++column) {
+      if (column > 1) line.add('\t');
+      line.addField(store.cell(row, column));
+    }
+    take(line.view());
   }
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,8 +101,8 @@ class DataStore {
   void clearCells() { cells_.clear(); }
   // Loading without copying the text: see CellStore.
   void keepText(std::unique_ptr<const std::string> text) { cells_.keepText(std::move(text)); }
-  void reserveLoadedRows(int rows, int columns) { cells_.reserveLoadedRows(rows, columns); }
-  void loadRow(int row, std::string_view line, const std::vector<CellStore::LoadedField>& fields) {
+  void addLoadedRows(int rows, int columns) { cells_.addLoadedRows(rows, columns); }
+  void loadRow(int row, std::string_view line, std::span<const CellStore::LoadedField> fields) {
     cells_.loadRow(row, line, fields);
   }
 

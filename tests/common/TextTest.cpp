@@ -168,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(Endings, SplitLines,
                                            LinesCase{"a\rb\r", {"a", "b"}}, LinesCase{"a\r\nb", {"a", "b"}},
                                            LinesCase{"a\n\r\nb", {"a", "", "b"}},
                                            LinesCase{"a\r\rb", {"a", "", "b"}}, LinesCase{"", {}},
-                                           LinesCase{"\r\n", {""}}));
+                                           LinesCase{"\r\n", {""}}, LinesCase{"a\r\r\nb", {"a", "", "b"}},
+                                           LinesCase{"\n\rx\ry\n", {"", "", "x", "y"}}));
 
 TEST(TextFileTest, WritesAtomicallyWithCrLf) {
   lavix::testing::TempFolder folder;

@@ -69,7 +69,7 @@ TEST(CellStore, LoadedRowsAndLaterWritesMatchAReferenceMap) {
     }
     const std::string& kept = *text;
     cells.keepText(std::move(text));
-    cells.reserveLoadedRows(lastRow + 1, width);
+    cells.addLoadedRows(lastRow + 1, width);
     for (int row = firstRow; row <= lastRow; ++row) {
       const auto& [start, fields] = plan[static_cast<std::size_t>(row - firstRow)];
       const std::size_t end = kept.find('\r', start);
