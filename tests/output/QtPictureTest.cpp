@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 
 #include "common/graphics/SvgWriter.h"
 #include "common/graphics/WmfWriter.h"
+#include "qtui/PngEncoder.h"
 #include "qtui/QtPicture.h"
 #include "qtui/RecordingPlayer.h"
 #include "tests/support/TempProgramFolder.h"
@@ -73,6 +75,23 @@ TEST(QtPicture, PngAndPdfFilesAreWrittenWhole) {
     EXPECT_FALSE(std::filesystem::exists(missing));
   }
   EXPECT_EQ(port.writePicture(r, "gif", folder.path() + "/p.gif"), "unknown picture format gif");
+}
+
+// The PNG encoder's files decode to the very pixels they were given, whatever they hold.
+TEST(QtPicture, PngFilesDecodeToThePixelsEncoded) {
+  std::vector<QImage> images = {qtui::renderRecording(smallPicture(), {400, 300}, qtui::Mapping::Isotropic)};
+  for (const QSize size : {QSize(1, 1), QSize(37, 5), QSize(300, 200)}) {
+    QImage noise(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+      for (int x = 0; x < size.width(); ++x)
+        noise.setPixel(x, y, qRgb((x * 7 + y * 13) % 256, (x * y) % 256, (x ^ y) % 256));
+    images.push_back(noise);
+  }
+  for (const QImage& image : images) {
+    QImage decoded;
+    ASSERT_TRUE(decoded.loadFromData(qtui::encodePng(image), "PNG")) << image.width();
+    EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32), image) << image.width();
+  }
 }
 
 // PNG pictures stamp their small shapes from sprites; at the size one looks at them (a block
