@@ -1,9 +1,7 @@
 // The Calculate menu's "CIPW Norm" command: the norm of every row, appended as 26 columns.
 #include "lavix/app/CipwColumns.h"
 
-#include <array>
 #include <string>
-#include <vector>
 
 #include "common/format/NumberFormat.h"
 #include "common/norm/Cipw.h"
@@ -64,21 +62,19 @@ void mcipw(Session& s) {
   for (int k = 1; k <= norm::kStdOxideCount; ++k)
     weights[static_cast<std::size_t>(k - 1)] = s.standard.molecularWeight[static_cast<std::size_t>(k)];
 
-  // All rows' norms first, then each column written whole: no row is touched for a new cell.
+  // Each column gets room for its longest possible cells up front, so that no column is
+  // copied as it grows, and gives back the rest at the end.
   const int first = s.data.columnCount + 1;
-  const auto rows = static_cast<std::size_t>(s.data.rowCount);
-  std::vector<std::array<float, norm::kLavixNormColumns>> norms(rows);
-  for (std::size_t r = 0; r < rows; ++r) {
+  for (int c = 0; c < norm::kLavixNormColumns; ++c)
+    s.data.reserveColumn(first + c, static_cast<std::size_t>(s.data.rowCount) * (format::longestFloatText + 1));
+  for (int row = 1; row <= s.data.rowCount; ++row) {
     norm::StdOxides oxides{};
-    for (int k = 1; k <= norm::kStdOxideCount; ++k)
-      oxides[static_cast<std::size_t>(k - 1)] = s.data.stdValue(static_cast<int>(r) + 1, k);
-    norms[r] = norm::computeLavixNorm(oxides, weights, options);
+    for (int k = 1; k <= norm::kStdOxideCount; ++k) oxides[static_cast<std::size_t>(k - 1)] = s.data.stdValue(row, k);
+    const auto values = norm::computeLavixNorm(oxides, weights, options);
+    for (int c = 0; c < norm::kLavixNormColumns; ++c)
+      s.data.setCell(row, first + c, format::shortestText(values[static_cast<std::size_t>(c)]));
   }
-  std::vector<std::string> cells(rows);
-  for (int c = 0; c < norm::kLavixNormColumns; ++c) {
-    for (std::size_t r = 0; r < rows; ++r) cells[r] = format::shortestText(norms[r][static_cast<std::size_t>(c)]);
-    s.data.setColumn(first + c, 1, cells);
-  }
+  for (int c = 0; c < norm::kLavixNormColumns; ++c) s.data.fitColumn(first + c);
   for (int k = 1; k <= norm::kLavixNormColumns; ++k) {
     const auto column = static_cast<std::size_t>(first + k - 1);
     s.data.columnName[column] = normColumnName(s, k);

@@ -124,12 +124,16 @@ std::string VariableCalculator::nameOf(const Variable& v) const {
                                                                     : std::string();
 }
 
+float VariableCalculator::valueOf(const Variable& v, int row) const {
+  // A working variable that was never given a value is 0 whatever its spare column holds.
+  if (v.working > 0 && !workingUsed_[static_cast<std::size_t>(v.working)]) return 0.0f;
+  return context_.store.value(row, v.column);
+}
+
 std::vector<float> VariableCalculator::valuesOf(const Variable& v) const {
   const int rows = std::max<int>(context_.store.rowCount, 0);
   std::vector<float> values(static_cast<std::size_t>(rows), 0.0f);
-  // A working variable that was never given a value is 0 whatever its spare column holds.
-  if (v.working > 0 && !workingUsed_[static_cast<std::size_t>(v.working)]) return values;
-  for (int row = 1; row <= rows; ++row) values[static_cast<std::size_t>(row - 1)] = context_.store.value(row, v.column);
+  for (int row = 1; row <= rows; ++row) values[static_cast<std::size_t>(row - 1)] = valueOf(v, row);
   return values;
 }
 
@@ -319,12 +323,14 @@ void VariableCalculator::choose(const Variable& v) {
 
 void VariableCalculator::toNewColumn(const Variable& v) {
   auto& store = context_.store;
-  const auto values = valuesOf(v);
   const std::string name = nameOf(v);
   const int column = store.columnCount + 1;
-  std::vector<std::string> cells(values.size());
-  for (std::size_t i = 0; i < values.size(); ++i) cells[i] = format::shortestText(values[i]);
-  store.setColumn(column, 1, cells);
+  // Written a row at a time into room made for the longest cells, then fitted: the column
+  // takes no more memory than its cells, not even for a moment.
+  const int rows = std::max<int>(store.rowCount, 0);
+  store.reserveColumn(column, static_cast<std::size_t>(rows) * (format::longestFloatText + 1));
+  for (int row = 1; row <= rows; ++row) store.setCell(row, column, format::shortestText(valueOf(v, row)));
+  store.fitColumn(column);
   const auto c = static_cast<std::size_t>(column);
   store.columnName[c] = name;
   if (c < store.stdIndexOfColumn.size()) store.stdIndexOfColumn[c] = 0;

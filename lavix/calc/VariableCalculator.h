@@ -99,6 +99,7 @@ class VariableCalculator : public ui::FormModel {
 
   Variable variableAt(int position) const;
   std::string nameOf(const Variable& v) const;
+  float valueOf(const Variable& v, int row) const;
   std::vector<float> valuesOf(const Variable& v) const;
   bool hasRoom(int column) const;
   int nextWorkingColumn() const { return columns_ + nextWorking_; }

@@ -173,6 +173,20 @@ bool CellStore::setColumn(int column, int firstRow, const std::vector<std::strin
   return true;
 }
 
+void CellStore::reserveColumn(int column, std::size_t bytes) {
+  if (column < 0 || column >= columns_ || bytes > maxArena) return;
+  Column& own = written(column);
+  own.text.reserve(own.text.size() + bytes);
+  own.at.reserve(static_cast<std::size_t>(rows_));
+}
+
+void CellStore::fitColumn(int column) {
+  if (column < 0 || column >= columns_ || !written_[static_cast<std::size_t>(column)]) return;
+  Column& own = *written_[static_cast<std::size_t>(column)];
+  own.text.shrink_to_fit();
+  own.at.shrink_to_fit();
+}
+
 void CellStore::keepText(std::unique_ptr<const std::string> text) {
   if (text) texts_.push_back(std::move(text));
 }

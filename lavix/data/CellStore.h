@@ -37,6 +37,12 @@ class CellStore {
   // rows keep their text. False (nothing stored) when out of range.
   bool setColumn(int column, int firstRow, const std::vector<std::string>& cells);
 
+  // Room for `bytes` more text in a column about to be written a row at a time, so that it is
+  // never copied as it grows (pages not written to take no memory); fitColumn() then gives
+  // back what was not used.
+  void reserveColumn(int column, std::size_t bytes);
+  void fitColumn(int column);
+
   // Keeps a text that loaded rows point into, until clear().
   void keepText(std::unique_ptr<const std::string> text);
   // Room in the load index for rows 0..rows-1 and columns 0..columns-1 (the first call after

@@ -98,6 +98,10 @@ class DataStore {
     return cells_.setColumn(column, firstRow, cells);
   }
 
+  // A column about to be written a row at a time: see CellStore.
+  void reserveColumn(int column, std::size_t bytes) { cells_.reserveColumn(column, bytes); }
+  void fitColumn(int column) { cells_.fitColumn(column); }
+
   void clearCells() { cells_.clear(); }
   // Loading without copying the text: see CellStore.
   void keepText(std::unique_ptr<const std::string> text) { cells_.keepText(std::move(text)); }
