@@ -106,6 +106,13 @@ TEST(CellStore, LoadedRowsAndLaterWritesMatchAReferenceMap) {
         if (whole[static_cast<std::size_t>(r - 3)].empty()) expected.erase({r, column});
         else expected[{r, column}] = whole[static_cast<std::size_t>(r - 3)];
       }
+    } else if (step % 300 == 11) {  // room for a column written a row at a time, then fitted
+      cells.reserveColumn(column, 4096);
+      for (int r = 0; r < rows; r += 2) {
+        ASSERT_TRUE(cells.set(r, column, std::to_string(r)));
+        expected[{r, column}] = std::to_string(r);
+      }
+      cells.fitColumn(column);
     } else if (step % 700 == 3) {
       cells.clearRow(row);
       for (int c = 0; c < columns; ++c) expected.erase({row, c});
