@@ -91,6 +91,24 @@ void CellStore::Column::compact() {
   *this = std::move(packed);
 }
 
+CellStore::CellStore(const CellStore& other)
+    : rows_(other.rows_),
+      columns_(other.columns_),
+      texts_(other.texts_),
+      lines_(other.lines_),
+      fieldAt_(other.fieldAt_),
+      loadedRows_(other.loadedRows_),
+      width_(other.width_),
+      writtenCount_(other.writtenCount_) {
+  written_.reserve(other.written_.size());
+  for (const auto& own : other.written_) written_.push_back(own ? std::make_unique<Column>(*own) : nullptr);
+}
+
+CellStore& CellStore::operator=(const CellStore& other) {
+  if (this != &other) *this = CellStore(other);
+  return *this;
+}
+
 void CellStore::allocate(int rows, int columns) {
   rows_ = std::max(rows, 0);
   columns_ = std::max(columns, 0);
@@ -187,7 +205,7 @@ void CellStore::fitColumn(int column) {
   own.at.shrink_to_fit();
 }
 
-void CellStore::keepText(std::unique_ptr<const std::string> text) {
+void CellStore::keepText(std::shared_ptr<const std::string> text) {
   if (text) texts_.push_back(std::move(text));
 }
 

@@ -24,6 +24,13 @@ class CellStore {
     std::string_view text;
   };
 
+  CellStore() = default;
+  // A copy shares the kept texts, which never change, and copies the written columns.
+  CellStore(const CellStore& other);
+  CellStore& operator=(const CellStore& other);
+  CellStore(CellStore&&) noexcept = default;
+  CellStore& operator=(CellStore&&) noexcept = default;
+
   void allocate(int rows, int columns);
 
   int rows() const { return rows_; }
@@ -44,7 +51,7 @@ class CellStore {
   void fitColumn(int column);
 
   // Keeps a text that loaded rows point into, until clear().
-  void keepText(std::unique_ptr<const std::string> text);
+  void keepText(std::shared_ptr<const std::string> text);
   // Room in the load index for rows 0..rows-1 and columns 0..columns-1 (the first call after
   // clear() fixes the index's width; later loads add rows to it).
   void addLoadedRows(int rows, int columns);
@@ -84,7 +91,7 @@ class CellStore {
 
   int rows_ = 0;
   int columns_ = 0;
-  std::vector<std::unique_ptr<const std::string>> texts_;
+  std::vector<std::shared_ptr<const std::string>> texts_;
   // Loaded rows 0..loadedRows_-1: per row its line and, for columns 0..width_-1, 1 + the
   // field's offset in the line (0 for empty). 16 bits cover lines up to 64 KB; a field
   // further in is copied into its column's own text instead.

@@ -169,7 +169,7 @@ void commitHeader(DataStore& store, const HeaderPlan& plan, const StandardTable&
 }
 
 // The store keeps the read text, and rows up to `lastRow` get room in its index at once.
-void keepLines(DataStore& store, std::unique_ptr<std::string> content, int lastRow) {
+void keepLines(DataStore& store, std::shared_ptr<std::string> content, int lastRow) {
   store.keepText(std::move(content));
   store.addLoadedRows(std::min<int>(lastRow, store.maxRows) + 1, store.columnCount + 1);
 }
@@ -334,7 +334,7 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
       context.readFilterOn && ui::askYesNo(context.prompts, readFilterQuestion, readFilterTitle);
 
   // Held by pointer: the store keeps this very string, and the lines point into it.
-  auto content = std::make_unique<std::string>();
+  auto content = std::make_shared<std::string>();
   text::FileError error;
   text::ReadLimits limits;
   limits.maxBytes = text::tableFileLimit(store.maxRows + 1, store.matrixColumns());
@@ -404,7 +404,7 @@ ReadResult readClipboard(ReadContext& context, ui::ClipboardPort& clipboard) {
     tell(context, readerText::clipboardEmpty);
     return {ReadOutcome::Refused, {}};
   }
-  auto content = std::make_unique<std::string>(std::move(*clipboardText));
+  auto content = std::make_shared<std::string>(std::move(*clipboardText));
   // Spreadsheets end their rows with CR LF, other programs with LF: both end a row.
   const std::vector<std::string_view> lines = text::splitLineViews(*content);
   std::vector<std::string> headerFields;

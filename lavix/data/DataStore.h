@@ -104,7 +104,7 @@ class DataStore {
 
   void clearCells() { cells_.clear(); }
   // Loading without copying the text: see CellStore.
-  void keepText(std::unique_ptr<const std::string> text) { cells_.keepText(std::move(text)); }
+  void keepText(std::shared_ptr<const std::string> text) { cells_.keepText(std::move(text)); }
   void addLoadedRows(int rows, int columns) { cells_.addLoadedRows(rows, columns); }
   void loadRow(int row, std::string_view line, std::span<const CellStore::LoadedField> fields) {
     cells_.loadRow(row, line, fields);

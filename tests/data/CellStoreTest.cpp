@@ -51,7 +51,7 @@ TEST(CellStore, LoadedRowsAndLaterWritesMatchAReferenceMap) {
   std::map<std::pair<int, int>, std::string> expected;
   std::mt19937 random(11);
   auto load = [&](int firstRow, int lastRow, int width) {
-    auto text = std::make_unique<std::string>();
+    auto text = std::make_shared<std::string>();
     std::vector<std::pair<std::size_t, std::vector<std::pair<int, std::size_t>>>> plan;  // offsets, then views
     for (int row = firstRow; row <= lastRow; ++row) {
       const std::size_t start = text->size();
@@ -126,6 +126,13 @@ TEST(CellStore, LoadedRowsAndLaterWritesMatchAReferenceMap) {
   check("written");
   load(26, 39, 3);  // a merge: more rows into the same index, some columns written before
   check("merged");
+  CellStore copy = cells;  // shares the loaded texts, owns its written columns
+  ASSERT_TRUE(copy.set(2, 1, "changed"));
+  check("copied");
+  for (int row = 0; row < rows; ++row)
+    for (int column = 0; column < columns; ++column)
+      if (row != 2 || column != 1) ASSERT_EQ(copy.get(row, column), cells.get(row, column)) << row << "," << column;
+  EXPECT_EQ(copy.get(2, 1), "changed");
   EXPECT_FALSE(cells.setColumn(columns, 1, {"x"}));
   EXPECT_FALSE(cells.setColumn(1, rows, {"x"}));
 }
