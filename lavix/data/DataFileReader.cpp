@@ -233,7 +233,7 @@ bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<st
       const int column = storedColumn[i];
       if (column < 0) continue;
       cells[cellCount++] = {column, fields[i]};
-      if (column > 0 && !NonNumericTally::plainDecimal(fields[i]))
+      if (column > 0 && !fields[i].empty() && !NonNumericTally::plainDecimal(fields[i]))
         tally.check(row, store.sampleName[r], store.columnName[static_cast<std::size_t>(column)], fields[i],
                     store.decimalSeparator);
     }
