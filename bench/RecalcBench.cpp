@@ -50,15 +50,8 @@ const data::DataStore& dataAsRead() {
     const float typical[] = {58, 0.8f, 16, 3, 4, 0.12f, 4, 6.5f, 3.5f, 1.5f, 0.2f,
                              80, 30,   15, 32, 16, 3.5f, 1.1f, 3.4f, 0.5f, 6, 3, 1};
     for (int r = 1; r <= rows; ++r) {
-      std::vector<std::string> cells;
-      std::size_t bytes = 0;
-      for (int c = 1; c <= columns; ++c) {
-        cells.push_back(format::formatNumber(typical[c - 1] * share(random), "##0.000"));
-        bytes += cells.back().size() + 1;
-      }
-      // Rows sized as the reader sizes them: no room to spare.
-      store.reserveRowCells(r, columns + 1, bytes);
-      for (int c = 1; c <= columns; ++c) store.setCell(r, c, cells[static_cast<std::size_t>(c - 1)]);
+      for (int c = 1; c <= columns; ++c)
+        store.setCell(r, c, format::formatNumber(typical[c - 1] * share(random), "##0.000"));
       store.totalFactor[static_cast<std::size_t>(r)] = 1.01f;
     }
   }

@@ -1,11 +1,13 @@
 // The XY diagram of the largest data set (32767 rows): recorded, replayed into a 1600 × 1000
-// image, written as placeable WMF and as SVG.
+// image, written as placeable WMF, SVG, PNG and PDF.
 #include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "common/graphics/SvgWriter.h"
 #include "common/graphics/WmfWriter.h"
@@ -14,6 +16,7 @@
 #include "lavix/diagram/FrameLayout.h"
 #include "lavix/diagram/Redraw.h"
 #include "lavix/diagram/SymbolFile.h"
+#include "qtui/QtPicture.h"
 #include "qtui/RecordingPlayer.h"
 
 namespace {
@@ -91,6 +94,25 @@ void BM_WriteSvg(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(graphics::toSvg(recording, 11000, 8500).size());
 }
 BENCHMARK(BM_WriteSvg)->Unit(benchmark::kMillisecond);
+
+// The picture files as lavix exports them (1600 pixels wide for PNG, a Letter page for PDF).
+void BM_WritePng(benchmark::State& state) {
+  const graphics::Recording recording = diagramOfAllRows().record(diagram::OutputDevice::Screen);
+  const std::string path = std::filesystem::temp_directory_path() / "lavix_bench_redraw.png";
+  for (auto _ : state)
+    if (qtui::writePictureFile(recording, "png", path)) state.SkipWithError("the PNG was not written");
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_WritePng)->Unit(benchmark::kMillisecond);
+
+void BM_WritePdf(benchmark::State& state) {
+  const graphics::Recording recording = diagramOfAllRows().record(diagram::OutputDevice::Screen);
+  const std::string path = std::filesystem::temp_directory_path() / "lavix_bench_redraw.pdf";
+  for (auto _ : state)
+    if (qtui::writePictureFile(recording, "pdf", path)) state.SkipWithError("the PDF was not written");
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_WritePdf)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

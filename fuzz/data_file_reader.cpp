@@ -113,6 +113,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   store.currentFile = path;
   data::readDataFile(context, "");
+  // Cells written over loaded ones, then a merge into those columns.
+  store.setCell(1, 1, "x");
+  store.setColumn(2, 1, std::vector<std::string>{"a", "", "bc"});
   store.currentFile = path;
   data::readDataFile(context, "A");
   (void)data::dataFileLines(store);

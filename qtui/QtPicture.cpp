@@ -1,7 +1,6 @@
 // The picture port on Qt: the default printer, PNG and PDF files, and the clipboard's picture formats.
 #include "qtui/QtPicture.h"
 
-#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPainter>
@@ -13,6 +12,7 @@
 #include <cstdlib>
 
 #include "common/text/TextFile.h"
+#include "qtui/PngEncoder.h"
 #include "qtui/RecordingPlayer.h"
 
 namespace lavix::qtui {
@@ -74,10 +74,8 @@ std::optional<std::string> writePictureFile(const graphics::Recording& recording
   }
   if (format != "png") return "unknown picture format " + format;
   const QImage image = pictureImage(recording, pictureWidth);
-  QByteArray bytes;
-  QBuffer buffer(&bytes);
-  buffer.open(QIODevice::WriteOnly);
-  if (image.isNull() || !image.save(&buffer, "PNG")) return "cannot draw the picture";
+  if (image.isNull()) return "cannot draw the picture";
+  const QByteArray bytes = encodePng(image);
   text::FileError error;
   const std::string_view content(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   if (!text::writeFileAtomically(path, content, error))

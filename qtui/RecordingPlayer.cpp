@@ -12,11 +12,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <string_view>
 #include <variant>
 
 #include "common/graphics/TextMetrics.h"
 #include "common/text/TextFile.h"
+#include "qtui/ShapeStamps.h"
 
 namespace lavix::qtui {
 
@@ -88,10 +90,18 @@ QString decodeText(std::string_view text) {
   return out;
 }
 
+// The bytes of a value, for the keys of shape stamps.
+template <typename T>
+void appendBytes(std::string& key, const T& value) {
+  key.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
 class Player {
  public:
-  Player(QPainter& painter, const gr::Recording& recording, const QRectF& target, Mapping mapping)
-      : painter_(painter), recording_(recording), map_(recording, target, mapping) {}
+  // With `stamps`, small ellipses and polygons are stamped (a raster target only).
+  Player(QPainter& painter, const gr::Recording& recording, const QRectF& target, Mapping mapping,
+         ShapeStamps* stamps = nullptr)
+      : painter_(painter), recording_(recording), map_(recording, target, mapping), stamps_(stamps) {}
 
   void play() {
     painter_.setRenderHint(QPainter::Antialiasing, true);
@@ -108,15 +118,23 @@ class Player {
 
  private:
   void draw(const gr::SelectPen& pen) {
+    penKey_.clear();
+    appendBytes(penKey_, pen.colour);
+    appendBytes(penKey_, pen.width);
+    appendBytes(penKey_, pen.style);
     if (pen.style == gr::PenStyle::Null) {
       pen_ = QPen(Qt::NoPen);
+      penWidth_ = 0;
       return;
     }
     // Width 0 is one page unit as in the SVG output, and no line is thinner than one device pixel.
-    double width = std::max(1.0, (pen.width > 0 ? pen.width : 1) * map_.scaleX());
-    pen_ = QPen(QBrush(toQColor(pen.colour)), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    penWidth_ = std::max(1.0, (pen.width > 0 ? pen.width : 1) * map_.scaleX());
+    pen_ = QPen(QBrush(toQColor(pen.colour)), penWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
   }
   void draw(const gr::SelectBrush& brush) {
+    brushKey_.clear();
+    appendBytes(brushKey_, brush.colour);
+    appendBytes(brushKey_, brush.hollow);
     brush_ = brush.hollow ? QBrush(Qt::NoBrush) : QBrush(toQColor(brush.colour));
   }
   void draw(const gr::SelectFont& font) {
@@ -148,11 +166,34 @@ class Player {
   void draw(const gr::Polygon& polygon) {
     if (polygon.points.size() < 2) return;
     use(pen_, brush_);
-    painter_.drawPolygon(devicePolygon(polygon.points), Qt::OddEvenFill);
+    if (!stamps_) {
+      painter_.drawPolygon(devicePolygon(polygon.points), Qt::OddEvenFill);
+      return;
+    }
+    const gr::Point first = polygon.points.front();
+    std::string key = shapeKey('P');
+    QPolygonF shape;
+    shape.reserve(static_cast<qsizetype>(polygon.points.size()));
+    for (const auto& p : polygon.points) {
+      appendBytes(key, p.x - first.x);
+      appendBytes(key, p.y - first.y);
+      shape << map_.toDeviceOffset(p.x - first.x, p.y - first.y);
+    }
+    stamps_->draw(painter_, key, map_.toDevice(first), shape.boundingRect(), penWidth_,
+                  [&](QPainter& p, QPointF at) { p.drawPolygon(shape.translated(at), Qt::OddEvenFill); });
   }
   void draw(const gr::Ellipse& e) {
     use(pen_, brush_);
-    painter_.drawEllipse(deviceBox(e.left, e.top, e.right, e.bottom));
+    if (!stamps_) {
+      painter_.drawEllipse(deviceBox(e.left, e.top, e.right, e.bottom));
+      return;
+    }
+    std::string key = shapeKey('E');
+    appendBytes(key, e.right - e.left);
+    appendBytes(key, e.bottom - e.top);
+    const QRectF box = QRectF(QPointF(0, 0), map_.toDeviceOffset(e.right - e.left, e.bottom - e.top)).normalized();
+    stamps_->draw(painter_, key, map_.toDevice(e.left, e.top), box, penWidth_,
+                  [&](QPainter& p, QPointF at) { p.drawEllipse(box.translated(at)); });
   }
   void draw(const gr::Rectangle& r) {
     use(pen_, brush_);
@@ -196,11 +237,20 @@ class Player {
   QRectF deviceBox(std::int32_t left, std::int32_t top, std::int32_t right, std::int32_t bottom) const {
     return QRectF(map_.toDevice(left, top), map_.toDevice(right, bottom)).normalized();
   }
+  std::string shapeKey(char kind) const {
+    std::string key(1, kind);
+    key += penKey_;
+    key += brushKey_;
+    return key;
+  }
 
   QPainter& painter_;
   const gr::Recording& recording_;
   PageMapping map_;
+  ShapeStamps* stamps_;
   QPen pen_;
+  double penWidth_ = 0;  // device pixels
+  std::string penKey_, brushKey_;
   QBrush brush_;
   gr::SelectFont font_;
   QFont qfont_;
@@ -223,7 +273,8 @@ QImage renderRecording(const gr::Recording& recording, QSize size, Mapping mappi
   if (image.isNull()) return {};
   image.fill(Qt::white);
   QPainter painter(&image);
-  playRecording(painter, recording, QRectF(QPointF(0, 0), QSizeF(size)), mapping);
+  ShapeStamps stamps;
+  Player(painter, recording, QRectF(QPointF(0, 0), QSizeF(size)), mapping, &stamps).play();
   painter.end();
   return image;
 }

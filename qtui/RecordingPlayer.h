@@ -26,6 +26,8 @@ class PageMapping {
   QPointF toDevice(double x, double y) const;
   QPointF toDevice(graphics::Point p) const { return toDevice(p.x, p.y); }
   QPointF toPage(QPointF device) const;
+  // The device offset of a page-unit offset (toDevice(a + d) - toDevice(a), free of rounding).
+  QPointF toDeviceOffset(double dx, double dy) const { return {dx * scaleX_, dy * scaleY_}; }
   // Device length of one page unit along each axis (always positive).
   double scaleX() const { return scaleX_ < 0 ? -scaleX_ : scaleX_; }
   double scaleY() const { return scaleY_ < 0 ? -scaleY_ : scaleY_; }

@@ -387,6 +387,49 @@ std::string shortestFromGeneral(std::string general) {
   return general;
 }
 
+// shortestText of a float written without an exponent (1E-04 <= |value| < 1E+07), worked out
+// in doubles without the general path's strings: there value × 10^k (k <= 10) is exact, a
+// 24-bit mantissa times 5^k staying within 53 bits, so the seven digits round exactly as the
+// general path rounds them (half to even). False for any other value.
+bool plainShortestText(float value, std::string& out) {
+  static constexpr double powersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
+  const double magnitude = std::fabs(static_cast<double>(value));
+  if (!(magnitude >= 1e-4 && magnitude < 1e7)) return false;
+  int k = 0;
+  double scaled = magnitude;
+  while (scaled < 1e6) {
+    if (++k > 10) return false;
+    scaled = magnitude * powersOfTen[k];
+  }
+  auto digits = static_cast<std::uint32_t>(scaled);
+  const double fraction = scaled - digits;
+  if (fraction > 0.5 || (fraction == 0.5 && digits % 2 == 1)) ++digits;
+  if (digits == 10000000) {
+    if (k == 0) return false;  // rounds up to 1E+07
+    digits = 1000000;
+    --k;
+  }
+  char text[8];
+  for (int i = 6; i >= 0; --i, digits /= 10) text[i] = static_cast<char>('0' + digits % 10);
+  int length = 7;
+  while (text[length - 1] == '0') --length;
+  const int pointPos = 7 - k;  // digits before the decimal point
+  if (value < 0) out += '-';
+  if (pointPos <= 0) {
+    out += "0.";
+    out.append(static_cast<std::size_t>(-pointPos), '0');
+    out.append(text, static_cast<std::size_t>(length));
+  } else if (pointPos >= length) {
+    out.append(text, static_cast<std::size_t>(length));
+    out.append(static_cast<std::size_t>(pointPos - length), '0');
+  } else {
+    out.append(text, static_cast<std::size_t>(pointPos));
+    out += '.';
+    out.append(text + pointPos, static_cast<std::size_t>(length - pointPos));
+  }
+  return true;
+}
+
 double magnitudeOrOne(double v) {
   double a = std::fabs(v);
   return (a == 0 || !std::isfinite(a)) ? 1.0 : a;
@@ -437,7 +480,10 @@ std::string formatText(std::string_view text, std::string_view mask) {
 
 std::string generalFormat(float value) { return generalDigits(value); }
 std::string generalFormat(double value) { return generalDigits(value, doubleDigits); }
-std::string shortestText(float value) { return shortestFromGeneral(generalFormat(value)); }
+std::string shortestText(float value) {
+  if (std::string plain; plainShortestText(value, plain)) return plain;
+  return shortestFromGeneral(generalFormat(value));
+}
 std::string shortestText(double value) { return shortestFromGeneral(generalFormat(value)); }
 
 std::string axisNumberMask(float numberEnd, float step, float numberStart) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <concepts>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -41,6 +42,9 @@ template <std::integral T>
 std::string generalFormat(T value) {
   return generalFormat(static_cast<double>(value));
 }
+
+// The longest shortestText of a float: "-1.234568E-05".
+inline constexpr std::size_t longestFloatText = 13;
 
 // The same digits as generalFormat without the leading blank and with the zero before the
 // decimal point: "0.1", "-0.5", "1.234568E+07", "15". Non-finite: "".

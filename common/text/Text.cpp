@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <locale>
 
 namespace lavix::text {
@@ -22,21 +23,27 @@ char detectDelimiter(std::string_view line) {
   return '\t';
 }
 
-int tokenizeLine(std::string_view line, char& delimiter, std::vector<std::string>& fields) {
+int tokenizeLine(std::string_view line, char& delimiter, std::vector<std::string_view>& fields) {
   if (delimiter == 0) delimiter = detectDelimiter(line);
   fields.clear();
   if (line.empty()) return 0;
-  std::size_t start = 0;
-  while (start < line.size()) {
-    std::size_t end = line.find(delimiter, start);
-    if (end == std::string_view::npos) {
-      fields.emplace_back(line.substr(start));
-      break;
-    }
-    fields.emplace_back(line.substr(start, end - start));
-    start = end + 1;
+  const char* p = line.data();
+  const char* const end = p + line.size();
+  while (p < end) {
+    const auto* at = static_cast<const char*>(std::memchr(p, delimiter, static_cast<std::size_t>(end - p)));
+    const char* fieldEnd = at ? at : end;
+    fields.emplace_back(p, static_cast<std::size_t>(fieldEnd - p));
+    if (!at) break;
+    p = at + 1;
   }
   if (!fields.empty() && equalsIgnoreCase(fields.back(), "END")) fields.pop_back();
+  return static_cast<int>(fields.size());
+}
+
+int tokenizeLine(std::string_view line, char& delimiter, std::vector<std::string>& fields) {
+  std::vector<std::string_view> views;
+  tokenizeLine(line, delimiter, views);
+  fields.assign(views.begin(), views.end());
   return static_cast<int>(fields.size());
 }
 

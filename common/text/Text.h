@@ -16,6 +16,8 @@ char detectDelimiter(std::string_view line);
 // line gives no empty field after it; a last field "END" (any case) is dropped.
 // Returns the number of fields.
 int tokenizeLine(std::string_view line, char& delimiter, std::vector<std::string>& fields);
+// The same fields as views into `line`.
+int tokenizeLine(std::string_view line, char& delimiter, std::vector<std::string_view>& fields);
 
 // The decimal separator of the user's locale (the fourth character of its text for
 // 111.1111); "." when the locale cannot be read.

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -156,40 +157,58 @@ bool readFile(const std::string& path, std::string& content, FileError& error, c
     error = tooLarge(byteSizeText(static_cast<std::uint64_t>(status.st_size)), limits.maxBytes);
     return false;
   }
-  std::string bytes;
-  if (regular) bytes.reserve(static_cast<std::size_t>(status.st_size));
-  char buffer[1 << 16];
+  // Read straight into the text: a regular file's size is known, a stream grows it by blocks.
+  constexpr std::size_t block = 1 << 16;
+  std::string bytes(regular ? static_cast<std::size_t>(status.st_size) + 1 : block, '\0');
+  std::size_t filled = 0;
   for (;;) {
-    const ssize_t count = ::read(fd.get(), buffer, sizeof buffer);
+    if (filled == bytes.size()) bytes.resize(filled + std::max(block, filled / 2));
+    const ssize_t count = ::read(fd.get(), bytes.data() + filled, bytes.size() - filled);
     if (count < 0 && errno == EINTR) continue;
     if (count < 0) {
       error = errorFromErrno(errno, path);
       return false;
     }
     if (count == 0) break;
+    filled += static_cast<std::size_t>(count);
     // A file that grows while it is read, or a stream, is held to the same limit.
-    if (bytes.size() + static_cast<std::size_t>(count) > limits.maxBytes) {
+    if (filled > limits.maxBytes) {
       error = tooLarge("more than " + byteSizeText(limits.maxBytes), limits.maxBytes);
       return false;
     }
-    bytes.append(buffer, static_cast<std::size_t>(count));
   }
+  bytes.resize(filled);
   content = toUtf8(std::move(bytes));
   return true;
 }
 
 std::vector<std::string_view> splitLineViews(std::string_view content) {
   std::vector<std::string_view> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < content.size(); ++i) {
-    char c = content[i];
-    if (c == '\n' || c == '\r') {
-      lines.push_back(content.substr(start, i - start));
-      if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n') ++i;
-      start = i + 1;
+  const char* p = content.data();
+  const char* const end = p + content.size();
+  auto find = [](const char* from, const char* to, char c) {
+    const void* at = std::memchr(from, c, static_cast<std::size_t>(to - from));
+    return at ? static_cast<const char*>(at) : nullptr;
+  };
+  // Files end their lines in LF or CR LF: look for the LF first, then for CRs before it.
+  while (p < end) {
+    const char* lf = find(p, end, '\n');
+    const char* lineEnd = lf ? lf : end;
+    for (const char* cr = find(p, lineEnd, '\r'); cr; cr = find(p, lineEnd, '\r')) {
+      if (cr + 1 == lf) {
+        lineEnd = cr;
+        break;
+      }
+      lines.emplace_back(p, static_cast<std::size_t>(cr - p));  // a lone CR ends a line too
+      p = cr + 1;
     }
+    if (!lf) {
+      if (p < end) lines.emplace_back(p, static_cast<std::size_t>(end - p));
+      break;
+    }
+    lines.emplace_back(p, static_cast<std::size_t>(lineEnd - p));
+    p = lf + 1;
   }
-  if (start < content.size()) lines.push_back(content.substr(start));
   return lines;
 }
 
@@ -206,6 +225,11 @@ bool readLines(const std::string& path, std::vector<std::string>& lines, FileErr
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view content, FileError& error) {
+  return writeFileAtomically(path, [content](const ContentPieces& write) { write(content); }, error);
+}
+
+bool writeFileAtomically(const std::string& path, const std::function<void(const ContentPieces&)>& produce,
+                         FileError& error) {
   std::error_code ec;
   fs::path target = path;
   if (fs::is_symlink(fs::symlink_status(target, ec))) {
@@ -256,12 +280,28 @@ bool writeFileAtomically(const std::string& path, std::string_view content, File
     ::unlink(temporary.c_str());
     return false;
   };
-  for (std::size_t written = 0; written < content.size();) {
-    const ssize_t count = ::write(fd.get(), content.data() + written, content.size() - written);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) return fail(errno);
-    written += static_cast<std::size_t>(count);
-  }
+  int writeError = 0;
+  auto writeAll = [&](std::string_view bytes) {
+    for (std::size_t written = 0; written < bytes.size() && writeError == 0;) {
+      const ssize_t count = ::write(fd.get(), bytes.data() + written, bytes.size() - written);
+      if (count < 0 && errno == EINTR) continue;
+      if (count < 0) writeError = errno;
+      else written += static_cast<std::size_t>(count);
+    }
+  };
+  constexpr std::size_t blockSize = 1 << 18;
+  std::string block;
+  produce([&](std::string_view piece) {
+    if (writeError != 0) return;
+    if (block.size() + piece.size() > blockSize) {
+      writeAll(block);
+      block.clear();
+    }
+    if (piece.size() >= blockSize) writeAll(piece);
+    else block.append(piece);
+  });
+  writeAll(block);
+  if (writeError != 0) return fail(writeError);
   if (exists && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())) {
     // Only root can give the file back to its owner; anyone else makes it their own, as any save does.
     if (::fchown(fd.get(), existing.st_uid, existing.st_gid) != 0) {

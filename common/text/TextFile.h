@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -58,6 +59,12 @@ bool readLines(const std::string& path, std::vector<std::string>& lines, FileErr
 // target is refused (readOnlyFileError); the target keeps its permissions; a link is written
 // through, so the file it names changes and the link stays a link.
 bool writeFileAtomically(const std::string& path, std::string_view content, FileError& error);
+
+// The same, for content too large to hold twice: `produce` hands the content over piece by
+// piece to the function it is given, which writes it out in large blocks.
+using ContentPieces = std::function<void(std::string_view piece)>;
+bool writeFileAtomically(const std::string& path, const std::function<void(const ContentPieces&)>& produce,
+                         FileError& error);
 
 // Joins lines, each ended by CR LF.
 std::string joinLinesCrLf(const std::vector<std::string>& lines);

@@ -64,7 +64,11 @@ void mcipw(Session& s) {
   for (int k = 1; k <= norm::kStdOxideCount; ++k)
     weights[static_cast<std::size_t>(k - 1)] = s.standard.molecularWeight[static_cast<std::size_t>(k)];
 
+  // Each column gets room for its longest possible cells up front, so that no column is
+  // copied as it grows, and gives back the rest at the end.
   const int first = s.data.columnCount + 1;
+  for (int c = 0; c < norm::kLavixNormColumns; ++c)
+    s.data.reserveColumn(first + c, static_cast<std::size_t>(s.data.rowCount) * (format::longestFloatText + 1));
   for (int row = 1; row <= s.data.rowCount; ++row) {
     norm::StdOxides oxides{};
     for (int k = 1; k <= norm::kStdOxideCount; ++k) oxides[static_cast<std::size_t>(k - 1)] = s.data.stdValue(row, k);
@@ -72,6 +76,7 @@ void mcipw(Session& s) {
     for (int c = 0; c < norm::kLavixNormColumns; ++c)
       s.data.setCell(row, first + c, format::shortestText(values[static_cast<std::size_t>(c)]));
   }
+  for (int c = 0; c < norm::kLavixNormColumns; ++c) s.data.fitColumn(first + c);
   for (int k = 1; k <= norm::kLavixNormColumns; ++k) {
     const auto column = static_cast<std::size_t>(first + k - 1);
     s.data.columnName[column] = normColumnName(s, k);

@@ -80,14 +80,14 @@ void copyToClipboard(Session& s) {
   bool tooBig = false;
   data::WriteOptions options;
   options.rows = pickedRows(s);
-  for (const std::string& line : data::dataFileLines(s.data, options)) {
-    if (text.size() + line.size() + 2 > clipboardLimit) {
+  data::forEachDataFileLine(s.data, options, [&](std::string_view line) {
+    if (tooBig || text.size() + line.size() + 2 > clipboardLimit) {
       tooBig = true;
-      break;
+      return;
     }
     text += line;
     text += "\r\n";
-  }
+  });
   s.clipboard.setText(text);
   if (tooBig)
     ui::say(s.prompts, messages::fileTooBig + std::to_string(text.size()) + messages::charactersPlaced);
@@ -134,7 +134,7 @@ bool saveDataFile(Session& s, const std::vector<int16_t>* recalculated) {
   data::WriteOptions options;
   options.recalculated = writeRecalculated ? recalculated : nullptr;
   text::FileError error;
-  if (!text::writeFileAtomically(path, text::joinLinesCrLf(data::dataFileLines(s.data, options)), error)) {
+  if (!data::writeDataFile(s.data, path, error, options)) {
     ui::say(s.prompts, error.text + messages::errorNumber + std::to_string(error.number));
     return false;
   }

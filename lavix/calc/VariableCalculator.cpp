@@ -202,7 +202,7 @@ bool VariableCalculator::storeWorking(const std::vector<std::string>& cells, con
     ui::say(context_.prompts, varformText::noRoomForWorking);
     return false;
   }
-  for (std::size_t i = 0; i < cells.size(); ++i) context_.store.setCell(static_cast<int>(i) + 1, column, cells[i]);
+  context_.store.setColumn(column, 1, cells);
   workingName_[static_cast<std::size_t>(nextWorking_)] = name;
   workingUsed_[static_cast<std::size_t>(nextWorking_)] = true;
   nextWorking_ = nextWorking_ % workingCount + 1;
@@ -298,7 +298,7 @@ std::string VariableCalculator::transform(const Variable& v) {
       return {};
   }
 
-  for (std::size_t i = 0; i < cells.size(); ++i) store.setCell(static_cast<int>(i) + 1, v.column, cells[i]);
+  store.setColumn(v.column, 1, cells);
   if (v.working > 0) {
     workingName_[static_cast<std::size_t>(v.working)] = newName;
     workingUsed_[static_cast<std::size_t>(v.working)] = true;
@@ -343,8 +343,12 @@ bool VariableCalculator::appendColumn(const std::vector<float>& values, const st
     ui::say(context_.prompts, varformText::noRoomForColumn);
     return false;
   }
+  // Written a row at a time into room made for the longest cells, then fitted: the column
+  // takes no more memory than its cells.
+  store.reserveColumn(column, values.size() * (format::longestFloatText + 1));
   for (std::size_t i = 0; i < values.size(); ++i)
     store.setCell(static_cast<int>(i) + 1, column, format::shortestText(values[i]));
+  store.fitColumn(column);
   const auto c = static_cast<std::size_t>(column);
   store.columnName[c] = name;
   if (c < store.stdIndexOfColumn.size()) store.stdIndexOfColumn[c] = 0;

@@ -1,7 +1,8 @@
-// The text cells of the data matrix, packed per row so that a full matrix costs about its text.
+// The text cells of the data matrix, held so that a full matrix costs about its file's size.
 #include "lavix/data/CellStore.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace lavix::data {
@@ -37,130 +38,241 @@ std::size_t encodedSize(std::size_t length) {
   return bytes;
 }
 
+std::size_t recordSize(std::string_view cell) { return cell.empty() ? 0 : encodedSize(cell.size()) + cell.size(); }
+
 constexpr std::size_t maxArena = std::numeric_limits<std::uint32_t>::max() - 16;
 constexpr std::size_t minGarbageToCompact = 256;
+constexpr std::size_t maxFieldOffset = std::numeric_limits<std::uint16_t>::max() - 1;
 
 }  // namespace
 
-void CellStore::Row::widen() {
-  wide.assign(narrow.begin(), narrow.end());
-  narrow.clear();
-  narrow.shrink_to_fit();
-  isWide = true;
+std::string_view CellStore::Column::get(std::size_t row) const {
+  if (row >= at.size() || at[row] == 0) return {};
+  std::size_t header = 0;
+  const char* p = text.data() + (at[row] - 1);
+  const std::size_t length = readLength(p, header);
+  return {p + header, length};
 }
 
-void CellStore::Row::setAt(std::size_t column, std::uint32_t position) {
-  if (!isWide && position > 0xffff) widen();
-  if (column >= slotCount()) {
-    if (isWide) wide.resize(column + 1, 0);
-    else narrow.resize(column + 1, 0);
+void CellStore::Column::append(std::size_t row, std::string_view cell) {
+  at[row] = static_cast<std::uint32_t>(text.size() + 1);
+  appendLength(text, cell.size());
+  text.insert(text.end(), cell.begin(), cell.end());
+}
+
+bool CellStore::Column::set(std::size_t row, std::string_view cell) {
+  if (row >= at.size()) {
+    if (cell.empty()) return true;
+    at.resize(row + 1, 0);
   }
-  if (isWide) wide[column] = position;
-  else narrow[column] = static_cast<std::uint16_t>(position);
+  const std::string_view old = get(row);
+  if (cell.empty()) {
+    garbage += recordSize(old);
+    at[row] = 0;
+  } else {
+    if (!old.empty() && old.size() == cell.size()) {  // same size: rewrite in place
+      std::copy(cell.begin(), cell.end(), text.begin() + (old.data() - text.data()));
+      return true;
+    }
+    if (cell.size() > maxArena || text.size() + recordSize(cell) > maxArena) return false;
+    garbage += recordSize(old);
+    append(row, cell);
+  }
+  if (garbage >= minGarbageToCompact && garbage > text.size() - garbage) compact();
+  return true;
+}
+
+void CellStore::Column::compact() {
+  Column packed;
+  packed.text.reserve(text.size() - garbage);
+  packed.at.assign(at.size(), 0);
+  for (std::size_t row = 0; row < at.size(); ++row)
+    if (at[row] != 0) packed.append(row, get(row));
+  *this = std::move(packed);
+}
+
+CellStore::CellStore(const CellStore& other)
+    : rows_(other.rows_),
+      columns_(other.columns_),
+      texts_(other.texts_),
+      lines_(other.lines_),
+      fieldAt_(other.fieldAt_),
+      loadedRows_(other.loadedRows_),
+      width_(other.width_),
+      writtenCount_(other.writtenCount_) {
+  written_.reserve(other.written_.size());
+  for (const auto& own : other.written_) written_.push_back(own ? std::make_unique<Column>(*own) : nullptr);
+}
+
+CellStore& CellStore::operator=(const CellStore& other) {
+  if (this != &other) *this = CellStore(other);
+  return *this;
 }
 
 void CellStore::allocate(int rows, int columns) {
-  rows_.clear();
-  rows_.shrink_to_fit();
-  rows_.resize(rows > 0 ? static_cast<std::size_t>(rows) : 0);
-  columns_ = columns > 0 ? columns : 0;
+  rows_ = std::max(rows, 0);
+  columns_ = std::max(columns, 0);
+  clear();
+  written_.clear();
+  written_.shrink_to_fit();
+  written_.resize(static_cast<std::size_t>(columns_));
 }
 
-std::size_t CellStore::recordSize(const Row& row, std::uint32_t at) {
-  std::size_t header = 0;
-  std::size_t length = readLength(row.text.data() + (at - 1), header);
-  return header + length;
+std::string_view CellStore::loaded(int row, int column) const {
+  if (row >= loadedRows_ || column >= width_) return {};
+  const std::uint16_t at = fieldAt_[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) +
+                                    static_cast<std::size_t>(column)];
+  if (at == 0) return {};
+  const Line& line = lines_[static_cast<std::size_t>(row)];
+  const char* start = line.start + (at - 1);
+  const std::size_t rest = line.length - (at - 1u);
+  const void* tab = std::memchr(start, '\t', rest);
+  return {start, tab ? static_cast<std::size_t>(static_cast<const char*>(tab) - start) : rest};
 }
 
 std::string_view CellStore::get(int row, int column) const {
   if (!inRange(row, column)) return {};
-  const Row& r = rows_[static_cast<std::size_t>(row)];
-  const std::uint32_t at = r.at(static_cast<std::size_t>(column));
-  if (at == 0) return {};
-  std::size_t header = 0;
-  const char* p = r.text.data() + (at - 1);
-  std::size_t length = readLength(p, header);
-  return {p + header, length};
+  if (const Column* own = written_[static_cast<std::size_t>(column)].get()) return own->get(static_cast<std::size_t>(row));
+  return loaded(row, column);
+}
+
+std::size_t CellStore::usedRows(int column) const {
+  std::size_t used = column < width_ ? static_cast<std::size_t>(loadedRows_) : 0;
+  if (const Column* own = written_[static_cast<std::size_t>(column)].get()) used = std::max(used, own->at.size());
+  return used;
+}
+
+CellStore::Column& CellStore::written(int column) {
+  std::unique_ptr<Column>& own = written_[static_cast<std::size_t>(column)];
+  if (own) return *own;
+  own = std::make_unique<Column>();
+  const std::size_t rows = usedRows(column);
+  std::size_t bytes = 0;
+  for (std::size_t row = 0; row < rows; ++row) bytes += recordSize(loaded(static_cast<int>(row), column));
+  own->text.reserve(bytes);
+  own->at.assign(rows, 0);
+  for (std::size_t row = 0; row < rows; ++row) {
+    const std::string_view cell = loaded(static_cast<int>(row), column);
+    if (!cell.empty()) own->append(row, cell);
+  }
+  ++writtenCount_;
+  return *own;
 }
 
 bool CellStore::set(int row, int column, std::string_view text) {
   if (!inRange(row, column)) return false;
-  Row& r = rows_[static_cast<std::size_t>(row)];
-  const auto c = static_cast<std::size_t>(column);
-  const std::uint32_t old = r.at(c);
+  if (text.empty() && !written_[static_cast<std::size_t>(column)] && loaded(row, column).empty()) return true;
+  return written(column).set(static_cast<std::size_t>(row), text);
+}
 
-  if (text.empty()) {
-    if (old == 0) return true;
-    r.garbage += recordSize(r, old);
-    r.setAt(c, 0);
-  } else {
-    std::size_t header = encodedSize(text.size());
-    if (old != 0) {
-      std::size_t oldHeader = 0;
-      std::size_t oldLength = readLength(r.text.data() + (old - 1), oldHeader);
-      if (oldLength == text.size()) {  // same size: rewrite in place
-        std::copy(text.begin(), text.end(), r.text.begin() + (old - 1 + oldHeader));
-        return true;
-      }
-    }
-    if (text.size() > maxArena || r.text.size() + header + text.size() > maxArena) return false;
-    if (old != 0) r.garbage += recordSize(r, old);
-    r.setAt(c, static_cast<std::uint32_t>(r.text.size() + 1));
-    appendLength(r.text, text.size());
-    r.text.insert(r.text.end(), text.begin(), text.end());
+bool CellStore::setColumn(int column, int firstRow, const std::vector<std::string>& cells) {
+  if (column < 0 || column >= columns_ || firstRow < 0 ||
+      static_cast<std::size_t>(firstRow) + cells.size() > static_cast<std::size_t>(rows_))
+    return false;
+  const auto first = static_cast<std::size_t>(firstRow);
+  const std::size_t rows = std::max(usedRows(column), first + cells.size());
+  auto cellAt = [&](std::size_t row) -> std::string_view {
+    if (row >= first && row < first + cells.size()) return cells[row - first];
+    return get(static_cast<int>(row), column);
+  };
+  std::size_t bytes = 0;
+  for (std::size_t row = 0; row < rows; ++row) bytes += recordSize(cellAt(row));
+  if (bytes > maxArena) return false;
+  auto fresh = std::make_unique<Column>();
+  fresh->text.reserve(bytes);
+  fresh->at.assign(rows, 0);
+  for (std::size_t row = 0; row < rows; ++row) {
+    const std::string_view cell = cellAt(row);
+    if (!cell.empty()) fresh->append(row, cell);
   }
-  if (r.garbage >= minGarbageToCompact && r.garbage > r.text.size() - r.garbage) compact(r);
+  std::unique_ptr<Column>& own = written_[static_cast<std::size_t>(column)];
+  if (!own) ++writtenCount_;
+  own = std::move(fresh);
   return true;
 }
 
-void CellStore::compact(Row& row) {
-  Row packed;
-  packed.text.reserve(row.text.size() - row.garbage);
-  const std::size_t slotTotal = row.slotCount();
-  std::size_t used = 0;
-  for (std::size_t c = 0; c < slotTotal; ++c)
-    if (row.at(c) != 0) used = c + 1;
-  if (row.text.size() - row.garbage >= 0xffff) packed.widen();
-  if (packed.isWide) packed.wide.reserve(used);
-  else packed.narrow.reserve(used);
-  for (std::size_t c = 0; c < used; ++c) {
-    const std::uint32_t at = row.at(c);
-    if (at == 0) {
-      packed.setAt(c, 0);
+void CellStore::reserveColumn(int column, std::size_t bytes) {
+  if (column < 0 || column >= columns_ || bytes > maxArena) return;
+  Column& own = written(column);
+  own.text.reserve(own.text.size() + bytes);
+  own.at.reserve(static_cast<std::size_t>(rows_));
+}
+
+void CellStore::fitColumn(int column) {
+  if (column < 0 || column >= columns_ || !written_[static_cast<std::size_t>(column)]) return;
+  Column& own = *written_[static_cast<std::size_t>(column)];
+  own.text.shrink_to_fit();
+  own.at.shrink_to_fit();
+}
+
+void CellStore::keepText(std::shared_ptr<const std::string> text) {
+  if (text) texts_.push_back(std::move(text));
+}
+
+void CellStore::addLoadedRows(int rows, int columns) {
+  if (width_ == 0) width_ = std::clamp(columns, 0, columns_);
+  rows = std::clamp(rows, 0, rows_);
+  if (rows <= loadedRows_) return;
+  loadedRows_ = rows;
+  lines_.resize(static_cast<std::size_t>(rows));
+  fieldAt_.resize(static_cast<std::size_t>(rows) * static_cast<std::size_t>(width_), 0);
+}
+
+void CellStore::loadRow(int row, std::string_view line, std::span<const LoadedField> fields) {
+  if (row < 0 || row >= rows_) return;
+  addLoadedRows(row + 1, columns_);
+  clearRow(row);
+  const bool indexable = line.size() <= std::numeric_limits<std::uint32_t>::max();
+  if (indexable) lines_[static_cast<std::size_t>(row)] = {line.data(), static_cast<std::uint32_t>(line.size())};
+  std::uint16_t* slots = fieldAt_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width_);
+  for (const LoadedField& field : fields) {
+    if (field.column < 0 || field.column >= columns_) continue;
+    const auto column = static_cast<std::size_t>(field.column);
+    const auto offset = static_cast<std::size_t>(field.text.data() - line.data());
+    const std::size_t end = offset + field.text.size();
+    // The usual field goes into the index: a short line, a column not written since the load.
+    // A later field of the same column replaces an earlier one.
+    Column* own = writtenCount_ == 0 ? nullptr : written_[column].get();
+    if (!own && field.column < width_ && offset < maxFieldOffset && indexable &&
+        (end == line.size() || line[end] == '\t')) {
+      slots[column] = field.text.empty() ? std::uint16_t{0} : static_cast<std::uint16_t>(offset + 1);
       continue;
     }
-    const std::size_t size = recordSize(row, at);
-    packed.setAt(c, static_cast<std::uint32_t>(packed.text.size() + 1));
-    packed.text.insert(packed.text.end(), row.text.begin() + (at - 1), row.text.begin() + (at - 1 + size));
+    if (field.column < width_) slots[column] = 0;
+    if (own) own->set(static_cast<std::size_t>(row), field.text);
+    else if (!field.text.empty()) set(row, field.column, field.text);
   }
-  row = std::move(packed);
 }
 
 void CellStore::clear() {
-  for (Row& r : rows_) r = Row{};
+  texts_.clear();
+  lines_.clear();
+  lines_.shrink_to_fit();
+  fieldAt_.clear();
+  fieldAt_.shrink_to_fit();
+  loadedRows_ = width_ = 0;
+  for (auto& own : written_) own.reset();
+  writtenCount_ = 0;
 }
 
 void CellStore::clearRow(int row) {
-  if (row < 0 || row >= rows()) return;
-  rows_[static_cast<std::size_t>(row)] = Row{};
-}
-
-void CellStore::reserveRow(int row, int columns, std::size_t bytes) {
-  if (row < 0 || row >= rows()) return;
-  Row& r = rows_[static_cast<std::size_t>(row)];
-  if (columns > columns_) columns = columns_;
-  if (bytes <= maxArena) r.text.reserve(r.text.size() + bytes);
-  if (r.text.capacity() >= 0xffff && !r.isWide) r.widen();
-  if (columns > 0) {
-    if (r.isWide) r.wide.reserve(static_cast<std::size_t>(columns));
-    else r.narrow.reserve(static_cast<std::size_t>(columns));
+  if (row < 0 || row >= rows_) return;
+  if (row < loadedRows_) {
+    auto* slots = fieldAt_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width_);
+    std::fill(slots, slots + width_, std::uint16_t{0});
+    lines_[static_cast<std::size_t>(row)] = {};
   }
+  if (writtenCount_ == 0) return;
+  for (auto& own : written_)
+    if (own) own->set(static_cast<std::size_t>(row), {});
 }
 
 std::size_t CellStore::heapBytes() const {
-  std::size_t bytes = rows_.capacity() * sizeof(Row);
-  for (const Row& r : rows_)
-    bytes += r.text.capacity() + r.narrow.capacity() * sizeof(std::uint16_t) + r.wide.capacity() * sizeof(std::uint32_t);
+  std::size_t bytes = written_.capacity() * sizeof(written_[0]) + lines_.capacity() * sizeof(Line) +
+                      fieldAt_.capacity() * sizeof(std::uint16_t);
+  for (const auto& text : texts_) bytes += text->capacity();
+  for (const auto& own : written_)
+    if (own) bytes += sizeof(Column) + own->text.capacity() + own->at.capacity() * sizeof(std::uint32_t);
   return bytes;
 }
 

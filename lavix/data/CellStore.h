@@ -1,65 +1,106 @@
-// The text cells of the data matrix, packed per row so that a full matrix costs about its text.
+// The text cells of the data matrix, held so that a full matrix costs about its file's size.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
 namespace lavix::data {
 
-// Rows × columns of text cells. Each row owns one character arena holding its cells as
-// (length, text) records and one offset per column; a row that was never written owns
-// nothing. Overwritten cells leave garbage in the arena, which is compacted away once it
-// outweighs the live text. Out-of-range access reads "" and writes nothing.
+// Rows × columns of text cells, in two tiers. Cells as loaded are not copied: the store keeps
+// the file's text and an index of where each field starts in its line (a field ends at the
+// next TAB or the line's end). A column written after the load (a new column, a transform, a
+// typed cell) moves to a text of its own, so appending a column touches no row. Out-of-range
+// access reads "" and writes nothing.
 class CellStore {
  public:
+  // One field of a loaded line: `text` lies inside the line given to loadRow.
+  struct LoadedField {
+    int column = 0;
+    std::string_view text;
+  };
+
+  CellStore() = default;
+  // A copy shares the kept texts, which never change, and copies the written columns.
+  CellStore(const CellStore& other);
+  CellStore& operator=(const CellStore& other);
+  CellStore(CellStore&&) noexcept = default;
+  CellStore& operator=(CellStore&&) noexcept = default;
+
   void allocate(int rows, int columns);
 
-  int rows() const { return static_cast<int>(rows_.size()); }
+  int rows() const { return rows_; }
   int columns() const { return columns_; }
 
   std::string_view get(int row, int column) const;
-  // False (and nothing stored) when the cell is outside the store or the row's text
+  // False (and nothing stored) when the cell is outside the store or the column's text
   // would pass 4 GB.
   bool set(int row, int column, std::string_view text);
+  // Rows firstRow.. of a column become `cells` in one pass, sized exactly; the column's other
+  // rows keep their text. False (nothing stored) when out of range.
+  bool setColumn(int column, int firstRow, const std::vector<std::string>& cells);
+
+  // Room for `bytes` more text in a column about to be written a row at a time, so that it is
+  // never copied as it grows (pages not written to take no memory); fitColumn() then gives
+  // back what was not used.
+  void reserveColumn(int column, std::size_t bytes);
+  void fitColumn(int column);
+
+  // Keeps a text that loaded rows point into, until clear().
+  void keepText(std::shared_ptr<const std::string> text);
+  // Room in the load index for rows 0..rows-1 and columns 0..columns-1 (the first call after
+  // clear() fixes the index's width; later loads add rows to it).
+  void addLoadedRows(int rows, int columns);
+  // A row as read: the row's earlier cells go, then each field's column takes the field.
+  // `line` must lie inside a kept text.
+  void loadRow(int row, std::string_view line, std::span<const LoadedField> fields);
 
   void clear();
   void clearRow(int row);
-  // Sizes a row for `columns` cells and `bytes` of text ahead of writing it, so that
-  // a row written once holds no spare capacity.
-  void reserveRow(int row, int columns, std::size_t bytes);
 
-  // Heap bytes held by the cells (capacities, not just the live text).
+  // Heap bytes held by the cells (capacities, the kept texts included).
   std::size_t heapBytes() const;
 
  private:
-  // Rows of ordinary width keep their record positions in 16 bits (half the index
-  // memory of a full matrix); a row whose text passes 64 KB switches to 32 bits.
-  struct Row {
-    std::vector<char> text;              // records: varint length, then the characters
-    std::vector<std::uint16_t> narrow;   // per column: 1 + record position, 0 for empty
-    std::vector<std::uint32_t> wide;     // used instead of `narrow` once `isWide`
-    bool isWide = false;
-    std::size_t garbage = 0;             // bytes of overwritten records still in `text`
+  // A column written since the load: its cells as records (varint length, then the
+  // characters); overwritten records stay as garbage until they outweigh the live text.
+  struct Column {
+    std::vector<char> text;
+    std::vector<std::uint32_t> at;  // per row: 1 + record position, 0 for empty
+    std::size_t garbage = 0;
 
-    std::size_t slotCount() const { return isWide ? wide.size() : narrow.size(); }
-    std::uint32_t at(std::size_t column) const {
-      if (column >= slotCount()) return 0;
-      return isWide ? wide[column] : narrow[column];
-    }
-    void setAt(std::size_t column, std::uint32_t position);
-    void widen();
+    std::string_view get(std::size_t row) const;
+    bool set(std::size_t row, std::string_view cell);
+    void append(std::size_t row, std::string_view cell);
+    void compact();
+  };
+  struct Line {
+    const char* start = nullptr;
+    std::uint32_t length = 0;
   };
 
-  bool inRange(int row, int column) const {
-    return row >= 0 && column >= 0 && row < rows() && column < columns_;
-  }
-  static std::size_t recordSize(const Row& row, std::uint32_t at);
-  static void compact(Row& row);
+  bool inRange(int row, int column) const { return row >= 0 && column >= 0 && row < rows_ && column < columns_; }
+  std::string_view loaded(int row, int column) const;
+  std::size_t usedRows(int column) const;
+  // The column's own text, made from its loaded cells on the first write.
+  Column& written(int column);
 
-  std::vector<Row> rows_;
+  int rows_ = 0;
   int columns_ = 0;
+  std::vector<std::shared_ptr<const std::string>> texts_;
+  // Loaded rows 0..loadedRows_-1: per row its line and, for columns 0..width_-1, 1 + the
+  // field's offset in the line (0 for empty). 16 bits cover lines up to 64 KB; a field
+  // further in is copied into its column's own text instead.
+  std::vector<Line> lines_;
+  std::vector<std::uint16_t> fieldAt_;
+  int loadedRows_ = 0;
+  int width_ = 0;
+  std::vector<std::unique_ptr<Column>> written_;  // per column, null until written
+  int writtenCount_ = 0;
 };
 
 }  // namespace lavix::data

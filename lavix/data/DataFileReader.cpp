@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 
 #include "common/format/NumberFormat.h"
@@ -27,6 +28,12 @@ struct HeaderPlan {
   std::string sampleTitle;
   std::vector<int> dataFields;  // 1-based positions of the data fields, in order
   std::vector<int> target;      // per field: matrix column (merge: mapped column or 0)
+
+  // The column a data line's field is stored in, or -1 when it is not stored (replace: the
+  // special fields; merge: every field goes to its column, the unmapped ones to column 0).
+  int storedColumn(std::size_t field, bool merge) const {
+    return merge || role[field] == Role::Data ? target[field] : -1;
+  }
 };
 
 HeaderPlan classifyHeader(std::vector<std::string> fields, bool clipboard) {
@@ -114,18 +121,18 @@ struct NonNumericTally {
   static bool plainDecimal(std::string_view cell) {
     if (!cell.empty() && cell.front() == '-') cell.remove_prefix(1);
     if (cell.empty() || cell.size() > 30) return false;
-    bool digit = false, point = false;
+    std::size_t points = 0;
     for (char c : cell) {
-      if (c >= '0' && c <= '9') digit = true;
-      else if (c == '.' && !point) point = true;
-      else return false;
+      if (static_cast<unsigned char>(c - '0') <= 9) continue;
+      if (c != '.' || ++points > 1) return false;
     }
-    return digit;
+    return cell.size() > points;
   }
 
+  // A cell that is not a plain decimal: counted unless it is blank or a number all the same.
   void check(int row, std::string_view sample, const std::string& column, std::string_view cell, char separator) {
     double ignored = 0;
-    if (plainDecimal(cell) || text::trim(cell).empty() || text::tryParseNumber(cell, separator, ignored)) return;
+    if (text::trim(cell).empty() || text::tryParseNumber(cell, separator, ignored)) return;
     ++count;
     if (first.size() < shown) first.push_back({row, std::string(sample), column, std::string(cell)});
   }
@@ -161,26 +168,36 @@ void commitHeader(DataStore& store, const HeaderPlan& plan, const StandardTable&
   store.columnCount = store.fileColumnCount = static_cast<int16_t>(column);
 }
 
-std::string_view fieldAt(const std::vector<std::string>& fields, int position) {
+// The store keeps the read text, and rows up to `lastRow` get room in its index at once.
+void keepLines(DataStore& store, std::shared_ptr<std::string> content, int lastRow) {
+  store.keepText(std::move(content));
+  store.addLoadedRows(std::min<int>(lastRow, store.maxRows) + 1, store.columnCount + 1);
+}
+
+std::string_view fieldAt(const std::vector<std::string_view>& fields, int position) {
   if (position < 1 || position > static_cast<int>(fields.size())) return {};
   return fields[static_cast<std::size_t>(position - 1)];
 }
 
 // A code field: parseNumber rounded to the nearest (even on ties) 16-bit integer.
-bool readCode(const std::vector<std::string>& fields, int position, char decimalSeparator, int16_t& code) {
+bool readCode(const std::vector<std::string_view>& fields, int position, char decimalSeparator, int16_t& code) {
   const double rounded = std::nearbyint(static_cast<double>(text::parseNumber(fieldAt(fields, position), decimalSeparator)));
   if (rounded < -32768.0 || rounded > 32767.0) return false;
   code = static_cast<int16_t>(rounded);
   return true;
 }
 
-// Stores the data lines from row `firstRow` on. Returns false when an error stopped it.
+// Stores the data lines from row `firstRow` on; the cells point into the lines' text, which
+// the store keeps. Returns false when an error stopped it.
 bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<std::string_view>& lines,
               std::size_t firstLine, int firstRow, bool merge, bool reportBlankLines, const ReadFilter* filter,
               NonNumericTally& tally) {
   DataStore& store = context.store;
   const auto headerCount = static_cast<int>(plan.fields.size());
-  std::vector<std::string> fields;
+  std::vector<std::string_view> fields;
+  std::vector<int> storedColumn(plan.fields.size());
+  for (std::size_t i = 0; i < storedColumn.size(); ++i) storedColumn[i] = plan.storedColumn(i, merge);
+  std::vector<CellStore::LoadedField> cells(plan.fields.size());
   int row = firstRow;
   for (std::size_t l = firstLine; l < lines.size(); ++l) {
     const std::string_view line = lines[l];
@@ -205,33 +222,22 @@ bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<st
       return false;
     }
     const auto r = static_cast<std::size_t>(row);
-    // Fields past the header's are not data.
-    const int stored = std::min(count, headerCount);
-    // Sized exactly, so a row written once holds no spare capacity (one length byte per
-    // short cell, up to five for a long one).
-    std::size_t bytes = 0;
-    int lastColumn = 0;
-    for (int position = 1; position <= stored; ++position) {
-      const auto i = static_cast<std::size_t>(position - 1);
-      if ((!merge && plan.role[i] != Role::Data) || fields[i].empty()) continue;
-      bytes += fields[i].size() + (fields[i].size() < 128 ? 1 : 5);
-      lastColumn = std::max(lastColumn, plan.target[i]);
-    }
-    store.clearRowCells(row);
-    store.reserveRowCells(row, lastColumn + 1, bytes);
     store.sampleName[r] = std::string(fieldAt(fields, plan.sampleField));
     store.jcode[r] = j;
     store.kcode[r] = k;
     store.lcode[r] = lc;
-    for (int position = 1; position <= stored; ++position) {
-      const auto i = static_cast<std::size_t>(position - 1);
-      if (!merge && plan.role[i] != Role::Data) continue;
-      const int column = plan.target[i];
-      store.setCell(row, column, fields[i]);
-      if (column > 0)
+    // Fields past the header's are not data.
+    const auto stored = static_cast<std::size_t>(std::min(count, headerCount));
+    std::size_t cellCount = 0;
+    for (std::size_t i = 0; i < stored; ++i) {
+      const int column = storedColumn[i];
+      if (column < 0) continue;
+      cells[cellCount++] = {column, fields[i]};
+      if (column > 0 && !fields[i].empty() && !NonNumericTally::plainDecimal(fields[i]))
         tally.check(row, store.sampleName[r], store.columnName[static_cast<std::size_t>(column)], fields[i],
                     store.decimalSeparator);
     }
+    store.loadRow(row, line, {cells.data(), cellCount});
     store.rowCount = static_cast<int16_t>(row);
     ++row;
   }
@@ -327,18 +333,19 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
   const bool filterArmed =
       context.readFilterOn && ui::askYesNo(context.prompts, readFilterQuestion, readFilterTitle);
 
-  std::string content;
+  // Held by pointer: the store keeps this very string, and the lines point into it.
+  auto content = std::make_shared<std::string>();
   text::FileError error;
   text::ReadLimits limits;
   limits.maxBytes = text::tableFileLimit(store.maxRows + 1, store.matrixColumns());
-  if (!text::readFile(store.currentFile, content, error, limits)) {
+  if (!text::readFile(store.currentFile, *content, error, limits)) {
     tell(context, error.number == text::fileTooLargeError
                       ? readerText::tooLargeForMatrix(error.text, store.maxRows, store.maxColumns)
                       : error.text + "\n" + readerText::openValidFile);
     store.currentFile = "default";
     return {ReadOutcome::OpenFailed, {}};
   }
-  const std::vector<std::string_view> lines = text::splitLineViews(content);
+  const std::vector<std::string_view> lines = text::splitLineViews(*content);
 
   std::size_t headerLine = 0;
   while (headerLine < lines.size() && lines[headerLine].empty()) ++headerLine;
@@ -379,6 +386,7 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
   store.mergeMode = merge;
   commitHeader(store, plan, context.standards, merge);
   const int firstRow = merge ? store.rowCount + 1 : 1;
+  keepLines(store, std::move(content), firstRow + static_cast<int>(lines.size() - headerLine - 1));
   NonNumericTally tally;
   const bool complete =
       readRows(context, plan, lines, headerLine + 1, firstRow, merge, true, &context.filter, tally);
@@ -391,11 +399,12 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
 
 ReadResult readClipboard(ReadContext& context, ui::ClipboardPort& clipboard) {
   DataStore& store = context.store;
-  const std::optional<std::string> content = clipboard.text();
-  if (!content || content->empty()) {
+  std::optional<std::string> clipboardText = clipboard.text();
+  if (!clipboardText || clipboardText->empty()) {
     tell(context, readerText::clipboardEmpty);
     return {ReadOutcome::Refused, {}};
   }
+  auto content = std::make_shared<std::string>(std::move(*clipboardText));
   // Spreadsheets end their rows with CR LF, other programs with LF: both end a row.
   const std::vector<std::string_view> lines = text::splitLineViews(*content);
   std::vector<std::string> headerFields;
@@ -413,6 +422,7 @@ ReadResult readClipboard(ReadContext& context, ui::ClipboardPort& clipboard) {
 
   store.mergeMode = false;
   commitHeader(store, plan, context.standards, false);
+  keepLines(store, std::move(content), static_cast<int>(lines.size()));
   NonNumericTally tally;
   const bool complete = readRows(context, plan, lines, 1, 1, false, false, nullptr, tally);
   tally.report(context);

@@ -2,6 +2,7 @@
 #include "lavix/data/DataFileWriter.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "common/format/NumberFormat.h"
 
@@ -9,12 +10,36 @@ namespace lavix::data {
 
 namespace {
 
-void appendField(std::string& line, std::string_view text) {
-  const std::size_t start = line.size();
-  line.append(text);
-  std::replace_if(line.begin() + static_cast<std::ptrdiff_t>(start), line.end(),
-                  [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
-}
+// One line of the file as it is built: characters go straight into a buffer that only grows.
+class LineBuffer {
+ public:
+  void clear() { used_ = 0; }
+  void add(char c) {
+    room(1);
+    text_[used_++] = c;
+  }
+  // TABs and line breaks inside a text become blanks, so the table stays a table.
+  void addField(std::string_view field) {
+    if (field.empty()) return;
+    room(field.size());
+    char* out = text_.data() + used_;
+    std::memcpy(out, field.data(), field.size());
+    used_ += field.size();
+    // Cells rarely hold a control character: one comparison a character finds the first.
+    std::size_t i = 0;
+    while (i < field.size() && static_cast<unsigned char>(out[i]) > '\r') ++i;
+    for (; i < field.size(); ++i)
+      if (out[i] == '\t' || out[i] == '\r' || out[i] == '\n') out[i] = ' ';
+  }
+  std::string_view view() const { return {text_.data(), used_}; }
+
+ private:
+  void room(std::size_t more) {
+    if (used_ + more > text_.size()) text_.resize(std::max(2 * text_.size(), used_ + more));
+  }
+  std::string text_;
+  std::size_t used_ = 0;
+};
 
 bool anyNonZero(const std::vector<int16_t>& codes, const std::vector<int>& rows) {
   for (int row : rows)
@@ -64,7 +89,8 @@ int recalculatedCount(const DataStore& store, const std::vector<int16_t>* recalc
   return count;
 }
 
-std::vector<std::string> dataFileLines(const DataStore& store, const WriteOptions& options) {
+void forEachDataFileLine(const DataStore& store, const WriteOptions& options,
+                         const std::function<void(std::string_view line)>& take) {
   const std::vector<int> rows = writtenRows(store, options.rows);
   const int columns = std::min<int>(std::max<int>(store.columnCount, 0), static_cast<int>(store.columnName.size()) - 1);
   const std::vector<int16_t>* codes[] = {&store.jcode, &store.kcode, &store.lcode};
@@ -72,34 +98,56 @@ std::vector<std::string> dataFileLines(const DataStore& store, const WriteOption
   bool written[3];
   for (int i = 0; i < 3; ++i) written[i] = anyNonZero(*codes[i], rows);
 
-  std::vector<std::string> lines;
-  lines.reserve(rows.size() + 1);
-  std::string header;
-  appendField(header, store.sampleTitle.empty() ? std::string_view("SAMPLE") : std::string_view(store.sampleTitle));
-  header += '\t';
-  for (int i = 0; i < 3; ++i)
-    if (written[i]) header.append(codeNames[i]).push_back('\t');
-  for (int column = 1; column <= columns; ++column) {
-    if (column > 1) header += '\t';
-    appendField(header, store.columnName[static_cast<std::size_t>(column)]);
+  LineBuffer line;
+  line.addField(store.sampleTitle.empty() ? std::string_view("SAMPLE") : std::string_view(store.sampleTitle));
+  line.add('\t');
+  for (int i = 0; i < 3; ++i) {
+    if (!written[i]) continue;
+    line.addField(codeNames[i]);
+    line.add('\t');
   }
-  lines.push_back(std::move(header));
+  for (int column = 1; column <= columns; ++column) {
+    if (column > 1) line.add('\t');
+    line.addField(store.columnName[static_cast<std::size_t>(column)]);
+  }
+  take(line.view());
 
   for (int row : rows) {
     const auto r = static_cast<std::size_t>(row);
-    std::string line;
-    appendField(line, store.sampleName[r]);
-    line += '\t';
-    for (int i = 0; i < 3; ++i)
-      if (written[i]) line.append(format::shortestText((*codes[i])[r])).push_back('\t');
-    for (int column = 1; column <= columns; ++column) {
-      if (column > 1) line += '\t';
-      if (flagged(options.recalculated, column)) appendField(line, recalculatedCell(store, row, column));
-      else appendField(line, store.cell(row, column));
+    line.clear();
+    line.addField(store.sampleName[r]);
+    line.add('\t');
+    for (int i = 0; i < 3; ++i) {
+      if (!written[i]) continue;
+      line.addField(format::shortestText((*codes[i])[r]));
+      line.add('\t');
     }
-    lines.push_back(std::move(line));
+    for (int column = 1; column <= columns; ++column) {
+      if (column > 1) line.add('\t');
+      if (flagged(options.recalculated, column)) line.addField(recalculatedCell(store, row, column));
+      else line.addField(store.cell(row, column));
+    }
+    take(line.view());
   }
+}
+
+std::vector<std::string> dataFileLines(const DataStore& store, const WriteOptions& options) {
+  std::vector<std::string> lines;
+  forEachDataFileLine(store, options, [&](std::string_view line) { lines.emplace_back(line); });
   return lines;
+}
+
+bool writeDataFile(const DataStore& store, const std::string& path, text::FileError& error,
+                   const WriteOptions& options) {
+  return text::writeFileAtomically(
+      path,
+      [&](const text::ContentPieces& write) {
+        forEachDataFileLine(store, options, [&](std::string_view line) {
+          write(line);
+          write("\r\n");
+        });
+      },
+      error);
 }
 
 }  // namespace lavix::data

@@ -1,9 +1,12 @@
 // The data matrix as the lines of a rock data file (header, then one line per sample).
 #pragma once
 
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "common/text/TextFile.h"
 #include "lavix/data/DataStore.h"
 
 namespace lavix::data {
@@ -30,5 +33,13 @@ std::string recalculatedCell(const DataStore& store, int row, int column);
 
 // The number of columns 1..columnCount whose flag is 1.
 int recalculatedCount(const DataStore& store, const std::vector<int16_t>* recalculated);
+
+// The same lines one at a time (a view valid during the call), without holding the file.
+void forEachDataFileLine(const DataStore& store, const WriteOptions& options,
+                         const std::function<void(std::string_view line)>& take);
+
+// Saves the data as a file of those lines, each ended by CR LF, written atomically.
+bool writeDataFile(const DataStore& store, const std::string& path, text::FileError& error,
+                   const WriteOptions& options = {});
 
 }  // namespace lavix::data

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -100,12 +102,27 @@ class DataStore {
   // an earlier choice that no longer holds; run after every load.
   void chooseTotalIron(const StandardTable& standards);
 
+  // Rows firstRow.. of a column become `cells` (a new or recalculated column in one pass).
+  bool setColumn(int column, int firstRow, const std::vector<std::string>& cells) {
+    if (column <= columnCount) ++changes_;
+    return cells_.setColumn(column, firstRow, cells);
+  }
+  // A column about to be written a row at a time: see CellStore.
+  void reserveColumn(int column, std::size_t bytes) { cells_.reserveColumn(column, bytes); }
+  void fitColumn(int column) { cells_.fitColumn(column); }
+
   void clearCells() {
     ++changes_;
     cells_.clear();
   }
   void clearRowCells(int row) { cells_.clearRow(row); }
-  void reserveRowCells(int row, int columns, std::size_t bytes) { cells_.reserveRow(row, columns, bytes); }
+  // Loading without copying the text: see CellStore.
+  void keepText(std::shared_ptr<const std::string> text) { cells_.keepText(std::move(text)); }
+  void addLoadedRows(int rows, int columns) { cells_.addLoadedRows(rows, columns); }
+  void loadRow(int row, std::string_view line, std::span<const CellStore::LoadedField> fields) {
+    ++changes_;
+    cells_.loadRow(row, line, fields);
+  }
 
   // Whether the data differ from what was last read or saved: a cell of a data column
   // written, a row or column added or removed, or a change noted (names, codes).

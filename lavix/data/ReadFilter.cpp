@@ -16,7 +16,7 @@ float codeValue(std::string_view text, char decimalSeparator) {
   return std::nearbyint(text::parseNumber(text, decimalSeparator));
 }
 
-std::string_view fieldOf(const std::vector<std::string>& fields, int position) {
+std::string_view fieldOf(const std::vector<std::string_view>& fields, int position) {
   if (position < 1 || position > static_cast<int>(fields.size())) return {};
   return fields[static_cast<std::size_t>(position - 1)];
 }
@@ -29,7 +29,7 @@ void rangeOf(const ControlVariable& variable, const FilterSource& source, float&
                                                                        : variable.field;
   bool any = false;
   low = high = 0;
-  std::vector<std::string> fields;
+  std::vector<std::string_view> fields;
   for (std::string_view line : source.dataLines) {
     if (line.empty()) continue;
     char tab = '\t';

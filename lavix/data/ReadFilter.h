@@ -25,7 +25,7 @@ struct ControlVariable {
 // One line of the file as the filter sees it.
 struct FilterRow {
   int16_t jcode = 0, kcode = 0, lcode = 0;
-  const std::vector<std::string>* fields = nullptr;  // 1-based positions map to index - 1
+  const std::vector<std::string_view>* fields = nullptr;  // 1-based positions map to index - 1
 };
 
 // What setupReadFilter needs to know about the file being read.

@@ -19,12 +19,8 @@ int appendColumn(data::DataStore& store, const std::string& name, const std::vec
 void appendColumns(data::DataStore& store, const std::vector<NamedColumn>& columns) {
   const int first = store.columnCount + 1;
   const int count = static_cast<int>(columns.size());
-  // Row by row, each row's text grown once: a row's cells share one arena.
   for (int row = 1; row <= store.rowCount; ++row) {
     const auto i = static_cast<std::size_t>(row - 1);
-    std::size_t bytes = 0;
-    for (const NamedColumn& column : columns) bytes += (i < column.cells.size() ? column.cells[i].size() : 0) + 1;
-    store.reserveRowCells(row, first + count, bytes);
     for (int n = 0; n < count; ++n) {
       const auto& cells = columns[static_cast<std::size_t>(n)].cells;
       store.setCell(row, first + n, i < cells.size() ? cells[i] : std::string());

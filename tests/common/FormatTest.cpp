@@ -7,7 +7,11 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace lavix::format {
 namespace {
@@ -138,6 +142,39 @@ INSTANTIATE_TEST_SUITE_P(
                       GeneralCase{-123.456f, "-123.456", "-123.456"},
                       GeneralCase{-1.5e-7f, "-1.5E-07", "-1.5E-07"},
                       GeneralCase{1e-45f, " 1.401298E-45", "1.401298E-45"}));
+
+// shortestText of a float takes a short cut where no exponent is written; it must give the
+// general format's digits for every float, exact ties of the seventh digit included.
+TEST(GeneralFormatTest, FloatShortestTextIsTheGeneralFormatsDigits) {
+  auto fromGeneral = [](float v) {
+    std::string g = generalFormat(v);
+    if (!g.empty() && g[0] == ' ') g.erase(0, 1);
+    const std::size_t first = !g.empty() && g[0] == '-' ? 1 : 0;
+    if (first < g.size() && g[first] == '.') g.insert(first, "0");
+    return g;
+  };
+  std::vector<float> values;
+  for (int e = -6; e <= 8; ++e) {  // ulp by ulp across every power of ten near the plain range
+    float v = std::pow(10.0f, static_cast<float>(e));
+    for (int i = 0; i < 1500; ++i) v = std::nextafter(v, 0.0f);
+    for (int i = 0; i < 3000; ++i, v = std::nextafter(v, 1e30f)) values.push_back(v);
+  }
+  for (int n = 1000000; n < 8388608; n += 97) values.push_back(static_cast<float>(n) + 0.5f);
+  for (float v : {9999999.5f, 999999.94f, 0.99999994f, 9.9999995e-5f, 1e-4f}) values.push_back(v);
+  std::mt19937 random(5);
+  for (int i = 0; i < 300000; ++i) {
+    const std::uint32_t bits = static_cast<std::uint32_t>(random());
+    float v = 0;
+    std::memcpy(&v, &bits, sizeof v);
+    if (std::isfinite(v)) values.push_back(v);
+  }
+  int differing = 0;
+  for (float v : values)
+    for (float signedValue : {v, -v})
+      if (shortestText(signedValue) != fromGeneral(signedValue) && ++differing <= 5)
+        ADD_FAILURE() << signedValue << ": " << shortestText(signedValue) << " against " << fromGeneral(signedValue);
+  EXPECT_EQ(differing, 0);
+}
 
 TEST(GeneralFormatTest, DoubleCarriesFifteenDigits) {
   EXPECT_EQ(generalFormat(0.1), " .1");

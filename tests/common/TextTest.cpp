@@ -13,8 +13,10 @@
 #include <sys/stat.h>
 
 #include <cfloat>
+#include <charconv>
 #include <csignal>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -113,6 +115,34 @@ TEST(ParseNumberTest, ResultIsSinglePrecision) {
   EXPECT_NE(static_cast<double>(value), 0.123456789);
 }
 
+// Plain decimals take a short cut; they must read to the very float that the full, correctly
+// rounded parse gives, in "." and in "," locales, with leading zeros and up to 24 decimals.
+TEST(ParseNumberTest, PlainDecimalsReadAsCorrectlyRoundedFloats) {
+  std::mt19937 random(3);
+  auto digits = [&](std::size_t count) {
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i) out += static_cast<char>('0' + random() % 10);
+    return out;
+  };
+  for (int i = 0; i < 100000; ++i) {
+    const std::string sign = random() % 4 == 0 ? "-" : random() % 8 == 0 ? "+" : "";
+    const std::string whole = digits(random() % 18), decimals = digits(random() % 25);
+    const bool point = random() % 5 != 0;
+    const std::string text = sign + whole + (point ? "." : "") + (point ? decimals : "");
+    if (whole.empty() && (!point || decimals.empty())) continue;
+    // from_chars takes neither a leading "+" nor a bare point at either end.
+    std::string plain = whole.empty() ? "0" : whole;
+    if (point && !decimals.empty()) plain += "." + decimals;
+    double exact = 0;
+    std::from_chars(plain.data(), plain.data() + plain.size(), exact);
+    const float expected = static_cast<float>(sign == "-" ? -exact : exact);
+    std::string comma = text;
+    if (point) comma[comma.find('.')] = ',';
+    ASSERT_EQ(parseNumber(text), expected) << text;
+    ASSERT_EQ(parseNumber(comma, ','), expected) << comma;
+  }
+}
+
 TEST(NameTest, MarkupAndCaseDoNotMatter) {
   EXPECT_EQ(stripMarkup("Fe[2]O[3]"), "Fe2O3");
   EXPECT_EQ(stripMarkup("km{3}, x"), "km3x");
@@ -138,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(Endings, SplitLines,
                                            LinesCase{"a\rb\r", {"a", "b"}}, LinesCase{"a\r\nb", {"a", "b"}},
                                            LinesCase{"a\n\r\nb", {"a", "", "b"}},
                                            LinesCase{"a\r\rb", {"a", "", "b"}}, LinesCase{"", {}},
-                                           LinesCase{"\r\n", {""}}));
+                                           LinesCase{"\r\n", {""}}, LinesCase{"a\r\r\nb", {"a", "", "b"}},
+                                           LinesCase{"\n\rx\ry\n", {"", "", "x", "y"}}));
 
 TEST(TextFileTest, WritesAtomicallyWithCrLf) {
   lavix::testing::TempFolder folder;

@@ -314,6 +314,24 @@ TEST(DataFileReader, MergingASubsetFillsOnlyTheMatchingColumnsOfTheNewRows) {
   EXPECT_EQ(s.store.fileColumnCount, 3);
 }
 
+// Cells point into the file's text: a field past 64 KB into its line, a column written after
+// the load and a merge into that column must all read back as their own text.
+TEST(DataFileReader, LongLinesAndColumnsWrittenBeforeAMergeKeepTheirCells) {
+  DataSession s;
+  const std::string note(70000, 'n');
+  s.read("SAMPLE\tNote\tBa\tRb\r\nA\t" + note + "\t400\t5\r\nB\t\t500\t6\r\n");
+  EXPECT_EQ(s.cell(1, 1), note);
+  EXPECT_EQ(s.cell(1, 2), "400");
+  EXPECT_EQ(s.cell(1, 3), "5");
+  ASSERT_TRUE(s.store.setColumn(2, 1, std::vector<std::string>{"4e2", ""}));
+  s.read("SAMPLE\tRb\tBa\r\nC\t7\t700\r\n", "A", "more.txt");
+  EXPECT_EQ(s.cell(1, 2), "4e2");
+  EXPECT_EQ(s.cell(2, 2), "");
+  EXPECT_EQ(s.cell(3, 2), "700");
+  EXPECT_EQ(s.cell(3, 3), "7");
+  EXPECT_EQ(s.cell(2, 3), "6");
+}
+
 TEST(DataFileReader, DatasetPreparationDerivesTheStandardColumnsAndFactors) {
   DataSession s;
   s.read(

@@ -1,6 +1,9 @@
 // The data file lines written from the matrix, and the bundled example read back.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "common/text/TextFile.h"
 #include "lavix/data/DataFileWriter.h"
 #include "tests/data/DataSession.h"
@@ -94,6 +97,27 @@ TEST(DataFileWriter, TheBundledExampleReadsBackAsItWasRead) {
     while (!actual.empty() && actual.back() == '\t') actual.pop_back();
     EXPECT_EQ(actual, expected) << "line " << l;
   }
+}
+
+// Saving streams the lines out in blocks; the file must hold exactly those lines, CR LF ended,
+// across block edges and with texts that the writer has to blank out.
+TEST(DataFileWriter, TheSavedFileIsTheLinesWithCrLf) {
+  DataSession s(3000, 10);
+  std::string content = "SAMPLE\tKCODE\tNote\tBa\r\n";
+  for (int row = 1; row <= 3000; ++row)
+    content += "S" + std::to_string(row) + "\t" + std::to_string(row % 5) + "\t" + std::string(row % 300, 'x') + "\t" +
+               std::to_string(row) + "\r\n";
+  s.read(content);
+  s.store.setCell(7, 1, "line\nbreak\tand tab");
+  const std::string path = (std::filesystem::temp_directory_path() / "lavix_writer_test.txt").string();
+  text::FileError error;
+  ASSERT_TRUE(writeDataFile(s.store, path, error)) << error.text;
+  std::string saved;
+  ASSERT_TRUE(text::readFile(path, saved, error));
+  std::filesystem::remove(path);
+  EXPECT_GT(saved.size(), std::size_t{1} << 18);  // more than one block
+  EXPECT_EQ(saved, text::joinLinesCrLf(dataFileLines(s.store)));
+  EXPECT_NE(saved.find("S7\t2\tline break and tab\t7\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,17 +1,23 @@
 // The Qt picture port: the clipboard's picture formats and the PNG and PDF files.
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrinterInfo>
 
 #include "common/graphics/SvgWriter.h"
 #include "common/graphics/WmfWriter.h"
+#include "qtui/PngEncoder.h"
 #include "qtui/QtPicture.h"
 #include "qtui/QtPrinter.h"
+#include "qtui/RecordingPlayer.h"
 #include "tests/support/TempProgramFolder.h"
 
 namespace lavix::testing {
@@ -96,6 +102,60 @@ TEST(QtPicture, WithoutAPrinterThePageAndTheReportMayBeSavedAsPdf) {
   answer = QString::fromStdString(folder.path() + "/none/report.pdf");
   EXPECT_EQ(printer.printText({"norm", {"x"}}), "cannot write " + folder.path() + "/none/report.pdf");
   EXPECT_EQ(asked, 4);
+}
+
+// The PNG encoder's files decode to the very pixels they were given, whatever they hold.
+TEST(QtPicture, PngFilesDecodeToThePixelsEncoded) {
+  std::vector<QImage> images = {qtui::renderRecording(smallPicture(), {400, 300}, qtui::Mapping::Isotropic)};
+  for (const QSize size : {QSize(1, 1), QSize(37, 5), QSize(300, 200)}) {
+    QImage noise(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+      for (int x = 0; x < size.width(); ++x)
+        noise.setPixel(x, y, qRgb((x * 7 + y * 13) % 256, (x * y) % 256, (x ^ y) % 256));
+    images.push_back(noise);
+  }
+  for (const QImage& image : images) {
+    QImage decoded;
+    ASSERT_TRUE(decoded.loadFromData(qtui::encodePng(image), "PNG")) << image.width();
+    EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32), image) << image.width();
+  }
+}
+
+// PNG pictures stamp their small shapes from sprites; at the size one looks at them (a block
+// of 4 x 4 pixels each) they must look as the shapes drawn one by one do.
+TEST(QtPicture, StampedSymbolsLookLikeSymbolsDrawnOneByOne) {
+  graphics::Recording r;
+  r.setWindow({0, 0}, {11000, 8500});
+  for (int i = 0; i < 3000; ++i) {
+    const int x = 500 + (i * 7919) % 10000, y = 500 + (i * 104729) % 7500;
+    r.selectPen(graphics::rgb(i % 3 * 90, 0, 0), 10);
+    if (i % 5 == 0) r.selectHollowBrush();
+    else r.selectBrush(graphics::rgb(230, 159, i % 2 * 200));
+    if (i % 2 == 0) r.circle(x, y, 35);
+    else r.polygon({{x, y - 40}, {x + 35, y + 20}, {x - 35, y + 20}});
+  }
+  r.circle(5500, 4250, 2000);  // large: drawn, not stamped
+  const QSize size(1600, 1236);
+  const QImage stamped = qtui::renderRecording(r, size, qtui::Mapping::Isotropic).convertToFormat(QImage::Format_RGB32);
+  QImage drawn(size, QImage::Format_RGB32);
+  drawn.fill(Qt::white);
+  QPainter painter(&drawn);
+  qtui::playRecording(painter, r, QRectF(QPointF(0, 0), QSizeF(size)), qtui::Mapping::Isotropic);
+  painter.end();
+
+  using Channel = int (*)(QRgb);
+  const Channel channels[] = {qRed, qGreen, qBlue};
+  int worst = 0;
+  for (int by = 0; by + 4 <= size.height(); by += 4)
+    for (int bx = 0; bx + 4 <= size.width(); bx += 4)
+      for (Channel channel : channels) {
+        int difference = 0;
+        for (int y = by; y < by + 4; ++y)
+          for (int x = bx; x < bx + 4; ++x) difference += channel(stamped.pixel(x, y)) - channel(drawn.pixel(x, y));
+        worst = std::max(worst, std::abs(difference) / 16);
+      }
+  EXPECT_LE(worst, 24);
+  EXPECT_NE(stamped, drawn);  // the stamps were used
 }
 
 }  // namespace
