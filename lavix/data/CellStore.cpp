@@ -46,48 +46,65 @@ constexpr std::size_t maxFieldOffset = std::numeric_limits<std::uint16_t>::max()
 
 }  // namespace
 
-std::string_view CellStore::Column::get(std::size_t row) const {
-  if (row >= at.size() || at[row] == 0) return {};
+std::string_view CellStore::Column::record(std::uint32_t position) const {
   std::size_t header = 0;
-  const char* p = text.data() + (at[row] - 1);
+  const char* p = text.data() + (position - 1);
   const std::size_t length = readLength(p, header);
   return {p + header, length};
 }
 
+void CellStore::Column::cover(std::size_t row) {
+  if (at.empty()) {
+    first = row;
+    at.push_back(0);
+  } else if (row < first) {
+    at.insert(at.begin(), first - row, 0);
+    first = row;
+  } else if (row - first >= at.size()) {
+    at.resize(row - first + 1, 0);
+  }
+}
+
 void CellStore::Column::append(std::size_t row, std::string_view cell) {
-  at[row] = static_cast<std::uint32_t>(text.size() + 1);
+  cover(row);
+  at[row - first] = static_cast<std::uint32_t>(text.size() + 1);
   appendLength(text, cell.size());
   text.insert(text.end(), cell.begin(), cell.end());
 }
 
+void CellStore::Column::drop(std::size_t row) {
+  const std::uint32_t old = recordAt(row);
+  if (old == 0) return;
+  garbage += recordSize(record(old));
+  at[row - first] = 0;
+  compactIfWasteful();
+}
+
 bool CellStore::Column::set(std::size_t row, std::string_view cell) {
-  if (row >= at.size()) {
-    if (cell.empty()) return true;
-    at.resize(row + 1, 0);
+  // A cell copied from this very column would move under its own feet as the text grows.
+  const auto from = reinterpret_cast<std::uintptr_t>(cell.data()), base = reinterpret_cast<std::uintptr_t>(text.data());
+  if (!cell.empty() && from >= base && from < base + text.size()) return set(row, std::string(cell));
+  const std::uint32_t old = recordAt(row);
+  const std::string_view oldCell = old == 0 ? std::string_view() : record(old);
+  if (old != 0 && oldCell.size() == cell.size()) {  // same size: rewrite in place
+    std::memcpy(text.data() + (oldCell.data() - text.data()), cell.data(), cell.size());
+    return true;
   }
-  const std::string_view old = get(row);
-  if (cell.empty()) {
-    garbage += recordSize(old);
-    at[row] = 0;
-  } else {
-    if (!old.empty() && old.size() == cell.size()) {  // same size: rewrite in place
-      std::copy(cell.begin(), cell.end(), text.begin() + (old.data() - text.data()));
-      return true;
-    }
-    if (cell.size() > maxArena || text.size() + recordSize(cell) > maxArena) return false;
-    garbage += recordSize(old);
-    append(row, cell);
-  }
-  if (garbage >= minGarbageToCompact && garbage > text.size() - garbage) compact();
+  if (cell.size() > maxArena || text.size() + recordSize(cell) > maxArena) return false;
+  garbage += recordSize(oldCell);
+  append(row, cell);
+  compactIfWasteful();
   return true;
 }
 
-void CellStore::Column::compact() {
+void CellStore::Column::compactIfWasteful() {
+  if (garbage < minGarbageToCompact || garbage <= text.size() - garbage) return;
   Column packed;
   packed.text.reserve(text.size() - garbage);
+  packed.first = first;
   packed.at.assign(at.size(), 0);
-  for (std::size_t row = 0; row < at.size(); ++row)
-    if (at[row] != 0) packed.append(row, get(row));
+  for (std::size_t i = 0; i < at.size(); ++i)
+    if (at[i] != 0) packed.append(first + i, record(at[i]));
   *this = std::move(packed);
 }
 
@@ -130,65 +147,77 @@ std::string_view CellStore::loaded(int row, int column) const {
   return {start, tab ? static_cast<std::size_t>(static_cast<const char*>(tab) - start) : rest};
 }
 
-std::string_view CellStore::get(int row, int column) const {
-  if (!inRange(row, column)) return {};
-  if (const Column* own = written_[static_cast<std::size_t>(column)].get()) return own->get(static_cast<std::size_t>(row));
-  return loaded(row, column);
+void CellStore::clearLoaded(int row, int column) {
+  if (row < loadedRows_ && column < width_)
+    fieldAt_[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(column)] = 0;
 }
 
-std::size_t CellStore::usedRows(int column) const {
-  std::size_t used = column < width_ ? static_cast<std::size_t>(loadedRows_) : 0;
-  if (const Column* own = written_[static_cast<std::size_t>(column)].get()) used = std::max(used, own->at.size());
-  return used;
+std::string_view CellStore::get(int row, int column) const {
+  if (!inRange(row, column)) return {};
+  if (const Column* own = written_[static_cast<std::size_t>(column)].get())
+    if (const std::uint32_t at = own->recordAt(static_cast<std::size_t>(row)); at != 0) return own->record(at);
+  return loaded(row, column);
 }
 
 CellStore::Column& CellStore::written(int column) {
   std::unique_ptr<Column>& own = written_[static_cast<std::size_t>(column)];
-  if (own) return *own;
-  own = std::make_unique<Column>();
-  const std::size_t rows = usedRows(column);
-  std::size_t bytes = 0;
-  for (std::size_t row = 0; row < rows; ++row) bytes += recordSize(loaded(static_cast<int>(row), column));
-  own->text.reserve(bytes);
-  own->at.assign(rows, 0);
-  for (std::size_t row = 0; row < rows; ++row) {
-    const std::string_view cell = loaded(static_cast<int>(row), column);
-    if (!cell.empty()) own->append(row, cell);
+  if (!own) {
+    own = std::make_unique<Column>();
+    ++writtenCount_;
   }
-  ++writtenCount_;
   return *own;
 }
 
 bool CellStore::set(int row, int column, std::string_view text) {
   if (!inRange(row, column)) return false;
-  if (text.empty() && !written_[static_cast<std::size_t>(column)] && loaded(row, column).empty()) return true;
+  if (text.empty()) {
+    clearLoaded(row, column);
+    if (Column* own = written_[static_cast<std::size_t>(column)].get()) own->drop(static_cast<std::size_t>(row));
+    return true;
+  }
   return written(column).set(static_cast<std::size_t>(row), text);
 }
 
-bool CellStore::setColumn(int column, int firstRow, const std::vector<std::string>& cells) {
+bool CellStore::setColumn(int column, int firstRow, std::span<const std::string> cells) {
   if (column < 0 || column >= columns_ || firstRow < 0 ||
       static_cast<std::size_t>(firstRow) + cells.size() > static_cast<std::size_t>(rows_))
     return false;
   const auto first = static_cast<std::size_t>(firstRow);
-  const std::size_t rows = std::max(usedRows(column), first + cells.size());
+  const std::size_t end = first + cells.size();
+  const Column* old = written_[static_cast<std::size_t>(column)].get();
+  std::size_t low = first, high = end;
+  if (old && !old->at.empty()) low = std::min(low, old->first), high = std::max(high, old->first + old->at.size());
+  // Rows outside the new cells keep what they have written; the loaded cells under them stay.
   auto cellAt = [&](std::size_t row) -> std::string_view {
-    if (row >= first && row < first + cells.size()) return cells[row - first];
-    return get(static_cast<int>(row), column);
+    if (row >= first && row < end) return cells[row - first];
+    const std::uint32_t at = old ? old->recordAt(row) : 0;
+    return at == 0 ? std::string_view() : old->record(at);
   };
   std::size_t bytes = 0;
-  for (std::size_t row = 0; row < rows; ++row) bytes += recordSize(cellAt(row));
+  for (std::size_t row = low; row < high; ++row) bytes += recordSize(cellAt(row));
   if (bytes > maxArena) return false;
   auto fresh = std::make_unique<Column>();
   fresh->text.reserve(bytes);
-  fresh->at.assign(rows, 0);
-  for (std::size_t row = 0; row < rows; ++row) {
+  fresh->first = low;
+  fresh->at.assign(high - low, 0);
+  for (std::size_t row = low; row < high; ++row) {
     const std::string_view cell = cellAt(row);
     if (!cell.empty()) fresh->append(row, cell);
+    else if (row >= first && row < end) clearLoaded(static_cast<int>(row), column);
   }
-  std::unique_ptr<Column>& own = written_[static_cast<std::size_t>(column)];
-  if (!own) ++writtenCount_;
-  own = std::move(fresh);
+  if (!old) ++writtenCount_;
+  written_[static_cast<std::size_t>(column)] = std::move(fresh);
   return true;
+}
+
+void CellStore::clearColumn(int column) {
+  if (column < 0 || column >= columns_) return;
+  if (written_[static_cast<std::size_t>(column)]) {
+    written_[static_cast<std::size_t>(column)].reset();
+    --writtenCount_;
+  }
+  if (column < width_)
+    for (int row = 0; row < loadedRows_; ++row) clearLoaded(row, column);
 }
 
 void CellStore::reserveColumn(int column, std::size_t bytes) {
@@ -227,20 +256,18 @@ void CellStore::loadRow(int row, std::string_view line, std::span<const LoadedFi
   std::uint16_t* slots = fieldAt_.data() + static_cast<std::size_t>(row) * static_cast<std::size_t>(width_);
   for (const LoadedField& field : fields) {
     if (field.column < 0 || field.column >= columns_) continue;
-    const auto column = static_cast<std::size_t>(field.column);
     const auto offset = static_cast<std::size_t>(field.text.data() - line.data());
     const std::size_t end = offset + field.text.size();
-    // The usual field goes into the index: a short line, a column not written since the load.
-    // A later field of the same column replaces an earlier one.
-    Column* own = writtenCount_ == 0 ? nullptr : written_[column].get();
-    if (!own && field.column < width_ && offset < maxFieldOffset && indexable &&
-        (end == line.size() || line[end] == '\t')) {
-      slots[column] = field.text.empty() ? std::uint16_t{0} : static_cast<std::uint16_t>(offset + 1);
+    // The usual field goes into the index; a later field of the same column replaces an
+    // earlier one, wherever that went.
+    if (field.column < width_ && offset < maxFieldOffset && indexable && (end == line.size() || line[end] == '\t')) {
+      slots[field.column] = field.text.empty() ? std::uint16_t{0} : static_cast<std::uint16_t>(offset + 1);
+      if (writtenCount_ != 0)
+        if (Column* own = written_[static_cast<std::size_t>(field.column)].get()) own->drop(static_cast<std::size_t>(row));
       continue;
     }
-    if (field.column < width_) slots[column] = 0;
-    if (own) own->set(static_cast<std::size_t>(row), field.text);
-    else if (!field.text.empty()) set(row, field.column, field.text);
+    clearLoaded(row, field.column);
+    set(row, field.column, field.text);
   }
 }
 
@@ -264,7 +291,7 @@ void CellStore::clearRow(int row) {
   }
   if (writtenCount_ == 0) return;
   for (auto& own : written_)
-    if (own) own->set(static_cast<std::size_t>(row), {});
+    if (own) own->drop(static_cast<std::size_t>(row));
 }
 
 std::size_t CellStore::heapBytes() const {

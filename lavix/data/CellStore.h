@@ -13,9 +13,10 @@ namespace lavix::data {
 
 // Rows × columns of text cells, in two tiers. Cells as loaded are not copied: the store keeps
 // the file's text and an index of where each field starts in its line (a field ends at the
-// next TAB or the line's end). A column written after the load (a new column, a transform, a
-// typed cell) moves to a text of its own, so appending a column touches no row. Out-of-range
-// access reads "" and writes nothing.
+// next TAB or the line's end). A cell written after the load (a new column, a transform, a
+// typed cell, a model row) goes into its column's own text, which lies over the loaded cells
+// and covers only the rows written, so neither appending a column nor writing a few cells
+// copies what was loaded. Out-of-range access reads "" and writes nothing.
 class CellStore {
  public:
   // One field of a loaded line: `text` lies inside the line given to loadRow.
@@ -25,7 +26,7 @@ class CellStore {
   };
 
   CellStore() = default;
-  // A copy shares the kept texts, which never change, and copies the written columns.
+  // A copy shares the kept texts, which never change, and copies the index and written cells.
   CellStore(const CellStore& other);
   CellStore& operator=(const CellStore& other);
   CellStore(CellStore&&) noexcept = default;
@@ -38,11 +39,13 @@ class CellStore {
 
   std::string_view get(int row, int column) const;
   // False (and nothing stored) when the cell is outside the store or the column's text
-  // would pass 4 GB.
+  // would pass 4 GB. `text` may be a view of another cell.
   bool set(int row, int column, std::string_view text);
   // Rows firstRow.. of a column become `cells` in one pass, sized exactly; the column's other
   // rows keep their text. False (nothing stored) when out of range.
-  bool setColumn(int column, int firstRow, const std::vector<std::string>& cells);
+  bool setColumn(int column, int firstRow, std::span<const std::string> cells);
+  // Every cell of a column empty.
+  void clearColumn(int column);
 
   // Room for `bytes` more text in a column about to be written a row at a time, so that it is
   // never copied as it grows (pages not written to take no memory); fitColumn() then gives
@@ -66,17 +69,22 @@ class CellStore {
   std::size_t heapBytes() const;
 
  private:
-  // A column written since the load: its cells as records (varint length, then the
-  // characters); overwritten records stay as garbage until they outweigh the live text.
+  // The cells of a column written since the load, rows first..first+at.size()-1: records of
+  // a varint length, then the characters. A row without a record shows the loaded cell.
+  // Overwritten records stay as garbage until they outweigh the live text.
   struct Column {
     std::vector<char> text;
-    std::vector<std::uint32_t> at;  // per row: 1 + record position, 0 for empty
+    std::vector<std::uint32_t> at;  // per row from `first`: 1 + record position, 0 for none
+    std::size_t first = 0;
     std::size_t garbage = 0;
 
-    std::string_view get(std::size_t row) const;
+    std::uint32_t recordAt(std::size_t row) const { return row - first < at.size() ? at[row - first] : 0; }
+    std::string_view record(std::uint32_t position) const;
     bool set(std::size_t row, std::string_view cell);
+    void drop(std::size_t row);
+    void cover(std::size_t row);
     void append(std::size_t row, std::string_view cell);
-    void compact();
+    void compactIfWasteful();
   };
   struct Line {
     const char* start = nullptr;
@@ -85,8 +93,7 @@ class CellStore {
 
   bool inRange(int row, int column) const { return row >= 0 && column >= 0 && row < rows_ && column < columns_; }
   std::string_view loaded(int row, int column) const;
-  std::size_t usedRows(int column) const;
-  // The column's own text, made from its loaded cells on the first write.
+  void clearLoaded(int row, int column);
   Column& written(int column);
 
   int rows_ = 0;

@@ -103,9 +103,13 @@ class DataStore {
   void chooseTotalIron(const StandardTable& standards);
 
   // Rows firstRow.. of a column become `cells` (a new or recalculated column in one pass).
-  bool setColumn(int column, int firstRow, const std::vector<std::string>& cells) {
+  bool setColumn(int column, int firstRow, std::span<const std::string> cells) {
     if (column <= columnCount) ++changes_;
     return cells_.setColumn(column, firstRow, cells);
+  }
+  void clearColumn(int column) {
+    if (column <= columnCount) ++changes_;
+    cells_.clearColumn(column);
   }
   // A column about to be written a row at a time: see CellStore.
   void reserveColumn(int column, std::size_t bytes) { cells_.reserveColumn(column, bytes); }

@@ -14,8 +14,8 @@
 namespace lavix::data {
 namespace {
 
-// Random writes, clears and overwrites against a plain map: compaction and the switch to
-// wide positions must never move a cell's text onto another's.
+// Random writes, clears and overwrites against a plain map: compaction must never move a
+// cell's text onto another's.
 TEST(CellStore, RandomWritesMatchAReferenceMap) {
   CellStore cells;
   cells.allocate(6, 30);
@@ -43,7 +43,8 @@ TEST(CellStore, RandomWritesMatchAReferenceMap) {
 }
 
 // Loaded rows (fields pointing into kept texts: long lines, repeated and out-of-index columns)
-// mixed with overwrites, whole columns, row clears and a second load, against a plain map.
+// mixed with overwrites, cells copied within a column, whole columns written and cleared, row
+// clears and a second load, against a plain map.
 TEST(CellStore, LoadedRowsAndLaterWritesMatchAReferenceMap) {
   constexpr int rows = 40, columns = 12;
   CellStore cells;
@@ -116,6 +117,15 @@ TEST(CellStore, LoadedRowsAndLaterWritesMatchAReferenceMap) {
     } else if (step % 700 == 3) {
       cells.clearRow(row);
       for (int c = 0; c < columns; ++c) expected.erase({row, c});
+    } else if (step % 900 == 5) {
+      cells.clearColumn(column);
+      for (int r = 0; r < rows; ++r) expected.erase({r, column});
+    } else if (step % 3 == 0) {  // a cell copied within its column, as a model row copies its source's
+      const int from = static_cast<int>(random() % rows);
+      const std::string copied(cells.get(from, column));
+      ASSERT_TRUE(cells.set(row, column, cells.get(from, column)));
+      if (copied.empty()) expected.erase({row, column});
+      else expected[{row, column}] = copied;
     } else {
       const std::string text(random() % 9, static_cast<char>('A' + random() % 26));
       ASSERT_TRUE(cells.set(row, column, text));
