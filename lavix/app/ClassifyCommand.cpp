@@ -1,6 +1,7 @@
 // The classification of samples by the fields of the library diagram shown.
 #include "lavix/app/ClassifyCommand.h"
 
+#include <span>
 #include <string>
 
 #include "common/text/Text.h"
@@ -56,7 +57,7 @@ void mclassify(Session& s) {
     }
     column = s.data.columnCount + 1;
   }
-  for (int row = 1; row <= s.data.rowCount; ++row) s.data.setCell(row, column, fields.fieldOf[static_cast<std::size_t>(row)]);
+  s.data.setColumn(column, 1, std::span<const std::string>(fields.fieldOf).subspan(1));
   if (column > s.data.columnCount) {
     const auto at = static_cast<std::size_t>(column);
     s.data.columnName[at] = name;

@@ -1,7 +1,9 @@
 // Calculated columns appended after the last column of the data matrix, and taken off again.
 #include "lavix/recalc/AppendColumns.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
 
 namespace lavix::recalc {
 
@@ -19,16 +21,14 @@ int appendColumn(data::DataStore& store, const std::string& name, const std::vec
 void appendColumns(data::DataStore& store, const std::vector<NamedColumn>& columns) {
   const int first = store.columnCount + 1;
   const int count = static_cast<int>(columns.size());
-  for (int row = 1; row <= store.rowCount; ++row) {
-    const auto i = static_cast<std::size_t>(row - 1);
-    for (int n = 0; n < count; ++n) {
-      const auto& cells = columns[static_cast<std::size_t>(n)].cells;
-      store.setCell(row, first + n, i < cells.size() ? cells[i] : std::string());
-    }
-  }
+  const auto rows = static_cast<std::size_t>(std::max<int>(store.rowCount, 0));
   for (int n = 0; n < count; ++n) {
+    const NamedColumn& column = columns[static_cast<std::size_t>(n)];
     const auto c = static_cast<std::size_t>(first + n);
-    store.columnName[c] = columns[static_cast<std::size_t>(n)].name;
+    // Each column in one pass, sized exactly; rows the cells do not reach stay empty.
+    store.clearColumn(first + n);
+    store.setColumn(first + n, 1, std::span<const std::string>(column.cells).first(std::min(rows, column.cells.size())));
+    store.columnName[c] = column.name;
     if (c < store.stdIndexOfColumn.size()) store.stdIndexOfColumn[c] = 0;
     if (c < store.normValue.size()) store.normValue[c] = 1.0f;
   }
@@ -38,7 +38,7 @@ void appendColumns(data::DataStore& store, const std::vector<NamedColumn>& colum
 void removeLastColumn(data::DataStore& store) {
   const int column = store.columnCount;
   if (column < 1) return;
-  for (int row = 1; row <= store.rowCount; ++row) store.setCell(row, column, "");
+  store.clearColumn(column);
   store.columnName[static_cast<std::size_t>(column)].clear();
   store.columnCount = static_cast<int16_t>(column - 1);
 }
