@@ -1,5 +1,6 @@
 // The data matrix of the largest data set through lavix's own commands: open a file from disk,
-// append the CIPW columns, append one new variable from the calculator, save the file.
+// append the CIPW columns, one new variable and the recalculations' columns, write a model row
+// and grid edits over the cells as read, save the file.
 #include <benchmark/benchmark.h>
 
 #include <unistd.h>
@@ -18,10 +19,13 @@
 #include "common/ui/SilentPrompts.h"
 #include "lavix/app/CipwColumns.h"
 #include "lavix/app/DataLoading.h"
+#include "lavix/app/ModelRows.h"
+#include "lavix/app/RecalcCommands.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/Startup.h"
 #include "lavix/calc/VariableCalculator.h"
 #include "lavix/data/DataFileWriter.h"
+#include "lavix/data/EntryGrid.h"
 
 namespace {
 
@@ -160,11 +164,77 @@ void BM_Save(benchmark::State& state) {
   fs::remove(path);
 }
 
+// Normalize (FeO{t}), Pearce and extra parameters on the file as read, as the menu runs them:
+// the first button of each question, the ferric ratio left as it is.
+void measureRecalculation(benchmark::State& state, void (*command)(app::Session&)) {
+  const int rows = static_cast<int>(state.range(0));
+  OpenSession open(rows);
+  const int columns = open.session.data.columnCount;
+  for (auto _ : state) {
+    state.PauseTiming();
+    open.open(rows);
+    state.ResumeTiming();
+    command(open.session);
+  }
+  if (open.session.data.columnCount == columns) state.SkipWithError("no columns appended");
+  state.counters["columns"] = open.session.data.columnCount - columns;
+}
+void BM_Normalize(benchmark::State& state) { measureRecalculation(state, app::mnorm); }
+void BM_PearceParameters(benchmark::State& state) { measureRecalculation(state, app::mpearce); }
+void BM_ExtraParameters(benchmark::State& state) { measureRecalculation(state, app::mextra); }
+
+// Writes over the file as read: a spider model row with a value in every trace column, and a
+// thousand cells typed in the grid; each should cost its own cells, not copies of columns.
+void BM_ModelRow(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  OpenSession open(rows);
+  auto& s = open.session;
+  std::size_t before = 0, after = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    open.open(rows);
+    before = s.data.cellBytes();
+    state.ResumeTiming();
+    const int row = app::appendModelRow(s, "model", 9, "F=5%");
+    for (int c = 18; c <= s.data.columnCount; ++c) app::setModelValue(s, row, c, 1.5f + static_cast<float>(c));
+    state.PauseTiming();
+    after = s.data.cellBytes();
+    state.ResumeTiming();
+  }
+  state.counters["grown_kB"] = static_cast<double>(after - before) / 1e3;
+}
+
+void BM_GridEdits(benchmark::State& state) {
+  const int rows = static_cast<int>(state.range(0));
+  OpenSession open(rows);
+  auto& data = open.session.data;
+  std::size_t before = 0, after = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    open.open(rows);
+    before = data.cellBytes();
+    data::EntryGrid grid = data::EntryGrid::modify(data);
+    for (int i = 0; i < 1000; ++i) grid.setCell(1 + (i * 31) % rows, 5 + i % 100, "1.5");
+    state.ResumeTiming();
+    grid.applyEdits(data);
+    state.PauseTiming();
+    after = data.cellBytes();
+    state.ResumeTiming();
+  }
+  state.counters["grown_kB"] = static_cast<double>(after - before) / 1e3;
+}
+
 #define FILE_SIZES Arg(1000)->Arg(4000)->Arg(16000)->Arg(32767)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_OpenFile)->FILE_SIZES;
 BENCHMARK(BM_CipwColumns)->FILE_SIZES->Iterations(8);
 BENCHMARK(BM_NewVariable)->FILE_SIZES->Iterations(8);
 BENCHMARK(BM_NewVariableHandLoop)->FILE_SIZES;
 BENCHMARK(BM_Save)->FILE_SIZES;
+BENCHMARK(BM_Normalize)->FILE_SIZES->Iterations(8);
+BENCHMARK(BM_PearceParameters)->FILE_SIZES->Iterations(8);
+BENCHMARK(BM_ExtraParameters)->FILE_SIZES->Iterations(8);
+// The largest matrix has no room for a model row.
+BENCHMARK(BM_ModelRow)->Arg(1000)->Arg(4000)->Arg(16000)->Arg(32000)->Unit(benchmark::kMillisecond)->Iterations(8);
+BENCHMARK(BM_GridEdits)->FILE_SIZES->Iterations(8);
 
 }  // namespace

@@ -277,10 +277,19 @@ std::vector<std::string_view> characters(std::string_view text) {
   return out;
 }
 
-// The seven digits of a float without to_chars: the float times an exact-enough power of ten
-// (a relative error of 2e-16 against a margin of 1e-7 in the last digit), rounded to an
-// integer. False, for to_chars to decide, when the value lies that close to a rounding tie.
-bool floatDecimal(float magnitude, Decimal& d) {
+// A float's seven significant digits, trailing zeros dropped, and its point position (as in
+// Decimal), held without a string.
+struct FloatDigits {
+  char digits[floatDigits + 1] = {};
+  int length = 0;
+  int pointPos = 0;
+  std::string_view view() const { return {digits, static_cast<std::size_t>(length)}; }
+};
+
+// The seven digits without to_chars: the float times an exact-enough power of ten (a relative
+// error of 2e-16 against a margin of 1e-6 in the last digit), rounded to an integer. False,
+// for to_chars to decide, when the value lies that close to a rounding tie.
+bool fastFloatDigits(float magnitude, FloatDigits& d) {
   static constexpr int lowest = -40, highest = 53;
   static const auto powers = [] {
     std::array<double, highest - lowest + 1> table{};
@@ -306,7 +315,7 @@ bool floatDecimal(float magnitude, Decimal& d) {
     const auto whole = static_cast<std::uint32_t>(y);  // y > 0: truncation is the floor
     const double fraction = y - whole;
     if (std::fabs(fraction - 0.5) < 1e-6) return false;
-    const std::uint32_t rounded = whole + (fraction > 0.5 ? 1 : 0);
+    std::uint32_t rounded = whole + (fraction > 0.5 ? 1 : 0);
     if (rounded < 1000000) {
       --exponent;
       continue;
@@ -315,18 +324,30 @@ bool floatDecimal(float magnitude, Decimal& d) {
       ++exponent;
       continue;
     }
-    char text[16];
-    d.digits.assign(text, std::to_chars(text, text + sizeof text, rounded).ptr);
-    d.pointPos = exponent + 1 + (rounded == 10000000 ? 1 : 0);
-    trimTrailingZeros(d);
+    d.pointPos = exponent + 1;
+    if (rounded == 10000000) rounded = 1000000, ++d.pointPos;
+    for (int i = floatDigits - 1; i >= 0; --i, rounded /= 10) d.digits[i] = static_cast<char>('0' + rounded % 10);
+    d.length = floatDigits;
+    while (d.digits[d.length - 1] == '0') --d.length;
     return true;
   }
   return false;
 }
 
-// Built in a buffer: the stored numbers of a recalculation pass through here once per cell.
-std::string generalLayout(bool negative, const Decimal& d, int significant) {
-  if (d.digits.empty()) return " 0";
+FloatDigits floatDigitsOf(float magnitude) {
+  FloatDigits d;
+  if (magnitude == 0 || fastFloatDigits(magnitude, d)) return d;
+  const Decimal slow = toDecimal(magnitude, floatDigits);
+  d.length = static_cast<int>(slow.digits.copy(d.digits, floatDigits));
+  d.pointPos = slow.pointPos;
+  return d;
+}
+
+// The general format's text, or with `shortest` the same without the leading blank and with a
+// zero before a leading point. Built in a buffer: every stored number of a recalculation
+// passes through here.
+std::string layout(bool negative, std::string_view digits, int pointPos, int significant, bool shortest) {
+  if (digits.empty()) return shortest ? "0" : " 0";
   char out[64];
   std::size_t n = 0;
   auto put = [&](char c) { out[n++] = c; };
@@ -336,10 +357,10 @@ std::string generalLayout(bool negative, const Decimal& d, int significant) {
   auto zeros = [&](int count) {
     for (int i = 0; i < count; ++i) put('0');
   };
-  put(negative ? '-' : ' ');
-  const std::string_view digits = d.digits;
+  if (negative) put('-');
+  else if (!shortest) put(' ');
   const int len = static_cast<int>(digits.size());
-  const int exponent = d.pointPos - 1;
+  const int exponent = pointPos - 1;
   if (exponent < -4 || exponent >= significant) {
     put(digits[0]);
     if (len > 1) {
@@ -351,83 +372,32 @@ std::string generalLayout(bool negative, const Decimal& d, int significant) {
     if (magnitude < 10) put('0');
     char e[8];
     putAll(std::string_view(e, static_cast<std::size_t>(std::to_chars(e, e + sizeof e, magnitude).ptr - e)));
-  } else if (d.pointPos <= 0) {
+  } else if (pointPos <= 0) {
+    if (shortest) put('0');
     put('.');
-    zeros(-d.pointPos);
+    zeros(-pointPos);
     putAll(digits);
-  } else if (d.pointPos >= len) {
+  } else if (pointPos >= len) {
     putAll(digits);
-    zeros(d.pointPos - len);
+    zeros(pointPos - len);
   } else {
-    putAll(digits.substr(0, static_cast<std::size_t>(d.pointPos)));
+    putAll(digits.substr(0, static_cast<std::size_t>(pointPos)));
     put('.');
-    putAll(digits.substr(static_cast<std::size_t>(d.pointPos)));
+    putAll(digits.substr(static_cast<std::size_t>(pointPos)));
   }
   return std::string(out, n);
 }
 
-std::string generalDigits(double value, int significant) {
+std::string doubleText(double value, bool shortest) {
   if (!std::isfinite(value)) return {};
-  return generalLayout(value < 0, toDecimal(std::fabs(value), significant), significant);
+  const Decimal d = toDecimal(std::fabs(value), doubleDigits);
+  return layout(value < 0, d.digits, d.pointPos, doubleDigits, shortest);
 }
 
-std::string generalDigits(float value) {
+std::string floatText(float value, bool shortest) {
   if (!std::isfinite(value)) return {};
-  Decimal d;
-  const float magnitude = std::fabs(value);
-  if (magnitude != 0 && !floatDecimal(magnitude, d)) d = toDecimal(magnitude, floatDigits);
-  return generalLayout(value < 0, d, floatDigits);
-}
-
-std::string shortestFromGeneral(std::string general) {
-  if (general.empty()) return general;
-  if (general[0] == ' ') general.erase(0, 1);
-  std::size_t first = general[0] == '-' ? 1 : 0;
-  if (first < general.size() && general[first] == '.') general.insert(first, "0");
-  return general;
-}
-
-// shortestText of a float written without an exponent (1E-04 <= |value| < 1E+07), worked out
-// in doubles without the general path's strings: there value × 10^k (k <= 10) is exact, a
-// 24-bit mantissa times 5^k staying within 53 bits, so the seven digits round exactly as the
-// general path rounds them (half to even). False for any other value.
-bool plainShortestText(float value, std::string& out) {
-  static constexpr double powersOfTen[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10};
-  const double magnitude = std::fabs(static_cast<double>(value));
-  if (!(magnitude >= 1e-4 && magnitude < 1e7)) return false;
-  int k = 0;
-  double scaled = magnitude;
-  while (scaled < 1e6) {
-    if (++k > 10) return false;
-    scaled = magnitude * powersOfTen[k];
-  }
-  auto digits = static_cast<std::uint32_t>(scaled);
-  const double fraction = scaled - digits;
-  if (fraction > 0.5 || (fraction == 0.5 && digits % 2 == 1)) ++digits;
-  if (digits == 10000000) {
-    if (k == 0) return false;  // rounds up to 1E+07
-    digits = 1000000;
-    --k;
-  }
-  char text[8];
-  for (int i = 6; i >= 0; --i, digits /= 10) text[i] = static_cast<char>('0' + digits % 10);
-  int length = 7;
-  while (text[length - 1] == '0') --length;
-  const int pointPos = 7 - k;  // digits before the decimal point
-  if (value < 0) out += '-';
-  if (pointPos <= 0) {
-    out += "0.";
-    out.append(static_cast<std::size_t>(-pointPos), '0');
-    out.append(text, static_cast<std::size_t>(length));
-  } else if (pointPos >= length) {
-    out.append(text, static_cast<std::size_t>(length));
-    out.append(static_cast<std::size_t>(pointPos - length), '0');
-  } else {
-    out.append(text, static_cast<std::size_t>(pointPos));
-    out += '.';
-    out.append(text + pointPos, static_cast<std::size_t>(length - pointPos));
-  }
-  return true;
+  const FloatDigits d = floatDigitsOf(std::fabs(value));
+  return layout(value < 0, d.view(), d.pointPos, floatDigits, shortest);
 }
 
 double magnitudeOrOne(double v) {
@@ -478,13 +448,10 @@ std::string formatText(std::string_view text, std::string_view mask) {
   return out;
 }
 
-std::string generalFormat(float value) { return generalDigits(value); }
-std::string generalFormat(double value) { return generalDigits(value, doubleDigits); }
-std::string shortestText(float value) {
-  if (std::string plain; plainShortestText(value, plain)) return plain;
-  return shortestFromGeneral(generalFormat(value));
-}
-std::string shortestText(double value) { return shortestFromGeneral(generalFormat(value)); }
+std::string generalFormat(float value) { return floatText(value, false); }
+std::string generalFormat(double value) { return doubleText(value, false); }
+std::string shortestText(float value) { return floatText(value, true); }
+std::string shortestText(double value) { return doubleText(value, true); }
 
 std::string axisNumberMask(float numberEnd, float step, float numberStart) {
   std::string mask;
