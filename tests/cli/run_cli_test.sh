@@ -8,8 +8,10 @@
 # (paths inside the copy; the script's files/ folder is there too), --beside copies the files
 # matching PATTERN beside the script; --then starts the program a second time in the same
 # folder with SCRIPT2 (a fresh start after the first run), whose transcript the TEXTs are then
-# checked against. Each TEXT must appear in the transcript; each "! TEXT" must not; FILE::TEXT
-# must appear in the file FILE that the run left in the folder.
+# checked against. Each TEXT must appear in the transcript; each "! TEXT" must not; a TEXT
+# written "~REGEX" is an extended regular expression matched against each line ("~^name<TAB>$":
+# an empty field of `@dump fields`); FILE::TEXT must appear in the file FILE that the run left
+# in the folder.
 set -u
 program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
 work="$(mktemp -d)"
@@ -53,10 +55,12 @@ for text in "$@"; do
     fi
     continue
   fi
-  if [ $negate -eq 0 ] && ! grep -qF -- "$text" <<<"$output"; then
+  how=-qF
+  if [ "${text:0:1}" = "~" ]; then how=-qE; text="${text:1}"; fi
+  if [ $negate -eq 0 ] && ! grep $how -- "$text" <<<"$output"; then
     echo "FAIL: transcript lacks: $text"; failed=1
   fi
-  if [ $negate -eq 1 ] && grep -qF -- "$text" <<<"$output"; then
+  if [ $negate -eq 1 ] && grep $how -- "$text" <<<"$output"; then
     echo "FAIL: transcript has: $text"; failed=1
   fi
   negate=0
