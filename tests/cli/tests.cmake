@@ -28,7 +28,8 @@ lavix_batch_test(cli unused_answer unused_answer.lvb 3 "error:")
 lavix_batch_test(cli reset reset.lvb 0
   "title: Lavix atacazo-ninahuilca.txt   109 rows by 34 columns"
   "message: The data matrix has 32767 analyses (rows) and 200 elements (columns) .  Redimensioning removes all existing rock or mineral data. Do you wish to proceed?"
-  "numbers: Reset data matrix | # of rows (analyses) = 32767 | # of columns (elements) = 200")
+  "numbers: Reset data matrix | # of rows (analyses) = 32767 | # of columns (elements) = 200"
+  "message: The data matrix has 32767 analyses (rows) and 80 elements (columns) .")
 lavix_batch_test(cli dumps dumps.lvb 2
   "diagramKind	"
   "plotRowCount	0"
@@ -47,7 +48,8 @@ lavix_batch_test(cli calculator calculator.lvb 0
   "yStart	36"
   "yNumberFormat	#0"
   "1	1	-1.469976	36.89	0"
-  "mLastFile1	")
+  "mLastFile1	"
+  "title	Lavix atacazo-ninahuilca.txt   109 rows by 35 columns")
 lavix_batch_test(cli no_data no_data.lvb 0 "message: Read a File first" "diagramKind	")
 lavix_batch_test(cli identify identify.lvb 0
   "labStatus	 ATAC-4"
@@ -115,3 +117,14 @@ lavix_batch_test(cli preferences preferences.lvb 0 --then preferences_after.lvb
   "Controls/lxpref.ini::/Data Files\""
   "Controls/lxpref.ini::4000"
   ! "message: Set the default directory")
+lavix_batch_test(cli file_commands file_commands.lvb 0
+  "message: No data to save" "message: You can't Add to nothing, read a file first"
+  "buttons:  select filename extension | .txt | .roc | .min"
+  "saved.roc::SAMPLE	Kcode	SiO[2]" "saved.roc::ATAC-4	1	57.28	"
+  "title	Lavix saved.roc   109 rows by 34 columns" "~^SAMPLE	$" ! "window: varform")
+lavix_batch_test(cli recent_files recent_files.lvb 0
+  "~^mLastFile1	.*/files/small.txt$" "~^mLastFile2	.*/Data Files/atacazo-ninahuilca.txt$"
+  "title	Lavix atacazo-ninahuilca.txt   109 rows by 34 columns" ! "Save them before leaving?")
+lavix_batch_test(cli clipboard_limit clipboard_limit.lvb 0
+  "message:  File too big, first 62504 characters placed on clipboard.")
+lavix_batch_test(cli exit_unsaved exit_unsaved.lvb 0 "kept.txt::ATAC-4	1	58	0.67")

@@ -97,6 +97,7 @@ TEST_F(MainWindowViewTest, ADroppedDataFileIsOpened) {
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&view, &drop);
   EXPECT_EQ(view.windowTitle(), QString("Lavix dropped.txt   1 rows by 1 columns"));
+  EXPECT_EQ(session.recent.caption(1), file);
 }
 
 TEST_F(MainWindowViewTest, OpenRunsTheModelsOpenCommand) {
