@@ -95,17 +95,23 @@ lavix_batch_test(cli enter_data enter_data.lvb 0
   "S-1	50.5	12"
   "S-2	61.25	")
 lavix_batch_test(cli modify_data modify_data.lvb 0
-  "ATAC-4	1	57.3	0.67"
+  "ATAC-4	1	57.3	0.67" ! "ATAC-4	1	99"
   "title: Lavix atacazo-ninahuilca.txt   109 rows by 34 columns")
 lavix_batch_test(cli print_table print_table.lvb 0
   "lblInfo(1)	For each field enter the number of decimal places."
   "sgrid(1,2)	2"
   "buttons: Select output device | Screen | TextFile | Quit"
   "print: Print a table"
+  "~^File name .*/files/small.txt$"
   "Sample        A-1           B-22"
+  "Kcode             1             0"
+  "Note              x             n.d."
   "SiO2             50.1           7.5"
   "Rb               12.00"
   "Total            62.12          7.50"
+  "Sample        C-3"
+  "SiO2            100.0"
+  "~^Note$"
   "Total           103.25")
 lavix_batch_test(cli preferences preferences.lvb 0 --then preferences_after.lvb
   "ffo1	1"
@@ -128,3 +134,5 @@ lavix_batch_test(cli recent_files recent_files.lvb 0
 lavix_batch_test(cli clipboard_limit clipboard_limit.lvb 0
   "message:  File too big, first 62504 characters placed on clipboard.")
 lavix_batch_test(cli exit_unsaved exit_unsaved.lvb 0 "kept.txt::ATAC-4	1	58	0.67")
+lavix_batch_test(cli grid_guards grid_guards.lvb 0
+  "message: Read a File first" "message: No data to print" "C-3	2	100	3.25" ! "WARNING")

@@ -1,4 +1,6 @@
-// File Operations through the grid: entering and modifying data, printing a table, copying picked rows.
+// File Operations through the grid: what the batch runs of tests/cli (enter_data, modify_data,
+// grid_guards, print_table) do not reach: the entry order and a paste, the file a new data set
+// saves, tables and copies of the picked samples, and the question about recalculated columns.
 #include <gtest/gtest.h>
 
 #include "common/ui/PrinterPort.h"
@@ -20,12 +22,6 @@ class FileOperationsGrid : public ::testing::Test {
     ASSERT_EQ(f.start(), app::StartupOutcome::Ready);
     f.session->tableWindow = &screen;
     f.folder.write("small.txt", smallFile);
-  }
-  // The transcript from the first line that starts with `start`.
-  Strings linesFrom(const std::string& start) const {
-    const auto& lines = f.transcript.lines();
-    auto at = std::find_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(start, 0) == 0; });
-    return Strings(at, lines.end());
   }
   SessionFixture f;
   ui::ScriptedPrinter screen{f.transcript};
@@ -51,67 +47,6 @@ TEST_F(FileOperationsGrid, EnterDataStoresTheSamplesTypedAndWarnsUntilTheyAreSav
   EXPECT_EQ(readWholeFile(f.folder.path() + "/entered.txt"),
             "Sample\tKcode\tSiO[2]\tRb\r\nS-1\t3\t50.5\t12\r\nS-2\t4\t\t61.25\r\n");
   EXPECT_FALSE(data.hasUnsavedChanges());
-}
-
-TEST_F(FileOperationsGrid, EnterDataCancelledAnywhereKeepsTheDataInMemory) {
-  f.click("mOpen", {"small.txt"});
-  f.click("mfilops", {"Enter data", "OK", "1", "click CANCEL", "Enter data", "Cancel", "Enter data", "OK", "0",
-                      "Quit"});
-  ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
-  EXPECT_TRUE(f.shown("message: Enter data replaces the data in memory with the new data set."));
-  EXPECT_TRUE(f.shown("message: Enter a number of data fields from 1 to 200"));
-  EXPECT_EQ(f.session->data.rowCount, 3);
-  EXPECT_FALSE(f.shown("WARNING"));
-}
-
-TEST_F(FileOperationsGrid, ModifyDataChangesOneCellOnlyAfterSave) {
-  f.click("mOpen", {"small.txt"});
-  f.click("mfilops", {"Modify data", "click sgrid 2 Rb", "type sgrid 9.9", "click CANCEL",
-                      "Modify data", "click sgrid 2 Rb", "type sgrid 9.9", "click SAVE", "Quit"});
-  ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
-  EXPECT_EQ(std::string(f.session->data.cell(2, 2)), "9.9");
-  EXPECT_EQ(std::string(f.session->data.cell(1, 2)), "12");
-  EXPECT_EQ(f.window->title(), "Lavix small.txt   3 rows by 3 columns");
-  EXPECT_TRUE(f.session->data.hasUnsavedChanges());
-}
-
-TEST_F(FileOperationsGrid, ModifyWithoutDataSaysSo) {
-  f.click("mfilops", {"Modify data", "Print a table", "Quit"});
-  EXPECT_TRUE(f.shown("message: Read a File first"));
-  EXPECT_TRUE(f.shown("message: No data to print"));
-}
-
-// Blocks of two samples; SiO2 with 1 decimal, Rb with 2, both totalled. Every field is 12
-// characters and two blanks; decimal points stand one above the other.
-TEST_F(FileOperationsGrid, PrintATableToTheScreenWithDecimalsAndATotal) {
-  f.click("mOpen", {"small.txt"});
-  f.click("mfilops", {"Print a table", "2", "type sgrid 1\t2", "click SAVE", "type sgrid 1\t1", "click SAVE",
-                      "Screen", "Quit"});
-  ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
-  EXPECT_TRUE(f.shown("input: Send table to a txt-File and edit with a wordprocessor using 'Courier New' or 'Courier' "
-                      "\\nScreen allows 8 columns using 8 pt Courier New.\\nFor File, try ~8 columns in portrait or "
-                      "~11 in landscape mode and adjust by trial and error. = 8 | title: Specify # of columns"));
-  const Strings printed = linesFrom("print: Print a table");
-  ASSERT_GE(printed.size(), 16U);
-  const std::string file = f.folder.path() + "/small.txt";
-  const Strings expected = {"print: Print a table",
-                            "",
-                            "File name " + file,
-                            "Sample        A-1           B-22",
-                            "Kcode             1             0",
-                            "SiO2             50.1           7.5",
-                            "Rb               12.00",
-                            "Note              x             n.d.",
-                            "Total            62.12          7.50",
-                            "",
-                            "File name " + file,
-                            "Sample        C-3",
-                            "Kcode             2",
-                            "SiO2            100.0",
-                            "Rb                3.25",
-                            "Note",
-                            "Total           103.25"};
-  EXPECT_EQ(Strings(printed.begin(), printed.begin() + 17), expected);
 }
 
 TEST_F(FileOperationsGrid, PrintATableToATextFileOfThePickedSamples) {
