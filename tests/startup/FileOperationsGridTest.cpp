@@ -11,8 +11,6 @@
 namespace lavix::testing {
 namespace {
 
-using Strings = std::vector<std::string>;
-
 const char* const smallFile =
     "SAMPLE\tKCODE\tSiO2\tRb\tNote\r\nA-1\t1\t50.123\t12\tx\r\nB-22\t0\t7.5\t\tn.d.\r\nC-3\t2\t100\t3.25\t\r\n";
 
