@@ -129,8 +129,8 @@ void closeOther(QWidget* modal) {
 // The main window's one model and one mix command reach the spider views on a spider diagram.
 TEST(SpiderModelViews, TheMainWindowsModelAndMixOpenThem) {
   lavix::testing::TempProgramFolder folder;
-  folder.write("Controls/Spider.txt", testing::modelPattern);
-  folder.write("Data Files/models.txt", testing::modelData);
+  folder.write("Controls/Spider.txt", testing::modelFile("Spider.txt"));
+  folder.write("Data Files/models.txt", testing::modelFile("models.txt"));
   ui::Transcript transcript;
   QtWindows prompts(transcript, folder.path());
   registerSpimodView(prompts.qt);

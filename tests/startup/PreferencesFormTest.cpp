@@ -10,9 +10,6 @@
 namespace lavix::testing {
 namespace {
 
-const char* const setFolderMessage =
-    "message: Set the default directory for your data files by clicking Preferences and then saving any changes";
-
 class PreferencesForm : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_EQ(f.start(), app::StartupOutcome::Ready); }
@@ -78,24 +75,6 @@ TEST_F(PreferencesForm, MiscellaneousChangesTicksIronAndTheNextMatrix) {
   // 13184.7 / 1373 - 9 x 2.303 x 0.218 - 4.499
   EXPECT_NEAR(f.session->feRatio, 13184.7 / 1373.0 - 9 * 2.303 * 0.218 - 4.499, 1e-4);
   EXPECT_NE(f.session->feRatio, before);
-}
-
-TEST_F(PreferencesForm, SavedPreferencesAreWhatTheNextStartReads) {
-  EXPECT_TRUE(f.shown(setFolderMessage));
-  f.folder.write("My Data/rocks.txt", "SAMPLE\tSiO2\nA\t50\n");
-  f.click("mview", {"click ffo1", "click datadir", "My Data/rocks.txt", "type winscale 0.8", "click saveini"});
-  ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
-  EXPECT_TRUE(f.shown("message: Select a data file from the directory you want to make the default"));
-  EXPECT_EQ(f.session->dataFolder, f.folder.path() + "/My Data");
-
-  SessionFixture again;
-  std::filesystem::copy(f.folder.controls("lxpref.ini"), again.folder.controls("lxpref.ini"),
-                        std::filesystem::copy_options::overwrite_existing);
-  ASSERT_EQ(again.start(), app::StartupOutcome::Ready);
-  EXPECT_FALSE(again.shown(setFolderMessage)) << "a data folder is set now";
-  EXPECT_EQ(again.session->preferences.readFilterOn, 1);
-  EXPECT_FLOAT_EQ(again.session->preferences.windowScale, 0.8f);
-  EXPECT_EQ(again.session->dataFolder, f.folder.path() + "/My Data");
 }
 
 TEST_F(PreferencesForm, AFailedWriteIsReportedAndTheWindowStaysOpen) {
