@@ -1,7 +1,8 @@
-// linRegress, poisson, model and mix as the user drives them, through the command table.
+// linRegress, poisson, model and mix where a transcript cannot look: the enabled buttons, the
+// lines kept, a batch regression, room for curves. Their runs: tests/cli (regression, afc, mixing)
+// and tests/models/scripts/xy_models.lvb.
 #include <gtest/gtest.h>
 
-#include "lavix/app/Dumps.h"
 #include "lavix/app/StatisticsCommands.h"
 #include "tests/redraw/DiagramFixture.h"
 #include "tests/support/TempProgramFolder.h"
@@ -12,7 +13,6 @@ namespace {
 class ModelCommandsTest : public DiagramFixture {
  protected:
   int plotRowCount() { return settings().plot.plotRowCount; }
-  int16_t symbolAt(int entry) { return session().data.symbolOf[static_cast<std::size_t>(entry)]; }
   std::string regressionFile() { return f.folder.path() + "/Data Files/prep.lx.txt"; }
 };
 
@@ -42,19 +42,6 @@ TEST_F(ModelCommandsTest, ButtonsAppearPerKind) {
   EXPECT_EQ(f.window->caption("linRegress"), "Distrib.");
   EXPECT_FALSE(f.window->isVisible("mix"));
   EXPECT_FALSE(f.window->isEnabled("mix"));
-}
-
-TEST_F(ModelCommandsTest, TwoRegressionsIntoANewRegressionFile) {
-  xy("SiO2", "K2O");
-  f.click("linRegress", {"x-axis", "Press OK", "file-ZuzaDu prep file", "Data Files/prep.lx.txt", "Keep the Line"});
-  f.click("linRegress", {"endpoints", "Press OK", "file-ZuzaDu prep file", "Remove Line"});
-  const std::vector<std::string> lines = text::splitLines(readWholeFile(regressionFile()));
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[0], "X,Y,Slope,SlopeError,Intercept,InterceptError,r,n,ttest");
-  EXPECT_EQ(lines[1].rfind("SiO[2],K[2]O,  1.", 0), 0u) << lines[1];
-  EXPECT_EQ(lines[1], lines[2]);
-  EXPECT_EQ(session().statistics.keptLines.size(), 1u);  // the second line was removed
-  EXPECT_TRUE(f.shown("input: X-SiO[2]  Y-K[2]O  n=8 \\nSlope="));
 }
 
 TEST_F(ModelCommandsTest, CancelledReportDrawsNoLineAndStatsFileCollectsReports) {
@@ -105,27 +92,8 @@ TEST_F(ModelCommandsTest, HistogramOfOneValueHasNoSpreadOrNormalCurve) {
   EXPECT_FLOAT_EQ(session().statistics.poissonLambda, 20);
 }
 
-TEST_F(ModelCommandsTest, FractionalCrystallisationCurveKeptOrDeleted) {
-  xy("Zr", "K2O");
-  f.click("model", {"FC", "A1", "0.1, 0, 0.05, 0", "1, 0.5, 0.25", "Delete this line", "New D F R's",
-                    "0.1, 0, 0.05, 0", "1, 0.5, 0.25", "Add this to plot", "Quit"});
-  EXPECT_TRUE(f.shown("numbers: Co=A1 | D for Zr = 0 | --- = 0 | D for K[2]O = 0 | --- = 0"));
-  EXPECT_TRUE(f.shown("numbers: F is the  liquid | Start of F range = 1 | End of F range = 0.6 | Step of F = 0.05"));
-  // 11 points, ticks at F = 1, 0.75, 0.5: the start twice, and a tick and a pen change at each tick.
-  EXPECT_EQ(plotRowCount(), 8 + 1 + 11 + 2 * 3);
-  EXPECT_EQ(symbolAt(9), 30);
-  EXPECT_EQ(symbolAt(11), session().symbols.symbolCount);
-  // At F = 0.5: Zr 80·0.5^−0.9 = 149.29, K2O 0.3·0.5^−0.95 = 0.579562.
-  const auto& plot = settings().plot;
-  EXPECT_NEAR(plot.xValue[static_cast<std::size_t>(plotRowCount())], 149.2853f, 1e-3);
-  EXPECT_NEAR(plot.yValue[static_cast<std::size_t>(plotRowCount())], 0.579562f, 1e-5);
-  EXPECT_NE(app::dump(session(), "plotted")->find("\n26\t-30\t149.2853"), std::string::npos);
-}
-
-TEST_F(ModelCommandsTest, AxesThatCannotBeModelled) {
-  f.click("mxy", {pick("SiO2"), "type Formula K2O*2", "enter Formula"});
-  f.click("model");
-  EXPECT_EQ(f.lastLine(), "message: Y-parameter not suitable");
+TEST_F(ModelCommandsTest, AnAxisWithoutItsColumnCannotBeModelled) {
+  xy("SiO2", "K2O");
   settings().plot.yTitle = "FeO*";  // accepted, though this data set has no such column
   f.click("model", {"Zone Ref."});
   EXPECT_TRUE(f.shown("message: did not find data for FeO*"));
@@ -139,38 +107,6 @@ TEST_F(ModelCommandsTest, CurvesThatNoLongerFitAreRefused) {
   f.click("model", {"FC", "A1", "0.1, 0, 0.05, 0", "", "Quit"});
   EXPECT_TRUE(f.shown("message: There is no room for another curve on this diagram"));
   EXPECT_EQ(plot.plotRowCount, before);
-}
-
-TEST_F(ModelCommandsTest, MixingLineBetweenTwoSamplesWithTicks) {
-  xy("K2O", "Zr");
-  f.click("mix", {"Two endpoints", "A1", "C2", "s-  n*.5%", "endpoints", "Add this to plot"});
-  EXPECT_TRUE(f.shown("buttons: Ticks in % of C2\\n 0  .5  1  1.5  2  2.5  | Add this to plot | Delete this line"));
-  // 101 points of a straight line (plain axes), the first twice, then six separate ticks.
-  EXPECT_EQ(plotRowCount(), 8 + 102 + 6);
-  const auto& plot = settings().plot;
-  EXPECT_FLOAT_EQ(plot.xValue[9], 0.3f);
-  EXPECT_NEAR(plot.yValue[8 + 102], 410, 1e-3);
-  EXPECT_NEAR(plot.xValue[8 + 104], 0.3 + 0.005 * 4.1, 1e-6);  // the tick at 0.5 %
-  f.click("mix", {"Two endpoints", "A1", "A1", "N-  none"});
-  EXPECT_EQ(f.lastLine(), "message: X values are equal, no mix possible");
-}
-
-TEST_F(ModelCommandsTest, LeastSquaresHyperbolaThroughThePlottedPoints) {
-  xy("K2O", "Zr");
-  f.click("mix", {"Least squares fit", "Delete this line"});
-  EXPECT_TRUE(f.shown("message:  Hyperbola regression \\nY=Yo+C/(X-Xo)\\n   n=8"));
-  EXPECT_EQ(plotRowCount(), 8);
-  EXPECT_TRUE(session().statsCaption.empty());
-}
-
-TEST_F(ModelCommandsTest, QuadClipsTheTriangle) {
-  f.click("mtri", {pick("SiO2"), pick("MgO"), pick("CaO")});
-  f.click("mix", {"0.2, 0.9, 0, 1, 0, 0.5"});
-  EXPECT_EQ(settings().diagramFamily, "QUAD");
-  EXPECT_FLOAT_EQ(settings().zClipMax, 0.5f);
-  f.click("mix", {"0.5, 0.4, 0, 1, 0, 1"});
-  EXPECT_TRUE(f.shown("message: Each Min must be below its Max"));
-  EXPECT_FLOAT_EQ(settings().xClipMin, 0.2f);
 }
 
 }  // namespace
