@@ -137,3 +137,29 @@ lavix_batch_test(cli clipboard_limit clipboard_limit.lvb 0
 lavix_batch_test(cli exit_unsaved exit_unsaved.lvb 0 "kept.txt::ATAC-4	1	58	0.67")
 lavix_batch_test(cli grid_guards grid_guards.lvb 0
   "message: Read a File first" "message: No data to print" "C-3	2	100	3.25" ! "WARNING")
+# Start-up: a missing Controls file is asked for (the one chosen is read) or, cancelled, the defaults
+# are used; preferences, symbols and a standard table the test puts in Controls/.
+foreach(entry "lavix.data.txt|lavix.data.txt|*.txt|" "lxpref.ini|lxpref.ini |*.ini|" "filenames.ini|filenames.ini |*.ini|"
+              "default.sym|Symbols (*.sym)|*.sym|" "page.txt|page.txt |*.txt|" "default.nrm.txt|norm. files (*.nrm.txt|*.txt|")
+  string(FIND "${entry}" "|" bar)
+  string(SUBSTRING "${entry}" 0 ${bar} name)
+  math(EXPR bar "${bar} + 1")
+  string(SUBSTRING "${entry}" ${bar} -1 filter)
+  lavix_batch_test(cli startup_chosen_${name} startup_chosen.lvb 0 --cp Controls/${name} chosen.txt --rm Controls/${name}
+    "message: Find a path\\file for ${filter}" "file: open ${filter}" "SAMPLE	Kcode	SiO[2]	TiO[2]" ! "error:")
+  lavix_batch_test(cli startup_cancel_${name} startup_cancel.lvb 0 --rm Controls/${name} "file: open ${filter}")
+endforeach()
+lavix_batch_test(cli startup_default_folder startup.lvb 0 --cp files/lxpref-default.ini Controls/lxpref.ini
+  "message: Set the default directory for your data files by clicking Preferences and then saving any changes"
+  "message: The data matrix has 500 analyses (rows) and 60 elements" "yLabelOrientation	-1")
+lavix_batch_test(cli startup_no_folder startup.lvb 0 --cp files/lxpref-nofolder.ini Controls/lxpref.ini
+  "message: Press the Preferences button (next window), find a valid path to your data files, then press Save Preferences."
+  ! "message: Set the default directory")
+lavix_batch_test(cli startup_no_rows startup.lvb 0 --cp files/lxpref-norows.ini Controls/lxpref.ini
+  "message: lxpref.ini line 7: \"0\" is not a usable number of rows (10 to 32767), so the default, 32767, is used."
+  "message: The data matrix has 32767 analyses (rows) and 60 elements")
+lavix_batch_test(cli startup_short_symbols startup.lvb 0 --cp files/short.sym Controls/default.sym
+  "message: Input past end of file at line 8" ! "Find a path")
+lavix_batch_test(cli startup_short_table startup.lvb 1 --cp files/short-table.txt Controls/lavix.data.txt
+  "message: Input past end of file: table line 1 of lavix.data.txt holds 2 fields, 17 expected fatal error Bye"
+  "error: start-up failed" ! "title:")
