@@ -10,8 +10,9 @@
 # folder with SCRIPT2 (a fresh start after the first run), whose transcript the TEXTs are then
 # checked against. Each TEXT must appear in the transcript; each "! TEXT" must not; a TEXT
 # written "~REGEX" is an extended regular expression matched against each line ("~^name<TAB>$":
-# an empty field of `@dump fields`); FILE::TEXT must appear in the file FILE that the run left
-# in the folder.
+# an empty field of `@dump fields`), one written "~~REGEX" a Perl one matched against the whole
+# transcript (\n between lines: "~~ties\t1\ncmdLineonly\t0" two fields of one dump); FILE::TEXT
+# must appear in the file FILE that the run left in the folder.
 set -u
 program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
 work="$(mktemp -d)"
@@ -56,7 +57,8 @@ for text in "$@"; do
     continue
   fi
   how=-qF
-  if [ "${text:0:1}" = "~" ]; then how=-qE; text="${text:1}"; fi
+  if [ "${text:0:2}" = "~~" ]; then how=-qzP; text="${text:2}"
+  elif [ "${text:0:1}" = "~" ]; then how=-qE; text="${text:1}"; fi
   if [ $negate -eq 0 ] && ! grep $how -- "$text" <<<"$output"; then
     echo "FAIL: transcript lacks: $text"; failed=1
   fi
