@@ -163,3 +163,18 @@ lavix_batch_test(cli startup_short_symbols startup.lvb 0 --cp files/short.sym Co
 lavix_batch_test(cli startup_short_table startup.lvb 1 --cp files/short-table.txt Controls/lavix.data.txt
   "message: Input past end of file: table line 1 of lavix.data.txt holds 2 fields, 17 expected fatal error Bye"
   "error: start-up failed" ! "title:")
+# The XY models on files/eight.txt. FC at F = 0.5: Zr 80 x 0.5^-0.9 = 149.29, K2O 0.3 x 0.5^-0.95 =
+# 0.579562, the last of 11 points with ticks at F = 1, 0.75, 0.5 (the start twice, a tick and a pen
+# change at each): entry 8 + 1 + 11 + 2 x 3 = 26; the deleted curve left nothing. The mixing line:
+# 101 points (plain axes), the first twice, then six ticks; the one at 0.5 %: 0.3 + 0.005 x 4.1.
+lavix_batch_test(cli xy_models xy_models.lvb 0
+  "numbers: Co=A1 | D for Zr = 0 | --- = 0 | D for K[2]O = 0 | --- = 0"
+  "numbers: F is the  liquid | Start of F range = 1 | End of F range = 0.6 | Step of F = 0.05"
+  "~^9	30	80	0.3	" "~^11	36	80	0.3	" "~^26	-30	149.2853	0.5795618	" ! "~^44	-30	149.2853"
+  "buttons: Ticks in % of C2\\n 0  .5  1  1.5  2  2.5  | Add this to plot | Delete this line"
+  "~^9	30	0.3	80	" "~^110	-30	4.4	410	" "~^112	36	0.3205	" "~^116	36	" ! "~^117	"
+  "diagramFamily	QUAD" "zClipMax	0.5" "xClipMin	0.2")
+# (?:[^@].*\\n)*? skips the prompts and status lines between an event and its dump.
+lavix_batch_test(cli switch_and_cancel switch_and_cancel.lvb 0
+  "~~K2O\\n(?:[^@].*\\n)*?@dump settings\\n((?:.*\\n)*?end\\n)(?:.*\\n)*?.*cancel\\n(?:[^@].*\\n)*?@dump settings\\n\\1(?:.*\\n)*?.*cancel\\n(?:[^@].*\\n)*?@dump settings\\n\\1"
+  "~~CaO\\n(?:[^@].*\\n)*?@dump settings\\n((?:.*\\n)*?end\\n)@dump plotted\\n((?:.*\\n)*?end\\n)click SwitchXY\\n(?:[^@].*\\n)*?@dump settings\\n(?!\\1)(?:.*\\n)*?yLog\\t1\\n(?:.*\\n)*?click SwitchXY\\n(?:[^@].*\\n)*?@dump settings\\n\\1@dump plotted\\n\\2")

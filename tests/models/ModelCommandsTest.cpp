@@ -1,6 +1,6 @@
 // linRegress, poisson, model and mix where a transcript cannot look: the enabled buttons, the
 // lines kept, a batch regression, room for curves. Their runs: tests/cli (regression, afc, mixing)
-// and tests/models/scripts/xy_models.lvb.
+// and tests/cli/scripts/xy_models.lvb.
 #include <gtest/gtest.h>
 
 #include "lavix/app/StatisticsCommands.h"
