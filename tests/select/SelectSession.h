@@ -1,10 +1,8 @@
-// A lavix session with six analyses of SiO2 and rock type, for the selection window's tests.
+// Six analyses of SiO2 and rock type for the selection window's view (the batch runs read the
+// same rows from tests/select/scripts/files/select.txt).
 #pragma once
 
-#include <string>
-#include <vector>
-
-#include "tests/startup/SessionFixture.h"
+#include "lavix/data/DataStore.h"
 
 namespace lavix::testing {
 
@@ -27,15 +25,5 @@ inline void fillSelectData(data::DataStore& store) {
   }
   store.rowCount = 6;
 }
-
-struct SelectSession : SessionFixture {
-  app::Session& s = bare();
-
-  explicit SelectSession(const std::string& kind = "XY") {
-    fillSelectData(s.data);
-    s.allocateRowArrays();
-    s.diagram.diagramKind = kind;
-  }
-};
 
 }  // namespace lavix::testing
