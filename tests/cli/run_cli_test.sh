@@ -12,7 +12,7 @@
 # written "~REGEX" is an extended regular expression matched against each line ("~^name<TAB>$":
 # an empty field of `@dump fields`), one written "~~REGEX" a Perl one matched against the whole
 # transcript (\n between lines: "~~ties\t1\ncmdLineonly\t0" two fields of one dump); FILE::TEXT
-# must appear in the file FILE that the run left in the folder.
+# must appear in the file FILE that the run left in the folder ("! FILE::TEXT": must not).
 set -u
 program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
 work="$(mktemp -d)"
@@ -51,9 +51,13 @@ for text in "$@"; do
   if [ "$text" = "!" ]; then negate=1; continue; fi
   if [[ "$text" == *::* ]]; then
     file="${text%%::*}"; wanted="${text#*::}"
-    if ! grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+    if [ $negate -eq 0 ] && ! grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
       echo "FAIL: $file lacks: $wanted"; failed=1
     fi
+    if [ $negate -eq 1 ] && grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+      echo "FAIL: $file has: $wanted"; failed=1
+    fi
+    negate=0
     continue
   fi
   how=-qF

@@ -178,3 +178,11 @@ lavix_batch_test(cli xy_models xy_models.lvb 0
 lavix_batch_test(cli switch_and_cancel switch_and_cancel.lvb 0
   "~~K2O\\n(?:[^@].*\\n)*?@dump settings\\n((?:.*\\n)*?end\\n)(?:.*\\n)*?.*cancel\\n(?:[^@].*\\n)*?@dump settings\\n\\1(?:.*\\n)*?.*cancel\\n(?:[^@].*\\n)*?@dump settings\\n\\1"
   "~~CaO\\n(?:[^@].*\\n)*?@dump settings\\n((?:.*\\n)*?end\\n)@dump plotted\\n((?:.*\\n)*?end\\n)click SwitchXY\\n(?:[^@].*\\n)*?@dump settings\\n(?!\\1)(?:.*\\n)*?yLog\\t1\\n(?:.*\\n)*?click SwitchXY\\n(?:[^@].*\\n)*?@dump settings\\n\\1@dump plotted\\n\\2")
+lavix_batch_test(cli picked_rows picked_rows.lvb 0 --cp files/Spider-small.txt Controls/Spider.txt
+  "table.txt::Sample        C-3" "table.txt::SiO2            100.00" ! "table.txt::A-1" ! "table.txt::Total"
+  "~~@dump matrix\\nSAMPLE\\tKcode\\tSiO\\[2\\]\\tRb\\tNote\\nA-1\\t1\\t50.123\\t12\\tx\\nC-3\\t2\\t100\\t3.25\\t\\nend")
+lavix_batch_test(cli enter_typed enter_typed.lvb 0
+  "message: WARNING: Data are now entered or modified only in memory (in RAM not disk)  If you want to save them select the Save option."
+  "title: Lavix untitled   2 rows by 2 columns"
+  "entered.txt::Sample	Kcode	SiO[2]	Rb" "entered.txt::S-1	3	50.5	12" "entered.txt::S-2	4		61.25"
+  "~~z\\n1\\t3\\t12\\t12\\t0\\n2\\t4\\t61.25\\t61.25\\t0\\nend" ! "Save them before leaving?")
