@@ -186,3 +186,10 @@ lavix_batch_test(cli enter_typed enter_typed.lvb 0
   "title: Lavix untitled   2 rows by 2 columns"
   "entered.txt::Sample	Kcode	SiO[2]	Rb" "entered.txt::S-1	3	50.5	12" "entered.txt::S-2	4		61.25"
   "~~z\\n1\\t3\\t12\\t12\\t0\\n2\\t4\\t61.25\\t61.25\\t0\\nend" ! "Save them before leaving?")
+lavix_batch_test(cli preferences_window preferences_window.lvb 0
+  "~~window: pref\\n  > @dump fields\\nffo1\\t0\\nffo2\\t1\\nyax1\\t1\\nyax2\\t0\\nOptionv\\t1\\nOptionh\\t0\\nOptionHRon\\t1\\nOptionHRoff\\t0\\n"
+  "~~ffo1\\t1\\nffo2\\t0\\nyax1\\t0\\nyax2\\t1\\nOptionv\\t0\\nOptionh\\t1\\nOptionHRon\\t0\\nOptionHRoff\\t1\\n"
+  "message: This change will occur next time you start Lavix\\nif you click 'Save new preferences' after closing this message!"
+  "~~type winscale 0.3\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.5\\n" "~~type winscale 2\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t1\\n" "~~type winscale 0.75\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.75\\n" "~~type winscale big\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.5\\n"
+  "font: Set deflt. Font | DejaVu Sans, 10, regular, regular" "colour: Label colour | 0,0,0"
+  "Labfont	12Pt Bold Serif" "yLabelOrientation	-1")
