@@ -25,7 +25,7 @@
 #include "qtui/QtPrompts.h"
 #include "tests/gui/QtTestApp.h"
 #include "tests/gui/Screenshots.h"
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 #include "tests/support/TempProgramFolder.h"
 
 namespace lavix::qt {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "lavix/app/StatisticsCommands.h"
-#include "tests/redraw/DiagramFixture.h"
+#include "tests/support/LavixSessions.h"
 #include "tests/support/TempProgramFolder.h"
 
 namespace lavix::testing {

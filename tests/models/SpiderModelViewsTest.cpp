@@ -16,7 +16,7 @@
 #include "lavix/qt/SpimodView.h"
 #include "qtui/QtPrompts.h"
 #include "tests/gui/QtTestApp.h"
-#include "tests/models/ModelSession.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::qt {
 namespace {

@@ -4,7 +4,7 @@
 #include "common/text/Text.h"
 #include "lavix/app/CipwColumns.h"
 #include "lavix/app/DataLoading.h"
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {

@@ -8,7 +8,7 @@
 #include "common/ui/ScriptedPicture.h"
 #include "lavix/app/OutputCommands.h"
 #include "lavix/app/Redraw.h"
-#include "tests/redraw/DiagramFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {

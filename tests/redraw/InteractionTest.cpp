@@ -4,7 +4,7 @@
 #include "lavix/app/Interaction.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/diagram/Redraw.h"
-#include "tests/redraw/DiagramFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {

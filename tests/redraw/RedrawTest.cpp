@@ -9,7 +9,7 @@
 #include "lavix/diagram/Redraw.h"
 #include "lavix/diagram/RowFilter.h"
 #include "lavix/diagram/Ternary.h"
-#include "tests/redraw/DiagramFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {

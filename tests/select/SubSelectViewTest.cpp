@@ -18,7 +18,7 @@
 #include "qtui/QtPrompts.h"
 #include "tests/gui/QtTestApp.h"
 #include "lavix/app/Session.h"
-#include "tests/select/SelectSession.h"
+#include "tests/support/LavixSessions.h"
 #include "tests/support/TempProgramFolder.h"
 
 namespace lavix::qt {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "lavix/app/SpiderCommands.h"
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::app {
 namespace {

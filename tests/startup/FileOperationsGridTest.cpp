@@ -5,7 +5,7 @@
 
 #include "lavix/app/FileOperations.h"
 #include "lavix/app/PrintTable.h"
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {

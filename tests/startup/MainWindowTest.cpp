@@ -2,7 +2,7 @@
 // Its file commands are checked by the batch runs of tests/cli (file_commands, recent_files ...).
 #include <gtest/gtest.h>
 
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "common/ui/FormEvent.h"
 #include "lavix/app/PreferencesForm.h"
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "lavix/app/SymbolForm.h"
-#include "tests/symbols/SymbolSession.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::app {
 namespace {
