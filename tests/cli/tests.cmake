@@ -193,3 +193,9 @@ lavix_batch_test(cli preferences_window preferences_window.lvb 0
   "~~type winscale 0.3\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.5\\n" "~~type winscale 2\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t1\\n" "~~type winscale 0.75\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.75\\n" "~~type winscale big\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.5\\n"
   "font: Set deflt. Font | DejaVu Sans, 10, regular, regular" "colour: Label colour | 0,0,0"
   "Labfont	12Pt Bold Serif" "yLabelOrientation	-1")
+# The button row of each diagram kind, whole (gap mode on for the spider diagram).
+lavix_batch_test(cli buttons buttons.lvb 0 --cp files/Spider-eight.txt Controls/Spider.txt
+  "~~XY:\\n@dump fields\\n(?:.*\\n){7}newx\\tNew X\\nnewy\\tNew Y\\nnewz\\tAxes\\nSwitchXY\\tXY-YX\\nfliporder\\t1-n n-1\\nIdentify\\tID ON\\nwrname\\tName\\nlinRegress\\tRegress\\nmix\\tMix\\nmodel\\tModel\\ncmdRem\\tNB off\\nend"
+  "~~TRI:\\n@dump fields\\n(?:.*\\n){7}newx\\tNew X\\nnewy\\tNew Y\\nnewz\\tNew Z\\nSwitchXY\\tXY-YX\\nfliporder\\t1-n n-1\\nIdentify\\tID ON\\nwrname\\tName\\nmix\\tQuad\\ncmdRem\\tNB off\\nend"
+  "~~HIST:\\n@dump fields\\n(?:.*\\n){7}newx\\tNew X\\nnewy\\tBins\\nnewz\\tY-Axis\\nlinRegress\\tDistrib.\\ncmdRem\\tNB off\\nend"
+  "~~SPI:\\n@dump fields\\n(?:.*\\n){7}newx\\tRepick\\nnewy\\tNewSpi\\nnewz\\tY-scale\\nSwitchXY\\tXY-YX\\nfliporder\\t1-n n-1\\nIdentify\\tID ON\\nwrname\\tfull line\\nlinRegress\\tNrm to Samp\\nmix\\tMix\\nmodel\\tModel\\ncmdRem\\tNB off\\nend")
