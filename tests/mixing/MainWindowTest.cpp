@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/text/TextFile.h"
-#include "tests/mixing/MixingSession.h"
+#include "tests/mixing/MixingFixture.h"
 
 namespace lavix::mixing {
 namespace {
