@@ -18,6 +18,7 @@ normwise_cli_test(unknown_control ${CMAKE_CURRENT_SOURCE_DIR}/scripts/errors.nwb
 normwise_cli_test(unanswered ${CMAKE_CURRENT_SOURCE_DIR}/scripts/unanswered.nwb 3 "error:")
 normwise_cli_test(viscosity ${CMAKE_CURRENT_SOURCE_DIR}/scripts/viscosity.nwb 0
   "window: inputNormwise" "message: Volume fraction is very large! Lower it to 50%"
+  "~~  > @dump fields\\ntitle\\tEnter data%\\nprompt\\(1\\)\\tave size of xtals in mm \\(<=2mm!\\)\\nentry\\(1\\)\\t1\\nprompt\\(2\\)\\t% Plagioclase\\nentry\\(2\\)\\t60\\n"
   "print: NormWise report")
 
 # The form, one script each (tests/normwise/scripts, its files/ beside it); "~^name	$" is an empty field.

@@ -23,14 +23,9 @@ TEST(Startup, ShippedFolderStartsWithTheDataFolderHint) {
   EXPECT_EQ(s.data.maxRows, 32767);
   EXPECT_EQ(s.data.maxColumns, 200);
   EXPECT_EQ(s.data.rowCount, 0);
-  EXPECT_EQ(s.standard.stdName[1], "SiO2");
-  EXPECT_EQ(s.standard.stdName[14], "H2O");
+  EXPECT_EQ(s.standard.stdName[1], "SiO2");  // the shipped files' figures: ShippedControls
   EXPECT_GT(s.symbols.symbolCount, 23);
   EXPECT_GT(s.page.positionCount, 2);
-  float la = 0;
-  EXPECT_TRUE(s.normalisation.find("LA", la));
-  EXPECT_FLOAT_EQ(la, 0.237f);
-  EXPECT_NEAR(s.feRatio, 0.4355f, 5e-5f);
   EXPECT_EQ(f.window->title(), "Lavix");
   EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(f.folder.path() + "/Data Files"));
 }
