@@ -79,19 +79,6 @@ TEST(SpimodView, RendersForTheDocumentation) {
   keepPicture(view, "LAVIX_SPIMOD_SCREENSHOT");
 }
 
-TEST(SpimodView, AfcShowsTheRatioBoxWhichSetsTheFList) {
-  testing::ModelSession f;
-  f.s().spiderModels.modelName = "AFC";
-  f.s().spiderModels.modelMode = "Modal";
-  app::SpiderModelForm model(f.s());
-  SpimodView view(model);
-  EXPECT_FALSE(view.box("insituf")->isHidden());
-  EXPECT_EQ(view.label("insitu2")->text(), QString("r = dMa/dMc"));
-  EXPECT_TRUE(view.button("meltmode")->isHidden());
-  QTest::keyClicks(view.box("insituf"), "0.5");
-  EXPECT_EQ(view.box("melttxt")->text(), QString("100,90,80,70,60,50,40"));
-}
-
 TEST(SpimixView, ShowsTheSlotsAndForwardsItsEvents) {
   testing::ModelSession f;
   app::SpiderMixForm model(f.s());
