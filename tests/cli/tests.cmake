@@ -199,3 +199,6 @@ lavix_batch_test(cli buttons buttons.lvb 0 --cp files/Spider-eight.txt Controls/
   "~~TRI:\\n@dump fields\\n(?:.*\\n){7}newx\\tNew X\\nnewy\\tNew Y\\nnewz\\tNew Z\\nSwitchXY\\tXY-YX\\nfliporder\\t1-n n-1\\nIdentify\\tID ON\\nwrname\\tName\\nmix\\tQuad\\ncmdRem\\tNB off\\nend"
   "~~HIST:\\n@dump fields\\n(?:.*\\n){7}newx\\tNew X\\nnewy\\tBins\\nnewz\\tY-Axis\\nlinRegress\\tDistrib.\\ncmdRem\\tNB off\\nend"
   "~~SPI:\\n@dump fields\\n(?:.*\\n){7}newx\\tRepick\\nnewy\\tNewSpi\\nnewz\\tY-scale\\nSwitchXY\\tXY-YX\\nfliporder\\t1-n n-1\\nIdentify\\tID ON\\nwrname\\tfull line\\nlinRegress\\tNrm to Samp\\nmix\\tMix\\nmodel\\tModel\\ncmdRem\\tNB off\\nend")
+lavix_batch_test(cli write_modes write_modes.lvb 0 "xTitle	SiO[2]"
+  "one.svg::>A2</text>" ! "one.svg::>50.2</text>" "two.svg::>50.2</text>" ! "two.svg::>A2</text>"
+  "three.svg::>110  </text>" ! "three.svg::>50.2</text>" ! "three.svg::>A2</text>" "four.svg::>A2</text>" ! "four.svg::>110")
