@@ -12,7 +12,8 @@
 # written "~REGEX" is an extended regular expression matched against each line ("~^name<TAB>$":
 # an empty field of `@dump fields`), one written "~~REGEX" a Perl one matched against the whole
 # transcript (\n between lines: "~~ties\t1\ncmdLineonly\t0" two fields of one dump); FILE::TEXT
-# must appear in the file FILE that the run left in the folder ("! FILE::TEXT": must not).
+# must appear in the file FILE that the run left in the folder ("! FILE::TEXT": must not;
+# FILE::~~REGEX: a Perl expression over the whole file).
 set -u
 program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
 work="$(mktemp -d)"
@@ -50,11 +51,12 @@ negate=0
 for text in "$@"; do
   if [ "$text" = "!" ]; then negate=1; continue; fi
   if [[ "$text" == *::* ]]; then
-    file="${text%%::*}"; wanted="${text#*::}"
-    if [ $negate -eq 0 ] && ! grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+    file="${text%%::*}"; wanted="${text#*::}"; how=-qF
+    if [ "${wanted:0:2}" = "~~" ]; then how=-qzP; wanted="${wanted:2}"; fi
+    if [ $negate -eq 0 ] && ! grep $how -- "$wanted" "$work/$file" 2>/dev/null; then
       echo "FAIL: $file lacks: $wanted"; failed=1
     fi
-    if [ $negate -eq 1 ] && grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+    if [ $negate -eq 1 ] && grep $how -- "$wanted" "$work/$file" 2>/dev/null; then
       echo "FAIL: $file has: $wanted"; failed=1
     fi
     negate=0

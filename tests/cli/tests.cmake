@@ -202,3 +202,8 @@ lavix_batch_test(cli buttons buttons.lvb 0 --cp files/Spider-eight.txt Controls/
 lavix_batch_test(cli write_modes write_modes.lvb 0 "xTitle	SiO[2]"
   "one.svg::>A2</text>" ! "one.svg::>50.2</text>" "two.svg::>50.2</text>" ! "two.svg::>A2</text>"
   "three.svg::>110  </text>" ! "three.svg::>50.2</text>" ! "three.svg::>A2</text>" "four.svg::>A2</text>" ! "four.svg::>110")
+lavix_batch_test(cli kept_lines kept_lines.lvb 0
+  ! "cancelled.svg::rgb(0,114,178)" "kept.svg::~~(?s)\\A(?:(?!rgb\\(0,114,178\\)).)*rgb\\(0,114,178\\)(?:(?!rgb\\(0,114,178\\)).)*rgb\\(0,114,178\\)(?:(?!rgb\\(0,114,178\\)).)*\\z" ! "switched.svg::rgb(0,114,178)" ! "newx.svg::rgb(0,114,178)"
+  "~^statsCaption	Slope=  1.510E-01  Int= -7.220E00   n=8  t=15.01  F=225.3  r=.99  r'=1.$" "~^statsCaption	$"
+  "Data Files/stats.txt::Spearman rank corr coef" "Data Files/stats.txt::r'=1."
+  "statsCaption	N=1 M=4.85E01" "histogram.svg::~~(?s)\\A(?:(?!rgb\\(0,114,178\\)).)*rgb\\(0,114,178\\)(?:(?!rgb\\(0,114,178\\)).)*\\z")
