@@ -207,3 +207,5 @@ lavix_batch_test(cli kept_lines kept_lines.lvb 0
   "~^statsCaption	Slope=  1.510E-01  Int= -7.220E00   n=8  t=15.01  F=225.3  r=.99  r'=1.$" "~^statsCaption	$"
   "Data Files/stats.txt::Spearman rank corr coef" "Data Files/stats.txt::r'=1."
   "statsCaption	N=1 M=4.85E01" "histogram.svg::~~(?s)\\A(?:(?!rgb\\(0,114,178\\)).)*rgb\\(0,114,178\\)(?:(?!rgb\\(0,114,178\\)).)*\\z")
+lavix_batch_test(cli no_room no_room.lvb 0
+  "message: There is no room for another curve on this diagram: set the diagram up anew to draw more" "plotRowCount	2446")

@@ -1,6 +1,6 @@
 // linRegress, poisson, model and mix where a transcript cannot look: the Models menu, a batch
-// regression, room for curves. Their runs: tests/cli (regression, afc, mixing, xy_models and
-// kept_lines).
+// regression, an axis title without its column. Their runs: tests/cli (regression, afc, mixing,
+// xy_models, kept_lines and no_room).
 #include <gtest/gtest.h>
 
 #include "lavix/app/StatisticsCommands.h"
@@ -12,7 +12,6 @@ namespace {
 
 class ModelCommandsTest : public DiagramFixture {
  protected:
-  int plotRowCount() { return settings().plot.plotRowCount; }
   std::string regressionFile() { return f.folder.path() + "/Data Files/prep.lx.txt"; }
 };
 
@@ -52,16 +51,6 @@ TEST_F(ModelCommandsTest, AnAxisWithoutItsColumnCannotBeModelled) {
   settings().plot.yTitle = "FeO*";  // accepted, though this data set has no such column
   f.click("model", {"Zone Ref."});
   EXPECT_TRUE(f.shown("message: did not find data for FeO*"));
-}
-
-TEST_F(ModelCommandsTest, CurvesThatNoLongerFitAreRefused) {
-  xy("Zr", "K2O");
-  auto& plot = settings().plot;
-  plot.plotRowCount = static_cast<int>(plot.xValue.size()) - 5;
-  const int before = plot.plotRowCount;
-  f.click("model", {"FC", "A1", "0.1, 0, 0.05, 0", "", "Quit"});
-  EXPECT_TRUE(f.shown("message: There is no room for another curve on this diagram"));
-  EXPECT_EQ(plot.plotRowCount, before);
 }
 
 }  // namespace
