@@ -23,6 +23,8 @@ mixing_cli_test(fc_example ${PROJECT_SOURCE_DIR}/examples/mixing-fc.mxb 0
   "Sample	Jcode	Kcode	Lcode	SiO2	TiO2	Al2O3	FeO	MgO	CaO	Na2O	K2O	dum	LA	CE"
   # Pr was not analysed: its cell stays empty rather than claiming 0.
   "ATAC-4	0	1	0	57.92	0.68	16.68	7.72	5.48	7.2	3.56	0.77	0.0	6.7	15.2		"
+  # corr twice: one header and the same row twice
+  "Data Files/Corrected-atacazo.txt::~~\\A(Sample\\tJcode[^\\r\\n]*)\\r\\n(ATAC-4\\t0\\t1\\t0\\t57.92\\t[^\\r\\n]*)\\r\\n\\2\\r\\n\\z"
   ! "error:")
 
 # The main window's commands, one script each (tests/mixing/scripts, its files/ beside it).
