@@ -114,7 +114,6 @@ lavix_batch_test(cli print_table print_table.lvb 0
   "~^Note$"
   "Total           103.25")
 lavix_batch_test(cli preferences preferences.lvb 0 --then preferences_after.lvb
-  "ffo2	1" "yax1	1" "Labfont	10Pt DejaVu Sans"
   "ffo1	1"
   "yax2	1"
   "Optionh	1"
