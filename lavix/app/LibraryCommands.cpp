@@ -9,6 +9,7 @@
 #include "common/text/TextFile.h"
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/Interaction.h"
+#include "lavix/app/InverseModelPreparation.h"
 #include "lavix/app/Messages.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
@@ -310,7 +311,7 @@ void mdiag(Session& s) {
   const std::optional<std::string> path = chooseLibraryFile(s, "Diagrams", messages::diagramFilter);
   if (!path) return;
   if (text::toUpper(*path).find("REEINVERSEMODEL") != std::string::npos) {
-    ui::say(s.prompts, messages::noInverseModel);
+    prepareInverseModel(s, *path);
     return;
   }
   const std::optional<OpenedLibrary> opened = readLibraryFile(s, *path, diagram::LibraryFamily::diagrams);
