@@ -244,3 +244,23 @@ lavix_batch_test(cli kept_lines kept_lines.lvb 0
   "statsCaption	N=1 M=4.85E01" "histogram.svg::~~(?s)\\A(?:(?!rgb\\(0,114,178\\)).)*rgb\\(0,114,178\\)(?:(?!rgb\\(0,114,178\\)).)*\\z")
 lavix_batch_test(cli no_room no_room.lvb 0
   "message: There is no room for another curve on this diagram: set the diagram up anew to draw more" "plotRowCount	2446")
+# Ce, by hand: P = (20 x 0.0005 + 20 x 0.004 + 55 x 0.08 + 5 x 0.005)/100 = 0.04515, stored times
+# Ce's CI chondrite 0.612: .0276318; source (1 - 0.04515)/1.05202 = 0.907634, times 0.612: .5554726;
+# D 5.032E-03 x 0.907634 x 0.612 = .002795.
+lavix_batch_test(cli inverse_model inverse_model.lvb 0
+  "buttons: Select scheme | Set X-Y grid from La and Yb/La ranges | Use presets for X-Y grid"
+  "libraryName	La/Yb"
+  "yEnd	20"
+  "preparation.svg::Slope=  1.781E-01  Int=  3.340E00"
+  "Data Files/ree.lx.txt::La[N],La[N]/Ce[N],  5.03200E-03,  1.31973E-03,  1.05202E00,  4.78857E-02,"
+  "Data Files/ree.lx.txt::La[N],La[N]/Yb[N],"
+  "status: ZuZaDu: source = (1-P)/I and D = slope x source take the source's La[N] as 1"
+  "PIs  20ol  20opx  55cpx  5gt 	14								"
+  "	 .0276318	 .04809353	"
+  "slope*Co (~D's)	6	"
+  "	 .002795138	 .002382887	"
+  "(1-Pi)/I (~source)	4	"
+  "	 .5554726	 .32038	"
+  "inverse.svg::>~source<"
+  "buttons: Keep or reject Model just plotted | Keep | Reject"
+  "109	2	1	" ! "110	14	2	")

@@ -150,7 +150,7 @@ TEST(TraceElementModels, ShippedPartitionCoefficientFilesRead) {
     EXPECT_GE(r.table.elementCount(), 25) << name;
     ++read;
   }
-  EXPECT_EQ(read, 4);
+  EXPECT_EQ(read, 5);
 }
 
 }  // namespace

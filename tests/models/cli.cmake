@@ -49,7 +49,7 @@ lavix_batch_test(models spimod_checks spimod_checks.lvb 0 --cp files/Spider.txt 
   "message: Read a Par. Coeff. File first" "message: Select a source first" "message: Select a contaminant first"
   "message: Must select Minerals for d's" "message: Must select Minerals for p's"
   "buttons: Select Model | batch melt | fractional melt | agg fract melt | continuous melt | ray fract xtal | equi xtal | in situ xtal | ZuZaDu | AFC | &Quit"
-  "ZuZaDu, the REE inverse model"
+  "title: Open file w/ regression data"
   "message: The model window takes a partition-coefficient file of at most 10 minerals"
   "~^pcslab	.*/files/unit.PC.txt$" "message: blank line found in file" "~^pcslab	.*/files/blank.PC.txt$"
   "title: Lavix models.txt   3 rows by 8 columns" ! "rows by 9 columns")
