@@ -9,6 +9,7 @@
 #include "common/text/TextFile.h"
 #include "lavix/app/DiagramCommands.h"
 #include "lavix/app/Interaction.h"
+#include "lavix/app/InverseModelPreparation.h"
 #include "lavix/app/Messages.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
@@ -50,11 +51,12 @@ class RecordPlotter {
     for (int p = 1; p <= s.page.positionCount; ++p) pageNames_.push_back(s.page.position[static_cast<std::size_t>(p)].name);
   }
 
-  std::optional<PlottedRecord> plot(std::size_t index) {
+  std::optional<PlottedRecord> plot(std::size_t index, const std::optional<GivenAxes>& given = std::nullopt) {
     const std::string& name = opened_.file.records[index].name;
     LibraryRecord r;
     std::string error;
     if (!diagram::decodeLibraryRecord(opened_.file, index, pageNames_, r, error)) return refuse(name, error);
+    if (given && !r.ternary()) r.axis[0].log = r.axis[1].log = 0;
     PlottedRecord out{r, s_.diagram, {}, {}};
     diagram::DiagramSettings& d = out.settings;
     d.diagramFamily = diagram::familyName(opened_.family);
@@ -67,7 +69,11 @@ class RecordPlotter {
     d.plot.xTitle = r.axis[0].title;
     d.plot.yTitle = r.axis[1].title;
     d.plot.zTitle = r.ternary() ? r.axis[2].title : std::string();
-    if (!r.ternary()) {
+    if (given && !r.ternary()) {
+      d.x = given->x;
+      d.y = given->y;
+      d.plot.xLog = d.plot.yLog = d.plot.zLog = 0;
+    } else if (!r.ternary()) {
       for (int a = 0; a < 2; ++a)
         if (!setAxis(a == 0 ? d.x : d.y, r.axis[static_cast<std::size_t>(a)]))
           return refuse(name, std::string(a == 0 ? "its X" : "its Y") + " axis starts where it ends");
@@ -229,6 +235,18 @@ void show(Session& s, const OpenedLibrary& opened, std::vector<diagram::MoleAmou
   setButtonsForKind(s);
 }
 
+// One record drawn alone.
+bool showOne(Session& s, const OpenedLibrary& opened, std::vector<diagram::MoleAmounts> moles,
+             const std::string& ironLabel, std::size_t index, const std::optional<GivenAxes>& axes) {
+  RecordPlotter plotter(s, opened, moles, ironLabel);
+  std::optional<PlottedRecord> plotted = plotter.plot(index, axes);
+  if (!plotted) return false;
+  std::vector<PlottedRecord> one;
+  one.push_back(std::move(*plotted));
+  show(s, opened, std::move(moles), std::move(one));
+  return true;
+}
+
 // "Select diagram", then the chosen record drawn alone.
 void chooseAndShow(Session& s, const OpenedLibrary& opened, std::vector<diagram::MoleAmounts> moles,
                    const std::string& ironLabel) {
@@ -236,12 +254,7 @@ void chooseAndShow(Session& s, const OpenedLibrary& opened, std::vector<diagram:
   for (const diagram::LibraryRecordEntry& entry : opened.file.records) items.push_back(" " + recordChoiceLine(entry));
   const int chosen = s.exchange.pickFromList(s.prompts, messages::selectDiagram, items);
   if (chosen < 1 || chosen > static_cast<int>(items.size())) return;
-  RecordPlotter plotter(s, opened, moles, ironLabel);
-  std::optional<PlottedRecord> plotted = plotter.plot(static_cast<std::size_t>(chosen - 1));
-  if (!plotted) return;
-  std::vector<PlottedRecord> one;
-  one.push_back(std::move(*plotted));
-  show(s, opened, std::move(moles), std::move(one));
+  showOne(s, opened, std::move(moles), ironLabel, static_cast<std::size_t>(chosen - 1), std::nullopt);
 }
 
 }  // namespace
@@ -298,12 +311,16 @@ void mdiag(Session& s) {
   const std::optional<std::string> path = chooseLibraryFile(s, "Diagrams", messages::diagramFilter);
   if (!path) return;
   if (text::toUpper(*path).find("REEINVERSEMODEL") != std::string::npos) {
-    ui::say(s.prompts, messages::noInverseModel);
+    prepareInverseModel(s, *path);
     return;
   }
   const std::optional<OpenedLibrary> opened = readLibraryFile(s, *path, diagram::LibraryFamily::diagrams);
   if (!opened) return;
   chooseAndShow(s, *opened, {}, std::string());
+}
+
+bool drawRecord(Session& s, const OpenedLibrary& opened, std::size_t index, const std::optional<GivenAxes>& axes) {
+  return showOne(s, opened, {}, std::string(), index, axes);
 }
 
 void nextDiag(Session& s) {

@@ -35,6 +35,16 @@ std::optional<std::string> chooseLibraryFile(Session& session, const std::string
 std::optional<OpenedLibrary> readLibraryFile(Session& session, const std::string& path,
                                              diagram::LibraryFamily family);
 
+// Linear X and Y axes that stand for an X-Y record's own (the inverse model's grid).
+struct GivenAxes {
+  diagram::AxisSettings x, y;
+};
+
+// Record `index` (0-based) drawn alone as the current diagram, on its own axes or on `axes`.
+// False, with nothing changed, when the record is refused (said, naming the file and the record).
+bool drawRecord(Session& session, const OpenedLibrary& opened, std::size_t index,
+                const std::optional<GivenAxes>& axes = std::nullopt);
+
 // Every record of a CMAS or mineral file, drawn from `moleAmounts` on one page (one record: at
 // its own page position; more: in the cells of a grid). `ironLabel` follows the note of "CT"
 // records. False, with nothing changed, when a record is refused (said, naming the file and

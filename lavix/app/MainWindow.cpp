@@ -33,12 +33,6 @@ namespace lavix::app {
 
 namespace {
 
-// Commands whose subsystems are not built yet: present in the menus, never enabled.
-struct Placeholder {
-  const char* name;
-  const char* caption;
-};
-
 // The diagram menu's own commands, in menu order.
 const char* const diagramMenuCommands[] = {"menuAspect", "menuPosition", "menuZerosIn", "menuZerosOut", "menuWhite",
                                            "menuColor",  "menuVerticalY", "menuHorizY"};
@@ -151,9 +145,6 @@ void MainWindow::buildCommands() {
   commands_.add({"maddpara", "&New variable", [this](const std::string&) { maddpara(); }, {}});
   commands_.add({"mReset", "&Reset data matrix", [this](const std::string&) { mReset(); }, {}});
   commands_.add({"mExit", "E&xit", [this](const std::string&) { mExit(); }, {}});
-  auto addPlaceholders = [this](const auto& list) {
-    for (const auto& p : list) commands_.add({p.name, p.caption, [](const std::string&) {}, [] { return false; }});
-  };
   add("menuPrint", "&Print", menuPrint);
   add("mnuSaveDiag", "&Save diagram", mnuSaveDiag);
   add("mnuSaveDiaPage", "Save diagram with &page", mnuSaveDiaPage);
@@ -168,11 +159,6 @@ void MainWindow::buildMenus() {
   for (const char* name : lastFileCommands) file.entries.push_back({name});
   file.entries.insert(file.entries.end(), {{""}, {"mfilops"}, {"mReset"}, {""}, {"mExit"}});
   menus_.push_back(std::move(file));
-  auto menuOf = [](const char* name, const char* caption, const auto& list) {
-    Menu menu{name, caption, {}};
-    for (const auto& p : list) menu.entries.push_back({p.name});
-    return menu;
-  };
   menus_.push_back({"mplot", "&Plot", {{"mxy"}, {"mtri"}, {"mhist"}, {"mspider"}, {"mdiag"}}});
   menus_.push_back({"mcalc",
                     "&Calculate",

@@ -81,7 +81,6 @@ inline constexpr const char* selectDiagram = "Select diagram";
 inline constexpr const char* diagramFile = "Diagram file ";
 inline constexpr const char* holdsNoDiagrams = " holds no diagrams";
 inline constexpr const char* cannotBeEvaluated = " cannot be evaluated";
-inline constexpr const char* noInverseModel = "The REE inverse model is not part of this version of lavix.";
 inline constexpr const char* legendFilter = "Legend File (.txt)|*.txt|All Files (*.*)|*.*|";
 inline constexpr const char* legendFile = "Legend file ";
 inline constexpr const char* legendPositionTitle = "Choose a Position for legend";

@@ -49,9 +49,10 @@ std::array<int16_t, 8> isotopeRatioColumns(const Session& s) {
   return {i.sr87Sr86, i.nd143Nd144, i.hf176Hf177, i.os187Os186, i.li6Li7, i.pb206Pb204, i.pb207Pb204, i.pb208Pb204};
 }
 
-void removeModelRows(Session& s) {
-  const int keep = s.data.dataRowCount;
-  if (keep >= s.data.rowCount) return;
+void removeModelRows(Session& s) { removeRowsAfter(s, s.data.dataRowCount); }
+
+void removeRowsAfter(Session& s, int keep) {
+  if (keep < s.data.dataRowCount || keep >= s.data.rowCount) return;
   // Repicking samples may have reordered the list: every model row goes, wherever it stands.
   auto& rows = s.spider.selectedRows;
   rows.erase(std::remove_if(rows.begin(), rows.end(), [keep](int16_t row) { return row > keep; }), rows.end());

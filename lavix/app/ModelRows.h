@@ -40,4 +40,7 @@ std::array<int16_t, 8> isotopeRatioColumns(const Session& session);
 // rows and the labels.
 void removeModelRows(Session& session);
 
+// The model rows after row `keep` leave the same way; data rows never do.
+void removeRowsAfter(Session& session, int keep);
+
 }  // namespace lavix::app

@@ -8,6 +8,7 @@
 #include "common/ui/PrinterPort.h"
 #include "common/ui/Prompts.h"
 #include "lavix/app/Interaction.h"
+#include "lavix/app/InverseModelState.h"
 #include "lavix/app/PageLayout.h"
 #include "lavix/app/Preferences.h"
 #include "lavix/app/RecentFiles.h"
@@ -100,6 +101,7 @@ class Session {
   StatisticsState statistics;            // regression results and file, kept lines and curves
   XyModelState xyModel;                  // R and the coefficients of the last XY model
   SpiderModelState spiderModels;         // the spider models' coefficients, modes, source and settings
+  InverseModelState inverseModel;        // the REE inverse model's regression data file and last rows
   recalc::RecalcState recalc;            // the recast to 100, the iron split, Pearce once per data set
   diagram::LibraryState library;         // the diagram library's file, records and shared page
   diagram::LegendTable legend;           // the legend, drawn on every redraw while loaded

@@ -222,6 +222,9 @@ bool spiderYScale(Session& s) {
   d.y = y;
   d.spiderScale = "LIN";
   d.plot.yLog = 0;
+  // The redraw rebuilds the spider's Y axis from these, so they carry the range just typed.
+  d.spiderYBegin = y.start;
+  d.spiderYEnd = y.end;
   return true;
 }
 

@@ -4,11 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "lavix/models/Messages.h"
+#include "lavix/app/InverseModelCommands.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/SpiderMixForm.h"
 #include "lavix/app/SpiderModelForm.h"
+#include "lavix/models/Messages.h"
 
 namespace lavix::app {
 
@@ -44,7 +45,7 @@ void spiderModel(Session& s) {
   if (mode.empty()) return;
   s.spiderModels.modelMode = mode;
   if (name == msg::inverseModelName) {
-    ui::say(s.prompts, msg::inverseModelNotYet);
+    inverseModel(s);
     return;
   }
   {

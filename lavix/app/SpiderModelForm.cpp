@@ -3,11 +3,10 @@
 
 #include <algorithm>
 
-#include "common/format/NumberFormat.h"
 #include "common/text/Text.h"
-#include "common/text/TextFile.h"
 #include "lavix/models/Messages.h"
 #include "lavix/app/ModelRows.h"
+#include "lavix/app/PartitionModes.h"
 #include "lavix/app/SamplePicker.h"
 #include "lavix/app/Session.h"
 #include "lavix/app/SpiderModelCalculation.h"
@@ -29,16 +28,6 @@ const char* const buttonCaptions[][2] = {
 const char* const boxes[] = {"melttxt", "insituf", "liqdens", "soldens", "porosity"};
 
 std::string orSelect(const std::string& text) { return text.empty() ? msg::selectLabel : text; }
-
-// Modes follow their minerals into a new file: a mineral the new file also names keeps its mode.
-std::vector<float> carriedModes(const std::vector<std::string>& oldMinerals, const std::vector<float>& oldModes,
-                                const std::vector<std::string>& newMinerals) {
-  std::vector<float> modes(maxModeMinerals, 0.0f);
-  for (std::size_t n = 0; n < newMinerals.size() && n < modes.size(); ++n)
-    for (std::size_t o = 0; o < oldMinerals.size() && o < oldModes.size(); ++o)
-      if (text::equalsIgnoreCase(text::trim(oldMinerals[o]), text::trim(newMinerals[n]))) modes[n] = oldModes[o];
-  return modes;
-}
 
 }  // namespace
 
@@ -180,60 +169,18 @@ std::vector<std::pair<std::string, std::string>> SpiderModelForm::fields() const
 
 void SpiderModelForm::readpcs() {
   Session& s = session_;
-  SpiderModelState& m = s.spiderModels;
   ui::FileRequest request;
   request.title = msg::pcOpenTitle;
   request.filter = msg::pcFilter;
   request.folder = s.baseFolder + "PC";
-  request.defaultName = m.pcFileName;
+  request.defaultName = s.spiderModels.pcFileName;
   request.mustExist = true;
   const auto chosen = s.prompts.openFile(request);
   if (!chosen || chosen->empty()) return;
-  std::string content;
-  text::FileError error;
-  if (!text::readFile(*chosen, content, error)) {
-    ui::say(s.prompts, error.text);
-    return;
-  }
-  partition::PartitionRead read =
-      partition::readPartitionTable(content, {maxModeMinerals, maxPcElements}, s.decimalSeparator);
-  for (int blank = 0; blank < read.blankLines; ++blank) ui::say(s.prompts, msg::blankLine);
-  const char* refused = nullptr;
-  switch (read.error) {
-    case partition::PartitionReadError::none: break;
-    case partition::PartitionReadError::empty: refused = msg::pcEmpty; break;
-    case partition::PartitionReadError::noMinerals: refused = msg::pcNoMinerals; break;
-    case partition::PartitionReadError::tooManyMinerals: refused = msg::pcTooManyMinerals; break;
-    case partition::PartitionReadError::tooManyElements: refused = msg::pcTooManyElements; break;
-  }
-  if (refused) {
-    ui::say(s.prompts, refused);
-    return;
-  }
-  const auto& minerals = read.table.identifiers;
-  m.modeD = carriedModes(m.pc.identifiers, m.modeD, minerals);
-  m.modeP = carriedModes(m.pc.identifiers, m.modeP, minerals);
-  m.modeDText = models::modeText(minerals, m.modeD);
-  m.modePText = models::modeText(minerals, m.modeP);
-  m.pc = std::move(read.table);
-  m.pcFileName = *chosen;
+  loadPartitionTable(s, *chosen);
 }
 
-void SpiderModelForm::enterModes(bool melt) {
-  Session& s = session_;
-  SpiderModelState& m = s.spiderModels;
-  const int minerals = m.pc.identifierCount();
-  if (minerals == 0) {
-    ui::say(s.prompts, msg::readPcsFile);
-    return;
-  }
-  std::vector<float>& modes = melt ? m.modeP : m.modeD;
-  std::vector<float> presets(modes.begin(), modes.begin() + minerals);
-  if (!s.exchange.askNumbers(s.prompts, melt ? msg::modePTitle : msg::modeDTitle, m.pc.identifiers, presets))
-    return;
-  for (int i = 0; i < minerals; ++i) modes[static_cast<std::size_t>(i)] = s.exchange.fieldValue[static_cast<std::size_t>(i + 1)];
-  (melt ? m.modePText : m.modeDText) = models::modeText(m.pc.identifiers, modes);
-}
+void SpiderModelForm::enterModes(bool melt) { enterMineralModes(session_, melt); }
 
 void SpiderModelForm::chooseRow(bool contaminant) {
   const int row =

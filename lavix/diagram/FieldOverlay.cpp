@@ -121,7 +121,7 @@ std::string fieldName(const std::string& label) {
 }
 
 void recordDiagramNote(gr::Recording& rec, const DiagramSettings& s, const std::string& note,
-                       const gr::SelectFont& font, int textYDirection) {
+                       const gr::SelectFont& font, int textYDirection, bool overCaption) {
   if (note.empty()) return;
   const double height = std::abs(font.height);
   double top = s.frameTop;
@@ -133,7 +133,7 @@ void recordDiagramNote(gr::Recording& rec, const DiagramSettings& s, const std::
                                                                : std::min<double>(top, g.project(f).y);
   }
   // Over a triangle the top apex's title comes first.
-  const double above = s.diagramKind == "TRI" ? 2.7 : 1.5;
+  const double above = s.diagramKind == "TRI" || overCaption ? 2.7 : 1.5;
   const gr::Point at{s.frameLeft, static_cast<int32_t>(std::lround(top + s.pageYSign * above * height))};
   gr::recordMarkupText(rec, at, note, font, gr::HAlign::Left, gr::VAlign::Baseline, textYDirection);
 }

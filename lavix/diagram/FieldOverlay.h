@@ -34,8 +34,8 @@ std::vector<std::string> labelLines(const std::string& label);
 std::string fieldName(const std::string& label);
 
 // The diagram note, at the frame's left edge 1.5 text heights above its top (above the top of
-// a ternary's outline).
+// a ternary's outline), or a line higher over the statistics caption that sits there.
 void recordDiagramNote(graphics::Recording& recording, const DiagramSettings& settings, const std::string& note,
-                       const graphics::SelectFont& font, int textYDirection);
+                       const graphics::SelectFont& font, int textYDirection, bool overCaption = false);
 
 }  // namespace lavix::diagram

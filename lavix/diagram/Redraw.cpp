@@ -52,6 +52,8 @@ class DiagramRecorder {
     const std::string code = upper(in_.page.axesCode);
     return code.empty() || code == "XYL" || code == "XYR";
   }
+  // The histogram or regression caption, written above the frame.
+  bool captionShown() const { return s_.statsCaptionOn && in_.style.histRegLabelsOn && !in_.statsCaption.empty(); }
   bool yNumbersOnRight() const {
     const std::string code = upper(in_.page.axesCode);
     return code == "XYR" || code == "-YR";
@@ -462,7 +464,7 @@ void DiagramRecorder::drawTitles() {
       text({x, middle}, yTitle, labelFont_, gr::HAlign::Left, gr::VAlign::Baseline);
     }
   }
-  if (s_.statsCaptionOn && in_.style.histRegLabelsOn && !in_.statsCaption.empty())
+  if (captionShown())
     text({s_.frameLeft, up(s_.frameTop, 1.5 * h)}, in_.statsCaption, labelFont_, gr::HAlign::Left, gr::VAlign::Baseline);
 }
 
@@ -574,7 +576,7 @@ void DiagramRecorder::drawLibraryFields() {
                             in_.symbols.frameLineWidth};
     recordFieldOverlay(rec_, s_, table, style);
   }
-  recordDiagramNote(rec_, s_, in_.diagramNote, labelFont_, textYDirection());
+  recordDiagramNote(rec_, s_, in_.diagramNote, labelFont_, textYDirection(), captionShown() && s_.diagramKind != "TRI");
 }
 
 void DiagramRecorder::drawLegend() {

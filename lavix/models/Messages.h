@@ -91,8 +91,6 @@ inline constexpr const char* modalTitle = "Modal Pi=Di\nNonModal Pi<>Di";
 inline constexpr const char* modal = "Modal";
 inline constexpr const char* nonModal = "Non Modal";
 inline constexpr const char* inverseModelName = "ZuZaDu";
-inline constexpr const char* inverseModelNotYet =
-    "ZuZaDu, the REE inverse model, needs the diagram library, which this version does not have yet.";
 
 // The spider model window spimod.
 inline constexpr const char* spimodTitle = "Melting and crystallisation models";
@@ -127,6 +125,33 @@ inline constexpr const char* meltList = "% liquid's (F's)";
 inline constexpr const char* insituCaption = "\"in situ\"  f, % returned";
 inline constexpr const char* afcRatioCaption = "r = dMa/dMc";
 inline constexpr const char* inverseNote = "Inverse: the chosen sample is the product and the rows are its source.";
+
+// The REE inverse model: its preparation from a library file and the inversion.
+inline constexpr const char* selectScheme = "Select scheme";
+inline constexpr const char* gridFromRanges = "Set X-Y grid from La and Yb/La ranges";
+inline constexpr const char* presetGrid = "Use presets for X-Y grid";
+inline constexpr const char* notAnXyRecord = "The inverse model regresses X-Y diagrams only, and this is none: ";
+inline constexpr const char* keepOrReject = "Keep or reject Model just plotted";
+inline constexpr const char* keepModel = "Keep";
+inline constexpr const char* rejectModel = "Reject";
+inline constexpr const char* regressionDataTitle = "Open file w/ regression data";
+inline constexpr const char* regressionDataFilter = "Regression Data (*.lx.txt)|*.lx.txt|";
+inline constexpr const char* linesLeftOut =
+    "These lines of the regression data file name no element after a \"/\" or lack a number, and are left out:";
+inline constexpr const char* linesBeyondLimit = " more lines of the regression data file are left out: at most 30 are used";
+inline constexpr const char* noRegressionLines = "The regression data file holds no regression line to invert: ";
+inline constexpr const char* interceptsBelowZero = " have intercepts<0 ";
+inline constexpr const char* interceptsZero = " have intercepts=0: no source or D estimate, only bounds ";
+inline constexpr const char* notInCoefficients = "Not estimated, not in PC/zuzadu.PC.txt:";
+inline constexpr const char* notOnDiagram = "Not estimated, not on the spider diagram or not in the data:";
+inline constexpr const char* inverseCoefficientFile = "PC/zuzadu.PC.txt";
+inline constexpr const char* pRowName = "PIs ";  // + modePText
+inline constexpr const char* dRowName = "slope*Co (~D's)";
+inline constexpr const char* sourceRowName = "(1-Pi)/I (~source)";
+inline constexpr const char* lowBoundName = "-";
+inline constexpr const char* highBoundName = "+";
+inline constexpr const char* inverseFormNote =
+    "ZuZaDu: source = (1-P)/I and D = slope x source take the source's La[N] as 1: both are relative to it";
 
 // The component mixing window spimix.
 inline constexpr const char* spimixTitle = "Add mixes to data set";

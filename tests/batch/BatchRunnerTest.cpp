@@ -210,13 +210,6 @@ TEST_F(BatchRunnerTest, ExportFailureIsAProgramFailure) {
   EXPECT_EQ(lastLine(), "error: cannot write /tmp/none/x.wmf");
 }
 
-TEST_F(BatchRunnerTest, ListMarksAndPositionsReachTheCommand) {
-  EXPECT_EQ(run("click mNorm\n> SiO2 | #3\n@expect list: Select |  SiO2 |  MgO |  FeO\n"), exitSuccess);
-  EXPECT_EQ(window->marks, (std::vector<std::string>{"*SiO2", " MgO", "*FeO"}));
-  EXPECT_EQ(run("click mName\n> [cancel]\n@expect   > [cancel]\n@dump fields\n"), exitSuccess);
-  EXPECT_EQ(transcript.lines()[transcript.size() - 3], "Text1\tnone");
-}
-
 TEST_F(BatchRunnerTest, ProgramThatFailsAfterACancelledPromptStillReportsTheMissingAnswer) {
   ui::ScriptedPrompts port(transcript);
   MainWindow mainWindow(port);

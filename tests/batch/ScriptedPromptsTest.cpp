@@ -278,17 +278,6 @@ TEST_F(ScriptedPromptsTest, ModalWindowIsFedItsEventsUntilItCloses) {
   EXPECT_EQ(transcript.lines(), expected);
 }
 
-// `@dump fields` as a window's answer shows that window's controls as they stand.
-TEST_F(ScriptedPromptsTest, ModalWindowControlsCanBeDumped) {
-  VariableWindow window(prompts);
-  answering({"type Formula ZR", "@dump fields", "enter Formula"});
-  prompts.runModal(window);
-  EXPECT_FALSE(prompts.failed());
-  const std::vector<std::string> expected = {"window: varform", "  > type Formula ZR", "  > @dump fields",
-                                             "Formula\tZR",     "end",                "  > enter Formula"};
-  EXPECT_EQ(transcript.lines(), expected);
-}
-
 TEST_F(ScriptedPromptsTest, AListThatTakesOneItemHasNoAllButton) {
   ListRequest request{"Select Parent lava with doubleclick", {" A", " B"}, false};
   request.singleChoice = true;

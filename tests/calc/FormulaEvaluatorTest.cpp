@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "lavix/calc/FormulaEvaluator.h"
-#include "tests/data/FakePrompts.h"
+#include "tests/data/DataSession.h"
 
 namespace lavix::calc {
 namespace {

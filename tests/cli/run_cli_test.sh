@@ -8,8 +8,12 @@
 # (paths inside the copy; the script's files/ folder is there too), --beside copies the files
 # matching PATTERN beside the script, --tree copies the content of folder DIR into the copy;
 # --then starts the program a second time in the same folder with SCRIPT2 (a fresh start after
-# the first run), whose transcript the TEXTs are then checked against. Each TEXT must appear in the transcript; each "! TEXT" must not; FILE::TEXT
-# must appear in the file FILE that the run left in the folder, "! FILE::TEXT" must not.
+# the first run), whose transcript the TEXTs are then checked against. Each TEXT must appear in the transcript; each "! TEXT" must not; a TEXT
+# written "~REGEX" is an extended regular expression matched against each line ("~^name<TAB>$":
+# an empty field of `@dump fields`), one written "~~REGEX" a Perl one matched against the whole
+# transcript (\n between lines: "~~ties\t1\ncmdLineonly\t0" two fields of one dump); FILE::TEXT
+# must appear in the file FILE that the run left in the folder ("! FILE::TEXT": must not;
+# FILE::~~REGEX: a Perl expression over the whole file).
 set -u
 program="$1"; folder="$2"; script="$3"; expected="$4"; shift 4
 work="$(mktemp -d)"
@@ -48,20 +52,24 @@ negate=0
 for text in "$@"; do
   if [ "$text" = "!" ]; then negate=1; continue; fi
   if [[ "$text" == *::* ]]; then
-    file="${text%%::*}"; wanted="${text#*::}"
-    if [ $negate -eq 0 ] && ! grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+    file="${text%%::*}"; wanted="${text#*::}"; how=-qF
+    if [ "${wanted:0:2}" = "~~" ]; then how=-qzP; wanted="${wanted:2}"; fi
+    if [ $negate -eq 0 ] && ! grep $how -- "$wanted" "$work/$file" 2>/dev/null; then
       echo "FAIL: $file lacks: $wanted"; failed=1
     fi
-    if [ $negate -eq 1 ] && grep -qF -- "$wanted" "$work/$file" 2>/dev/null; then
+    if [ $negate -eq 1 ] && grep $how -- "$wanted" "$work/$file" 2>/dev/null; then
       echo "FAIL: $file has: $wanted"; failed=1
     fi
     negate=0
     continue
   fi
-  if [ $negate -eq 0 ] && ! grep -qF -- "$text" <<<"$output"; then
+  how=-qF
+  if [ "${text:0:2}" = "~~" ]; then how=-qzP; text="${text:2}"
+  elif [ "${text:0:1}" = "~" ]; then how=-qE; text="${text:1}"; fi
+  if [ $negate -eq 0 ] && ! grep $how -- "$text" <<<"$output"; then
     echo "FAIL: transcript lacks: $text"; failed=1
   fi
-  if [ $negate -eq 1 ] && grep -qF -- "$text" <<<"$output"; then
+  if [ $negate -eq 1 ] && grep $how -- "$text" <<<"$output"; then
     echo "FAIL: transcript has: $text"; failed=1
   fi
   negate=0

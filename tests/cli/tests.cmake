@@ -28,7 +28,8 @@ lavix_batch_test(cli unused_answer unused_answer.lvb 3 "error:")
 lavix_batch_test(cli reset reset.lvb 0
   "title: Lavix atacazo-ninahuilca.txt   109 rows by 34 columns"
   "message: The data matrix has 32767 analyses (rows) and 200 elements (columns) .  Redimensioning removes all existing rock or mineral data. Do you wish to proceed?"
-  "numbers: Reset data matrix | # of rows (analyses) = 32767 | # of columns (elements) = 200")
+  "numbers: Reset data matrix | # of rows (analyses) = 32767 | # of columns (elements) = 200"
+  "message: The data matrix has 32767 analyses (rows) and 80 elements (columns) .")
 lavix_batch_test(cli dumps dumps.lvb 2
   "diagramKind	"
   "plotRowCount	0"
@@ -47,7 +48,8 @@ lavix_batch_test(cli calculator calculator.lvb 0
   "yStart	36"
   "yNumberFormat	#0"
   "1	1	-1.469976	36.89	0"
-  "mLastFile1	")
+  "mLastFile1	"
+  "title	Lavix atacazo-ninahuilca.txt   109 rows by 35 columns")
 lavix_batch_test(cli no_data no_data.lvb 0 "message: Read a File first" "diagramKind	")
 lavix_batch_test(cli identify identify.lvb 0
   "labStatus	 ATAC-4"
@@ -93,17 +95,23 @@ lavix_batch_test(cli enter_data enter_data.lvb 0
   "S-1	50.5	12"
   "S-2	61.25	")
 lavix_batch_test(cli modify_data modify_data.lvb 0
-  "ATAC-4	1	57.3	0.67"
+  "ATAC-4	1	57.3	0.67" ! "ATAC-4	1	99"
   "title: Lavix atacazo-ninahuilca.txt   109 rows by 34 columns")
 lavix_batch_test(cli print_table print_table.lvb 0
   "lblInfo(1)	For each field enter the number of decimal places."
   "sgrid(1,2)	2"
   "buttons: Select output device | Screen | TextFile | Quit"
   "print: Print a table"
+  "~^File name .*/files/small.txt$"
   "Sample        A-1           B-22"
+  "Kcode             1             0"
+  "Note              x             n.d."
   "SiO2             50.1           7.5"
   "Rb               12.00"
   "Total            62.12          7.50"
+  "Sample        C-3"
+  "SiO2            100.0"
+  "~^Note$"
   "Total           103.25")
 lavix_batch_test(cli preferences preferences.lvb 0 --then preferences_after.lvb
   "ffo1	1"
@@ -151,3 +159,108 @@ lavix_batch_test(cli library_refusals library_refusals.lvb 0
   "message: Diagram file cut.txt holds no diagrams"
   "message: Classify samples works on a diagram of the library: choose one with Plot, Diagram first."
   "libraryRecordCount	0")
+lavix_batch_test(cli file_commands file_commands.lvb 0
+  "message: No data to save" "message: You can't Add to nothing, read a file first"
+  "buttons:  select filename extension | .txt | .roc | .min"
+  "saved.roc::SAMPLE	Kcode	SiO[2]" "saved.roc::ATAC-4	1	57.28	"
+  "title	Lavix saved.roc   109 rows by 34 columns" "~^SAMPLE	$" ! "window: varform")
+lavix_batch_test(cli recent_files recent_files.lvb 0
+  "~^mLastFile1	.*/files/small.txt$" "~^mLastFile2	.*/Data Files/atacazo-ninahuilca.txt$"
+  "title	Lavix atacazo-ninahuilca.txt   109 rows by 34 columns" ! "Save them before leaving?")
+lavix_batch_test(cli clipboard_limit clipboard_limit.lvb 0
+  "message:  File too big, first 62504 characters placed on clipboard.")
+lavix_batch_test(cli exit_unsaved exit_unsaved.lvb 0 "kept.txt::ATAC-4	1	58	0.67")
+lavix_batch_test(cli grid_guards grid_guards.lvb 0
+  "message: Read a File first" "message: No data to print" "C-3	2	100	3.25" ! "WARNING")
+# Start-up: a missing Controls file is asked for (the one chosen is read) or, cancelled, the defaults
+# are used; preferences, symbols and a standard table the test puts in Controls/.
+foreach(entry "lavix.data.txt|lavix.data.txt|*.txt|" "lxpref.ini|lxpref.ini |*.ini|" "filenames.ini|filenames.ini |*.ini|"
+              "default.sym|Symbols (*.sym)|*.sym|" "page.txt|page.txt |*.txt|" "default.nrm.txt|norm. files (*.nrm.txt|*.txt|")
+  string(FIND "${entry}" "|" bar)
+  string(SUBSTRING "${entry}" 0 ${bar} name)
+  math(EXPR bar "${bar} + 1")
+  string(SUBSTRING "${entry}" ${bar} -1 filter)
+  lavix_batch_test(cli startup_chosen_${name} startup_chosen.lvb 0 --cp Controls/${name} chosen.txt --rm Controls/${name}
+    "message: Find a path\\file for ${filter}" "file: open ${filter}" "SAMPLE	Kcode	SiO[2]	TiO[2]" ! "error:")
+  lavix_batch_test(cli startup_cancel_${name} startup_cancel.lvb 0 --rm Controls/${name} "file: open ${filter}")
+endforeach()
+lavix_batch_test(cli startup_default_folder startup.lvb 0 --cp files/lxpref-default.ini Controls/lxpref.ini
+  "message: Set the default directory for your data files by clicking Preferences and then saving any changes"
+  "message: The data matrix has 500 analyses (rows) and 60 elements" "yLabelOrientation	-1")
+lavix_batch_test(cli startup_no_folder startup.lvb 0 --cp files/lxpref-nofolder.ini Controls/lxpref.ini
+  "message: Press the Preferences button (next window), find a valid path to your data files, then press Save Preferences."
+  ! "message: Set the default directory")
+lavix_batch_test(cli startup_no_rows startup.lvb 0 --cp files/lxpref-norows.ini Controls/lxpref.ini
+  "message: lxpref.ini line 7: \"0\" is not a usable number of rows (10 to 32767), so the default, 32767, is used."
+  "message: The data matrix has 32767 analyses (rows) and 60 elements")
+lavix_batch_test(cli startup_short_symbols startup.lvb 0 --cp files/short.sym Controls/default.sym
+  "message: Input past end of file at line 8" ! "Find a path")
+lavix_batch_test(cli startup_short_table startup.lvb 1 --cp files/short-table.txt Controls/lavix.data.txt
+  "message: Input past end of file: table line 1 of lavix.data.txt holds 2 fields, 17 expected fatal error Bye"
+  "error: start-up failed" ! "title:")
+# The XY models on files/eight.txt. FC at F = 0.5: Zr 80 x 0.5^-0.9 = 149.29, K2O 0.3 x 0.5^-0.95 =
+# 0.579562, the last of 11 points with ticks at F = 1, 0.75, 0.5 (the start twice, a tick and a pen
+# change at each): entry 8 + 1 + 11 + 2 x 3 = 26; the deleted curve left nothing. The mixing line:
+# 101 points (plain axes), the first twice, then six ticks; the one at 0.5 %: 0.3 + 0.005 x 4.1.
+lavix_batch_test(cli xy_models xy_models.lvb 0
+  "numbers: Co=A1 | D for Zr = 0 | --- = 0 | D for K[2]O = 0 | --- = 0"
+  "numbers: F is the  liquid | Start of F range = 1 | End of F range = 0.6 | Step of F = 0.05"
+  "~^9	30	80	0.3	" "~^11	36	80	0.3	" "~^26	-30	149.2853	0.5795618	" ! "~^44	-30	149.2853"
+  "buttons: Ticks in % of C2\\n 0  .5  1  1.5  2  2.5  | Add this to plot | Delete this line"
+  "~^9	30	0.3	80	" "~^110	-30	4.4	410	" "~^112	36	0.3205	" "~^116	36	" ! "~^117	"
+  "diagramFamily	QUAD" "zClipMax	0.5" "xClipMin	0.2")
+# (?:[^@].*\\n)*? skips the prompts and status lines between an event and its dump.
+lavix_batch_test(cli switch_and_cancel switch_and_cancel.lvb 0
+  "~~K2O\\n(?:[^@].*\\n)*?@dump settings\\n((?:.*\\n)*?end\\n)(?:.*\\n)*?.*cancel\\n(?:[^@].*\\n)*?@dump settings\\n\\1(?:.*\\n)*?.*cancel\\n(?:[^@].*\\n)*?@dump settings\\n\\1"
+  "~~CaO\\n(?:[^@].*\\n)*?@dump settings\\n((?:.*\\n)*?end\\n)@dump plotted\\n((?:.*\\n)*?end\\n)click SwitchXY\\n(?:[^@].*\\n)*?@dump settings\\n(?!\\1)(?:.*\\n)*?yLog\\t1\\n(?:.*\\n)*?click SwitchXY\\n(?:[^@].*\\n)*?@dump settings\\n\\1@dump plotted\\n\\2")
+lavix_batch_test(cli picked_rows picked_rows.lvb 0 --cp files/Spider-small.txt Controls/Spider.txt
+  "table.txt::Sample        C-3" "table.txt::SiO2            100.00" ! "table.txt::A-1" ! "table.txt::Total"
+  "~~@dump matrix\\nSAMPLE\\tKcode\\tSiO\\[2\\]\\tRb\\tNote\\nA-1\\t1\\t50.123\\t12\\tx\\nC-3\\t2\\t100\\t3.25\\t\\nend")
+lavix_batch_test(cli enter_typed enter_typed.lvb 0
+  "message: WARNING: Data are now entered or modified only in memory (in RAM not disk)  If you want to save them select the Save option."
+  "title: Lavix untitled   2 rows by 2 columns"
+  "entered.txt::Sample	Kcode	SiO[2]	Rb" "entered.txt::S-1	3	50.5	12" "entered.txt::S-2	4		61.25"
+  "~~z\\n1\\t3\\t12\\t12\\t0\\n2\\t4\\t61.25\\t61.25\\t0\\nend" ! "Save them before leaving?")
+lavix_batch_test(cli preferences_window preferences_window.lvb 0
+  "~~window: pref\\n  > @dump fields\\nffo1\\t0\\nffo2\\t1\\nyax1\\t1\\nyax2\\t0\\nOptionv\\t1\\nOptionh\\t0\\nOptionHRon\\t1\\nOptionHRoff\\t0\\n"
+  "~~ffo1\\t1\\nffo2\\t0\\nyax1\\t0\\nyax2\\t1\\nOptionv\\t0\\nOptionh\\t1\\nOptionHRon\\t0\\nOptionHRoff\\t1\\n"
+  "message: This change will occur next time you start Lavix\\nif you click 'Save new preferences' after closing this message!"
+  "~~type winscale 0.3\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.5\\n" "~~type winscale 2\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t1\\n" "~~type winscale 0.75\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.75\\n" "~~type winscale big\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.5\\n"
+  "font: Set deflt. Font | DejaVu Sans, 10, regular, regular" "colour: Label colour | 0,0,0"
+  "Labfont	12Pt Bold Serif" "yLabelOrientation	-1")
+# The button row of each diagram kind, whole (gap mode on for the spider diagram).
+lavix_batch_test(cli buttons buttons.lvb 0 --cp files/Spider-eight.txt Controls/Spider.txt
+  "~~XY:\\n@dump fields\\n(?:.*\\n){7}newx\\tNew X\\nnewy\\tNew Y\\nnewz\\tAxes\\nSwitchXY\\tXY-YX\\nfliporder\\t1-n n-1\\nIdentify\\tID ON\\nwrname\\tName\\nlinRegress\\tRegress\\nmix\\tMix\\nmodel\\tModel\\nLegend\\tLegend\\ncmdRem\\tNB off\\nend"
+  "~~TRI:\\n@dump fields\\n(?:.*\\n){7}newx\\tNew X\\nnewy\\tNew Y\\nnewz\\tNew Z\\nSwitchXY\\tXY-YX\\nfliporder\\t1-n n-1\\nIdentify\\tID ON\\nwrname\\tName\\nmix\\tQuad\\ncmdRem\\tNB off\\nend"
+  "~~HIST:\\n@dump fields\\n(?:.*\\n){7}newx\\tNew X\\nnewy\\tBins\\nnewz\\tY-Axis\\nlinRegress\\tDistrib.\\ncmdRem\\tNB off\\nend"
+  "~~SPI:\\n@dump fields\\n(?:.*\\n){7}newx\\tRepick\\nnewy\\tNewSpi\\nnewz\\tY-scale\\nSwitchXY\\tXY-YX\\nfliporder\\t1-n n-1\\nIdentify\\tID ON\\nwrname\\tfull line\\nlinRegress\\tNrm to Samp\\nmix\\tMix\\nmodel\\tModel\\nLegend\\tLegend\\ncmdRem\\tNB off\\nend")
+lavix_batch_test(cli write_modes write_modes.lvb 0 "xTitle	SiO[2]"
+  "one.svg::>A2</text>" ! "one.svg::>50.2</text>" "two.svg::>50.2</text>" ! "two.svg::>A2</text>"
+  "three.svg::>110  </text>" ! "three.svg::>50.2</text>" ! "three.svg::>A2</text>" "four.svg::>A2</text>" ! "four.svg::>110")
+lavix_batch_test(cli kept_lines kept_lines.lvb 0
+  ! "cancelled.svg::rgb(0,114,178)" "kept.svg::~~(?s)\\A(?:(?!rgb\\(0,114,178\\)).)*rgb\\(0,114,178\\)(?:(?!rgb\\(0,114,178\\)).)*rgb\\(0,114,178\\)(?:(?!rgb\\(0,114,178\\)).)*\\z" ! "switched.svg::rgb(0,114,178)" ! "newx.svg::rgb(0,114,178)"
+  "~^statsCaption	Slope=  1.510E-01  Int= -7.220E00   n=8  t=15.01  F=225.3  r=.99  r'=1.$" "~^statsCaption	$"
+  "Data Files/stats.txt::Spearman rank corr coef" "Data Files/stats.txt::r'=1."
+  "statsCaption	N=1 M=4.85E01" "histogram.svg::~~(?s)\\A(?:(?!rgb\\(0,114,178\\)).)*rgb\\(0,114,178\\)(?:(?!rgb\\(0,114,178\\)).)*\\z")
+lavix_batch_test(cli no_room no_room.lvb 0
+  "message: There is no room for another curve on this diagram: set the diagram up anew to draw more" "plotRowCount	2446")
+# Ce, by hand: P = (20 x 0.0005 + 20 x 0.004 + 55 x 0.08 + 5 x 0.005)/100 = 0.04515, stored times
+# Ce's CI chondrite 0.612: .0276318; source (1 - 0.04515)/1.05202 = 0.907634, times 0.612: .5554726;
+# D 5.032E-03 x 0.907634 x 0.612 = .002795.
+lavix_batch_test(cli inverse_model inverse_model.lvb 0
+  "buttons: Select scheme | Set X-Y grid from La and Yb/La ranges | Use presets for X-Y grid"
+  "libraryName	La/Yb"
+  "yEnd	20"
+  "preparation.svg::Slope=  1.781E-01  Int=  3.340E00"
+  "Data Files/ree.lx.txt::La[N],La[N]/Ce[N],  5.03200E-03,  1.31973E-03,  1.05202E00,  4.78857E-02,"
+  "Data Files/ree.lx.txt::La[N],La[N]/Yb[N],"
+  "status: ZuZaDu: source = (1-P)/I and D = slope x source take the source's La[N] as 1"
+  "PIs  20ol  20opx  55cpx  5gt 	14								"
+  "	 .0276318	 .04809353	"
+  "slope*Co (~D's)	6	"
+  "	 .002795138	 .002382887	"
+  "(1-Pi)/I (~source)	4	"
+  "	 .5554726	 .32038	"
+  "inverse.svg::>~source<"
+  "buttons: Keep or reject Model just plotted | Keep | Reject"
+  "109	2	1	" ! "110	14	2	")

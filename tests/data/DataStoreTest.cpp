@@ -3,7 +3,7 @@
 
 #include "lavix/data/DataStore.h"
 #include "lavix/data/ResetDataMatrix.h"
-#include "tests/data/FakePrompts.h"
+#include "tests/data/DataSession.h"
 
 namespace lavix::data {
 namespace {

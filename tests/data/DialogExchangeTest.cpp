@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "lavix/data/DialogExchange.h"
-#include "tests/data/FakePrompts.h"
+#include "tests/data/DataSession.h"
 
 namespace lavix::data {
 namespace {

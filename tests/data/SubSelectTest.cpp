@@ -3,7 +3,7 @@
 
 #include "common/ui/FormEvent.h"
 #include "lavix/data/SubSelect.h"
-#include "tests/data/FakePrompts.h"
+#include "tests/data/DataSession.h"
 
 namespace lavix::data {
 namespace {

@@ -27,12 +27,5 @@ TEST(Recording, CallsRecordOperationsInOrder) {
   EXPECT_EQ(r.windowExtent(), (Point{300, -400}));
 }
 
-TEST(Recording, ColoursAreRedPlus256GreenPlus65536Blue) {
-  EXPECT_EQ(rgb(1, 2, 3), 1 + 256 * 2 + 65536 * 3);
-  EXPECT_EQ(redOf(rgb(10, 20, 30)), 10);
-  EXPECT_EQ(greenOf(rgb(10, 20, 30)), 20);
-  EXPECT_EQ(blueOf(rgb(10, 20, 30)), 30);
-}
-
 }  // namespace
 }  // namespace lavix::graphics

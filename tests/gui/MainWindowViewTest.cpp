@@ -25,7 +25,7 @@
 #include "qtui/QtPrompts.h"
 #include "tests/gui/QtTestApp.h"
 #include "tests/gui/Screenshots.h"
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 #include "tests/support/TempProgramFolder.h"
 
 namespace lavix::qt {
@@ -97,6 +97,7 @@ TEST_F(MainWindowViewTest, ADroppedDataFileIsOpened) {
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(&view, &drop);
   EXPECT_EQ(view.windowTitle(), QString("Lavix dropped.txt   1 rows by 1 columns"));
+  EXPECT_EQ(session.recent.caption(1), file);
 }
 
 TEST_F(MainWindowViewTest, OpenRunsTheModelsOpenCommand) {

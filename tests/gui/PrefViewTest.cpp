@@ -11,7 +11,7 @@
 #include "lavix/qt/PrefView.h"
 #include "tests/gui/QtTestApp.h"
 #include "tests/gui/Screenshots.h"
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::qt {
 namespace {

@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 

@@ -135,7 +135,9 @@ TEST_F(ShippedLibraryTest, EveryRecordIsDrawnQuietlyAndClassifiesWhereItsFieldsC
     for (const auto& entry : fs::directory_iterator(fs::path(f.folder.path()) / library.folder))
       if (text::toUpper(entry.path().extension().string()) == ".TXT") names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
-    for (const std::string& name : names) drawnRecords += drawFile(library, name);
+    for (const std::string& name : names)
+      // Such a file is the inverse model's preparation, run as a whole: the CLI test inverse_model runs it.
+      if (text::toUpper(name).find("REEINVERSEMODEL") == std::string::npos) drawnRecords += drawFile(library, name);
   }
   EXPECT_EQ(drawnRecords, 74 + 13 + 7);
 }

@@ -174,7 +174,7 @@ TEST(ShippedFiles, AllRead) {
       if (name == "majors.wt.txt") oxides = r.value;
     }
   }
-  EXPECT_EQ(pcFiles, 5);
+  EXPECT_EQ(pcFiles, 6);
   ASSERT_EQ(oxides.count(), 9);
   std::string rocks, minerals;
   text::FileError error;

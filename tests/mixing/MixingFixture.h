@@ -1,10 +1,15 @@
-// Builds small mixing matrices by hand so solver tests state their data in a few lines.
+// The mixing tests' ground: small matrices built by hand, so solver tests state their data in a
+// few lines, and a session over a fresh copy of the program folder answered by scripted prompts.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "common/ui/ScriptedPrompts.h"
+#include "common/ui/Transcript.h"
+#include "mixing/MainWindow.h"
 #include "mixing/MixingData.h"
+#include "tests/support/TempProgramFolder.h"
 
 namespace lavix::mixing::testing {
 
@@ -52,5 +57,15 @@ inline std::vector<float> combine(double a, const std::vector<float>& x, double 
   for (std::size_t i = 0; i < x.size(); ++i) out.push_back(static_cast<float>(a * x[i] + b * y[i]));
   return out;
 }
+
+// A mixing session over a fresh copy of the program folder.
+struct MixingSession {
+  lavix::testing::TempProgramFolder folder;
+  ui::Transcript transcript;
+  ui::ScriptedPrompts prompts{transcript, folder.path()};
+  ui::ScriptedPrinter printer{transcript};
+  Session session{prompts, printer, folder.path()};
+  MainWindow window{session};
+};
 
 }  // namespace lavix::mixing::testing

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "mixing/qt/MixingViews.h"
-#include "tests/mixing/MixingSession.h"
+#include "tests/mixing/MixingFixture.h"
 
 namespace lavix::mixing {
 namespace {

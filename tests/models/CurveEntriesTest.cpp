@@ -1,4 +1,5 @@
-// Curves in the spare plotted entries: symbols, range and log filtering, room.
+// Curves in the spare plotted entries: range and log filtering, room. The symbols of starts and
+// ticks: the curves of tests/cli/scripts/xy_models.lvb.
 #include <cmath>
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@
 namespace lavix::models {
 namespace {
 
-constexpr int16_t tick = 36;
+constexpr int16_t tick = 36;  // the symbol table's last symbol
 
 diagram::DiagramSettings frame(int16_t xLog = 0) {
   diagram::DiagramSettings s;
@@ -22,13 +23,6 @@ std::vector<int16_t> symbols(const std::vector<CurveEntry>& entries) {
   std::vector<int16_t> out;
   for (const CurveEntry& e : entries) out.push_back(e.symbol);
   return out;
-}
-
-TEST(CurveEntries, StartTicksOnTheLineAndSeparateTicks) {
-  const std::vector<CurvePoint> points = {{1, 1, Marker::tickOnLine}, {2, 2}, {3, 3, Marker::tickOnLine}, {4, 4, Marker::tick}};
-  const std::vector<CurveEntry> entries = curveEntries(points, frame(), tick);
-  EXPECT_EQ(symbols(entries), (std::vector<int16_t>{30, -30, tick, -30, -30, -30, tick, -30, tick}));
-  EXPECT_FLOAT_EQ(entries[6].x, 3);
 }
 
 TEST(CurveEntries, PointsOutsideOrUnshowableStartTheLineAfresh) {

@@ -16,7 +16,7 @@
 #include "lavix/qt/SpimodView.h"
 #include "qtui/QtPrompts.h"
 #include "tests/gui/QtTestApp.h"
-#include "tests/models/ModelSession.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::qt {
 namespace {
@@ -79,19 +79,6 @@ TEST(SpimodView, RendersForTheDocumentation) {
   keepPicture(view, "LAVIX_SPIMOD_SCREENSHOT");
 }
 
-TEST(SpimodView, AfcShowsTheRatioBoxWhichSetsTheFList) {
-  testing::ModelSession f;
-  f.s().spiderModels.modelName = "AFC";
-  f.s().spiderModels.modelMode = "Modal";
-  app::SpiderModelForm model(f.s());
-  SpimodView view(model);
-  EXPECT_FALSE(view.box("insituf")->isHidden());
-  EXPECT_EQ(view.label("insitu2")->text(), QString("r = dMa/dMc"));
-  EXPECT_TRUE(view.button("meltmode")->isHidden());
-  QTest::keyClicks(view.box("insituf"), "0.5");
-  EXPECT_EQ(view.box("melttxt")->text(), QString("100,90,80,70,60,50,40"));
-}
-
 TEST(SpimixView, ShowsTheSlotsAndForwardsItsEvents) {
   testing::ModelSession f;
   app::SpiderMixForm model(f.s());
@@ -129,8 +116,8 @@ void closeOther(QWidget* modal) {
 // The main window's one model and one mix command reach the spider views on a spider diagram.
 TEST(SpiderModelViews, TheMainWindowsModelAndMixOpenThem) {
   lavix::testing::TempProgramFolder folder;
-  folder.write("Controls/Spider.txt", testing::modelPattern);
-  folder.write("Data Files/models.txt", testing::modelData);
+  folder.write("Controls/Spider.txt", testing::modelFile("Spider.txt"));
+  folder.write("Data Files/models.txt", testing::modelFile("models.txt"));
   ui::Transcript transcript;
   QtWindows prompts(transcript, folder.path());
   registerSpimodView(prompts.qt);

@@ -1,10 +1,14 @@
-// The eight melting and crystallisation models against hand calculations of their equations.
+// The eight melting and crystallisation models against hand calculations of their equations, and
+// the shipped partition coefficients they read. The windows that run them: tests/models/scripts.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <optional>
 
+#include "common/partition/PartitionFile.h"
 #include "lavix/models/TraceElementModels.h"
+#include "tests/support/TempProgramFolder.h"
 
 namespace lavix::models {
 namespace {
@@ -131,6 +135,22 @@ TEST(TraceElementModels, NamesRoundTripAndEveryModelNamesItsEquation) {
     EXPECT_NE(std::string(traceModelEquation(model)).find("C = "), std::string::npos);
   }
   EXPECT_FALSE(traceModelNamed("ZuZaDu"));
+}
+
+// Every shipped partition-coefficient file that fits the model window's ten minerals reads
+// without complaint.
+TEST(TraceElementModels, ShippedPartitionCoefficientFilesRead) {
+  namespace fs = std::filesystem;
+  int read = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(LAVIX_PROGRAMFOLDER_DIR) / "PC")) {
+    const std::string name = entry.path().filename().string();
+    if (!name.ends_with(".PC.txt") || name == "dacite-rhyolite.PC.txt") continue;
+    const auto r = partition::readPartitionTable(lavix::testing::readWholeFile(entry.path().string()), {10, 75});
+    EXPECT_TRUE(r.ok() && r.blankLines == 0) << name;
+    EXPECT_GE(r.table.elementCount(), 25) << name;
+    ++read;
+  }
+  EXPECT_EQ(read, 5);
 }
 
 }  // namespace

@@ -35,14 +35,5 @@ TEST(InputNormwiseTest, EnterAndArrowsWalkTheEntriesWithWrapping) {
   EXPECT_EQ(dialog.click("nosuch", ""), ui::EventResult::UnknownControl);
 }
 
-TEST(InputNormwiseTest, FieldsListTitlePromptsAndEntries) {
-  InputNormwise dialog("Enter data%", {"size"}, '.');
-  dialog.type("entry", 1, "2");
-  const auto fields = dialog.fields();
-  ASSERT_EQ(fields.size(), 3u);
-  EXPECT_EQ(fields[0], (std::pair<std::string, std::string>{"title", "Enter data%"}));
-  EXPECT_EQ(fields[2], (std::pair<std::string, std::string>{"entry(1)", "2"}));
-}
-
 }  // namespace
 }  // namespace lavix::normwise

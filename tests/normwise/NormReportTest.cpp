@@ -52,11 +52,5 @@ TEST(NormReportTest, LaysOutTheWholeBlock) {
   EXPECT_EQ(lines, expected);
 }
 
-TEST(NormReportTest, MoleNormHasItsOwnTitle) {
-  ReportInput in = sampleInput();
-  in.type = norm::NormType::Mole;
-  EXPECT_EQ(buildReport(in).at(8), "CIPW Mole Norm");
-}
-
 }  // namespace
 }  // namespace lavix::normwise

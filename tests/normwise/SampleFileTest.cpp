@@ -44,13 +44,6 @@ INSTANTIATE_TEST_SUITE_P(
       return name;
     });
 
-TEST(SampleFileTest, WithoutSampleColumnEverySampleIsNoname) {
-  const SampleFile file = readSampleText("ROCK\tSiO2\nx\t50\ny\t60\n", '.');
-  EXPECT_EQ(file.sampleColumn, 0);
-  EXPECT_EQ(file.names, (std::vector<std::string>{"noname", "noname"}));
-  EXPECT_FLOAT_EQ(file.oxides[1][kSiO2], 60.0f);
-}
-
 TEST(SampleFileTest, SampleColumnIsTheFirstHoldingSamOrSDollar) {
   EXPECT_EQ(readSampleText("X\tNAME S$\tSAMPLE\nq\tfirst\tsecond\n", '.').names.front(), "first");
   EXPECT_EQ(readSampleText("X\tsam_no\nq\tthis\n", '.').names.front(), "this");
@@ -109,11 +102,6 @@ TEST(SampleFileTest, ColumnsBeyondTheHundredthAreIgnored) {
   const SampleFile file = readSampleText(header + "\tSiO2\n" + line + "\t50\n", '.');
   EXPECT_EQ(file.oxideColumn[kSiO2], 0);
   EXPECT_FLOAT_EQ(file.oxides[0][kSiO2], 0.0f);
-}
-
-TEST(SampleFileTest, EmptyTextHasNoSamples) {
-  EXPECT_TRUE(readSampleText("", '.').names.empty());
-  EXPECT_TRUE(readSampleText("SAMPLE\tSiO2\r\n\r\n", '.').names.empty());
 }
 
 }  // namespace

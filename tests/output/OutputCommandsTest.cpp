@@ -8,7 +8,7 @@
 #include "common/ui/ScriptedPicture.h"
 #include "lavix/app/OutputCommands.h"
 #include "lavix/app/Redraw.h"
-#include "tests/redraw/DiagramFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {
@@ -216,7 +216,7 @@ TEST(OutputCommandsNoDiagram, NothingHappensWithoutDataOrDiagram) {
     ui::ScriptedPicture picture(f.transcript);
     f.session->picture = &picture;
     if (withData) {
-      f.folder.write("Data Files/small.txt", smallDataSet);
+      f.folder.write("Data Files/small.txt", smallDataSet());
       f.click("mOpen", {"Data Files/small.txt"});
       ASSERT_EQ(f.session->data.rowCount, 8);
     }

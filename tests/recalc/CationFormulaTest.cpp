@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "lavix/calc/FormulaEvaluator.h"
-#include "tests/data/FakePrompts.h"
+#include "tests/data/DataSession.h"
 
 namespace lavix::calc {
 namespace {

@@ -8,7 +8,7 @@
 #include "lavix/app/RecalcCommands.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/data/SubsetCriteria.h"
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "common/graphics/SvgWriter.h"
 #include "lavix/app/Redraw.h"
-#include "tests/redraw/DiagramFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {

@@ -1,10 +1,10 @@
-// Identify mode, the write modes and labels placed with a click.
+// Identify mode and labels placed with a click. The write modes: tests/cli/scripts/write_modes.lvb.
 #include <cmath>
 
 #include "lavix/app/Interaction.h"
 #include "lavix/app/Redraw.h"
 #include "lavix/diagram/Redraw.h"
-#include "tests/redraw/DiagramFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {
@@ -50,25 +50,6 @@ TEST_F(InteractionTest, LabelOnALogAxisStaysAtItsValueWhenTheRangeChanges) {
   EXPECT_TRUE(found);
   f.click("newx", {pick("SiO2")});  // a new axis variable forgets the labels
   EXPECT_EQ(session().overlays.total(), 0);
-}
-
-TEST_F(InteractionTest, WriteModesExcludeEachOther) {
-  xy("SiO2", "K2O");
-  f.click("wrname");
-  EXPECT_TRUE(session().interaction.writeNames);
-  EXPECT_EQ(app::pointText(session(), 2), "A2");
-  f.click("menuField", {"#1"});
-  EXPECT_TRUE(session().interaction.writeField);
-  EXPECT_FALSE(session().interaction.writeNames);
-  EXPECT_EQ(app::pointText(session(), 2), "50.2");
-  f.click("menuValues", {pick("Zr"), "##0  "});
-  EXPECT_TRUE(session().interaction.writeValues);
-  EXPECT_FALSE(session().interaction.writeField);
-  EXPECT_EQ(app::pointText(session(), 2), "110  ");
-  EXPECT_EQ(settings().plot.xTitle, "SiO[2]");  // the axes keep their variables
-  f.click("wrname");
-  EXPECT_TRUE(session().interaction.writeNames);
-  EXPECT_FALSE(session().interaction.writeValues);
 }
 
 }  // namespace

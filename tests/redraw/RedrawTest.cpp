@@ -1,15 +1,14 @@
-// The redraw's rules: font size, row filter, histogram bins, ternary geometry, buttons per
-// kind and the status line.
+// The redraw's rules: font size, row filter, histogram bins, ternary geometry and the status
+// line. The button row of each kind: tests/cli/scripts/buttons.lvb.
 #include <algorithm>
 #include <cmath>
 
 #include "lavix/app/Redraw.h"
-#include "lavix/diagram/Buttons.h"
 #include "lavix/diagram/Histogram.h"
 #include "lavix/diagram/Redraw.h"
 #include "lavix/diagram/RowFilter.h"
 #include "lavix/diagram/Ternary.h"
-#include "tests/redraw/DiagramFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {
@@ -45,33 +44,6 @@ TEST(TernaryGeometry, FullTriangleSitsOnTheFrame) {
   EXPECT_EQ(g.project({0, 0, 1}), (graphics::Point{4464, 1000}));
   EXPECT_EQ(g.project({0, 1, 0}), (graphics::Point{2732, 4000}));
   EXPECT_FALSE(diagram::toFractions(0, 0, 0));
-}
-
-TEST(Buttons, HistogramHidesIdentifyAndPickAndXYShowsThemAgain) {
-  auto visible = [](const std::vector<diagram::DiagramButton>& row, const std::string& control) {
-    for (const auto& b : row)
-      if (b.control == control) return b.visible;
-    return false;
-  };
-  auto caption = [](const std::vector<diagram::DiagramButton>& row, const std::string& control) {
-    for (const auto& b : row)
-      if (b.control == control) return b.caption;
-    return std::string();
-  };
-  const auto hist = diagram::setButtonsForKind("HIST", true, false);
-  for (const char* hidden : {"Identify", "pick", "Nextone", "prev", "SwitchXY", "fliporder", "wrname"})
-    EXPECT_FALSE(visible(hist, hidden)) << hidden;
-  EXPECT_EQ(caption(hist, "newy"), "Bins");
-  EXPECT_EQ(caption(hist, "newz"), "Y-Axis");
-  const auto xy = diagram::setButtonsForKind("XY", false, false);
-  EXPECT_TRUE(visible(xy, "Identify"));
-  EXPECT_TRUE(visible(xy, "Legend"));
-  EXPECT_EQ(caption(xy, "newz"), "Axes");
-  EXPECT_EQ(caption(xy, "cmdRem"), "NB on");
-  const auto spider = diagram::setButtonsForKind("SPI", true, true);
-  EXPECT_EQ(caption(spider, "newx"), "Repick");
-  EXPECT_EQ(caption(spider, "wrname"), "full line");
-  EXPECT_EQ(caption(diagram::setButtonsForKind("TRI", true, false), "mix"), "Quad");
 }
 
 class RedrawTest : public DiagramFixture {};

@@ -17,7 +17,9 @@
 #include "lavix/qt/SubSelectView.h"
 #include "qtui/QtPrompts.h"
 #include "tests/gui/QtTestApp.h"
-#include "tests/select/SelectSession.h"
+#include "lavix/app/Session.h"
+#include "tests/support/LavixSessions.h"
+#include "tests/support/TempProgramFolder.h"
 
 namespace lavix::qt {
 namespace {

@@ -1,17 +1,15 @@
-// The preferences window: values change in memory at once and reach lxpref.ini only when saved.
+// The preferences window where a batch run cannot look: colours, the iron ratio, a failed write and
+// the file Exit leaves alone. Its options, scale and fields: tests/cli (preferences*.lvb).
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "common/ui/FormEvent.h"
 #include "lavix/app/PreferencesForm.h"
-#include "tests/startup/SessionFixture.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::testing {
 namespace {
-
-const char* const setFolderMessage =
-    "message: Set the default directory for your data files by clicking Preferences and then saving any changes";
 
 class PreferencesForm : public ::testing::Test {
  protected:
@@ -21,41 +19,17 @@ class PreferencesForm : public ::testing::Test {
     ASSERT_TRUE(parsed.event) << line;
     EXPECT_EQ(ui::applyFormEvent(form, *parsed.event), ui::EventResult::Done) << line;
   }
-  std::string field(const app::PreferencesForm& form, const std::string& control) {
-    for (const auto& [name, text] : form.fields())
-      if (name == control) return text;
-    return "?";
-  }
   SessionFixture f;
 };
 
-TEST_F(PreferencesForm, OptionsShowTheValuesAndChangeThemInMemory) {
+TEST_F(PreferencesForm, ColourAndOptionsChangeInMemoryAndExitWritesNothing) {
   app::PreferencesForm form(*f.session);
-  EXPECT_EQ(field(form, "ffo2"), "1");
-  EXPECT_EQ(field(form, "yax1"), "1");
-  EXPECT_EQ(field(form, "Labfont"), "10Pt DejaVu Sans");
-  for (const char* option : {"ffo1", "yax2", "Optionh", "OptionHRoff"}) run(form, std::string("click ") + option);
-  const app::Preferences& p = f.session->preferences;
-  EXPECT_EQ(p.readFilterOn, 1);
-  EXPECT_EQ(p.printerYAxisAngle, 2700);
-  EXPECT_EQ(p.histRegLabelsOn, 0);
-  EXPECT_EQ(f.session->diagram.yLabelOrientation, -1);
-  EXPECT_TRUE(f.window->isChecked("menuHorizY")) << "the main window's marks follow";
-  run(form, "click qebut");
+  f.prompts.queueAnswers({"Serif, 12.4, bold, regular", "255,0,0"});
+  for (const char* line : {"click cmdFont", "click ffo1", "click qebut"}) run(form, line);
+  EXPECT_EQ(f.session->symbols.textColour, 255);
+  EXPECT_EQ(f.session->preferences.readFilterOn, 1);
   EXPECT_FALSE(form.isOpen());
   EXPECT_EQ(readWholeFile(f.folder.controls("lxpref.ini")).substr(0, 8), "900\r\n0\r\n") << "Exit writes nothing";
-}
-
-TEST_F(PreferencesForm, WindowScaleIsKeptBetweenHalfAndOne) {
-  app::PreferencesForm form(*f.session);
-  const std::pair<const char*, const char*> cases[] = {{"2", "1"}, {"0.3", "0.5"}, {"0.75", "0.75"}, {"big", "0.5"}};
-  for (const auto& [typed, kept] : cases) {
-    run(form, std::string("type winscale ") + typed);
-    run(form, "enter winscale");
-    EXPECT_EQ(form.winscaleText(), kept) << typed;
-  }
-  EXPECT_TRUE(f.shown("message: This change will occur next time you start Lavix\\nif you click 'Save new "
-                      "preferences' after closing this message!"));
 }
 
 TEST_F(PreferencesForm, MiscellaneousChangesTicksIronAndTheNextMatrix) {
@@ -80,24 +54,6 @@ TEST_F(PreferencesForm, MiscellaneousChangesTicksIronAndTheNextMatrix) {
   EXPECT_NE(f.session->feRatio, before);
 }
 
-TEST_F(PreferencesForm, SavedPreferencesAreWhatTheNextStartReads) {
-  EXPECT_TRUE(f.shown(setFolderMessage));
-  f.folder.write("My Data/rocks.txt", "SAMPLE\tSiO2\nA\t50\n");
-  f.click("mview", {"click ffo1", "click datadir", "My Data/rocks.txt", "type winscale 0.8", "click saveini"});
-  ASSERT_FALSE(f.prompts.failed()) << f.prompts.failure().text;
-  EXPECT_TRUE(f.shown("message: Select a data file from the directory you want to make the default"));
-  EXPECT_EQ(f.session->dataFolder, f.folder.path() + "/My Data");
-
-  SessionFixture again;
-  std::filesystem::copy(f.folder.controls("lxpref.ini"), again.folder.controls("lxpref.ini"),
-                        std::filesystem::copy_options::overwrite_existing);
-  ASSERT_EQ(again.start(), app::StartupOutcome::Ready);
-  EXPECT_FALSE(again.shown(setFolderMessage)) << "a data folder is set now";
-  EXPECT_EQ(again.session->preferences.readFilterOn, 1);
-  EXPECT_FLOAT_EQ(again.session->preferences.windowScale, 0.8f);
-  EXPECT_EQ(again.session->dataFolder, f.folder.path() + "/My Data");
-}
-
 TEST_F(PreferencesForm, AFailedWriteIsReportedAndTheWindowStaysOpen) {
   // A folder where the file should be: the file cannot be replaced.
   std::filesystem::remove(f.folder.controls("lxpref.ini"));
@@ -107,14 +63,6 @@ TEST_F(PreferencesForm, AFailedWriteIsReportedAndTheWindowStaysOpen) {
   EXPECT_TRUE(form.isOpen());
   EXPECT_NE(f.lastLine().find("Error# "), std::string::npos) << f.lastLine();
   EXPECT_EQ(readWholeFile(f.folder.controls("lxpref.ini/keep")), "x");
-}
-
-TEST_F(PreferencesForm, FontAndColourReplaceTheLabelFont) {
-  app::PreferencesForm form(*f.session);
-  f.prompts.queueAnswers({"Serif, 12.4, bold, regular", "255,0,0"});
-  run(form, "click cmdFont");
-  EXPECT_EQ(field(form, "Labfont"), "12Pt Bold Serif");
-  EXPECT_EQ(f.session->symbols.textColour, 255);
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
-// Tests of the symbol dialog `symform` and `menuSymbols`, driven through the scripted prompts.
+// The symbol dialog `symform` and `menuSymbols` where a batch run cannot look: the scaled classes,
+// closing without OK, the colours and sizes, symbol files, what the caller is told. The options,
+// check boxes, one symbol, ties and line-only: tests/symbols/scripts.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "lavix/app/SymbolForm.h"
-#include "tests/symbols/SymbolSession.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::app {
 namespace {
@@ -25,63 +27,6 @@ TEST(SymbolForm, ScaledSymbolClasses) {
   EXPECT_FALSE(scaledSymbol(1.0f, 0.0f, 10.0f, -2.0f, 36));
 }
 
-TEST(SymbolForm, Option4ScalesOnTheChosenParameter) {
-  SymbolSession t;
-  t.click("Option4", {"click varbut P", "0,10,5"});
-  EXPECT_EQ(t.symbolOf(), (std::vector<int16_t>{6, 5, 0, 1, 3}));
-  EXPECT_TRUE(t.shown("window: varform"));
-  EXPECT_TRUE(t.shown("numbers: Scale on P. Enter beginning\\nvalue, end value, and # of steps | "
-                      "Begin at  = 0 | End at = 0 | number of Steps = 0"));
-}
-
-TEST(SymbolForm, Option4CancelledOrEmptyRangeChangesNothing) {
-  const std::vector<std::vector<std::string>> scripts = {
-      {"click cancel"},
-      {"click varbut P", "[cancel]"},
-      {"click varbut P", "10,0,5"},
-  };
-  for (const auto& script : scripts) {
-    SymbolSession t;
-    t.click("Option4", script);
-    EXPECT_EQ(t.symbolOf(), (std::vector<int16_t>(5, 33))) << script.back();
-  }
-}
-
-TEST(SymbolForm, KeysBecomeSymbolNumbersWithinTheTable) {
-  struct Case {
-    const char* control;
-    std::vector<int16_t> expected;
-  } cases[] = {{"Option1", {1, 0, -5, 0, 7}}, {"Option2", {2, -99, 36, 0, 8}}, {"Option3", {3, 0, 0, 0, 9}}};
-  for (const Case& c : cases) {
-    SymbolSession t;
-    t.click(c.control);
-    EXPECT_EQ(t.symbolOf(), c.expected) << c.control;
-  }
-}
-
-TEST(SymbolForm, CheckBoxesBecomeSelectedSymbolsOnOk) {
-  struct Case {
-    const char* control;
-    bool zeroShown, oneShown, twoShown;
-  } cases[] = {{"cmdOdds", false, true, false}, {"cmdEvens", true, false, true},
-               {"delall", false, false, false}, {"selall", true, true, true}};
-  for (const Case& c : cases) {
-    SymbolSession t;
-    t.s.symbols.oneSymbol = 4;
-    t.s.symbols.tiesOn = t.s.symbols.lineOnly = true;
-    t.click(c.control);
-    t.click("OKbut");
-    const auto& selected = t.s.symbols.selectedSymbol;
-    EXPECT_EQ(selected[0], c.zeroShown ? 0 : diagram::hiddenSymbol) << c.control;
-    EXPECT_EQ(selected[1], c.oneShown ? 1 : diagram::hiddenSymbol) << c.control;
-    EXPECT_EQ(selected[36], c.twoShown ? 36 : diagram::hiddenSymbol) << c.control;
-    EXPECT_EQ(t.s.symbols.oneSymbol, -1);
-    EXPECT_FALSE(t.s.symbols.tiesOn);
-    EXPECT_FALSE(t.s.symbols.lineOnly);
-    EXPECT_FALSE(t.form.isOpen());
-  }
-}
-
 TEST(SymbolForm, CheckBoxesAreTakenOverOnlyOnOk) {
   SymbolSession t;
   t.click("symbox", {}, "3");
@@ -92,32 +37,6 @@ TEST(SymbolForm, CheckBoxesAreTakenOverOnlyOnOk) {
   t.form.close();
   EXPECT_EQ(t.s.symbols.selectedSymbol[3], 3);
   EXPECT_EQ(t.form.click("symbox", "37"), ui::EventResult::UnknownItem);
-}
-
-TEST(SymbolForm, OneSymbolOutOfRangeUsesSymbolZero) {
-  struct Case {
-    const char* answer;
-    int16_t expected;
-  } cases[] = {{"7", 7}, {"36", 36}, {"37", 0}, {"-3", 0}, {"1e9", 0}, {"abc", 0}, {"[cancel]", -1}};
-  for (const Case& c : cases) {
-    SymbolSession t;
-    t.click("onesym", {c.answer});
-    EXPECT_EQ(t.s.symbols.oneSymbol, c.expected) << c.answer;
-    EXPECT_TRUE(t.shown("input: enter an integer (0-36) | title: Pick a Symbol"));
-  }
-}
-
-TEST(SymbolForm, TiesAndLineOnlyFollowTheirBoxes) {
-  SymbolSession t;
-  t.click("cmdLineonly");
-  EXPECT_TRUE(t.s.symbols.tiesOn);
-  EXPECT_TRUE(t.s.symbols.lineOnly);
-  t.click("ties");  // unticks ties and drops line-only
-  EXPECT_FALSE(t.s.symbols.tiesOn);
-  EXPECT_FALSE(t.s.symbols.lineOnly);
-  t.click("ties");
-  EXPECT_TRUE(t.s.symbols.tiesOn);
-  EXPECT_FALSE(t.s.symbols.lineOnly);
 }
 
 TEST(SymbolForm, ColourDialogsChangeOnlyWhenAnswered) {

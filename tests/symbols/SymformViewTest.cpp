@@ -9,7 +9,7 @@
 #include "qtui/QtPrompts.h"
 #include "qtui/RecordingPlayer.h"
 #include "tests/gui/QtTestApp.h"
-#include "tests/symbols/SymbolSession.h"
+#include "tests/support/LavixSessions.h"
 
 namespace lavix::qt {
 namespace {
