@@ -141,7 +141,9 @@ TEST(CellStore, LoadedRowsAndLaterWritesMatchAReferenceMap) {
   check("copied");
   for (int row = 0; row < rows; ++row)
     for (int column = 0; column < columns; ++column)
-      if (row != 2 || column != 1) ASSERT_EQ(copy.get(row, column), cells.get(row, column)) << row << "," << column;
+      if (row != 2 || column != 1) {
+        ASSERT_EQ(copy.get(row, column), cells.get(row, column)) << row << "," << column;
+      }
   EXPECT_EQ(copy.get(2, 1), "changed");
   EXPECT_FALSE(cells.setColumn(columns, 1, std::vector<std::string>{"x"}));
   EXPECT_FALSE(cells.setColumn(1, rows, std::vector<std::string>{"x"}));

@@ -67,7 +67,9 @@ class ShippedLibraryTest : public LibraryFixture {
       expectOnItsAxes(where);
       const diagram::FieldClassification fields =
           diagram::classifyRows(settings(), session().overlays, session().data.rowCount, session().window.zerosIn);
-      if (notClosing.count(record) == 0) EXPECT_EQ(fields.problem, "") << where;
+      if (notClosing.count(record) == 0) {
+        EXPECT_EQ(fields.problem, "") << where;
+      }
       ++count;
     }
     return count;
