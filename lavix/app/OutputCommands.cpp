@@ -84,9 +84,12 @@ std::string withWmfExtension(const std::string& name) {
 }
 
 graphics::Point metafileBox(const Session& s) {
-  if (!s.output.withPage) return {diagram::wmfWindowWidth, diagram::wmfWindowHeight};
-  if (portraitPosition(s)) return {s.page.pageWidth, s.page.pageLength};
-  return {s.page.pageLength, s.page.pageWidth};
+  graphics::Point box{diagram::wmfWindowWidth, diagram::wmfWindowHeight};
+  if (s.output.withPage) box = portraitPosition(s) ? graphics::Point{s.page.pageWidth, s.page.pageLength}
+                                                   : graphics::Point{s.page.pageLength, s.page.pageWidth};
+  // A legend outside the frame may have widened the picture past the page.
+  box.x = std::max(box.x, std::abs(s.recording.windowExtent().x));
+  return box;
 }
 
 bool isLandscape(const graphics::Recording& page) {

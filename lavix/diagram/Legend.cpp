@@ -62,50 +62,83 @@ bool readLegendText(std::string_view content, std::vector<LegendEntry>& entries,
   return true;
 }
 
-void recordLegend(gr::Recording& rec, const LegendTable& legend, const std::vector<int>& plottedRows,
-                  const data::DataStore& data, const LegendPage& page) {
-  if (!legend.legendLoaded) return;
+namespace {
+
+// Where the shown entries go: the block's left edge and the widths of its three columns.
+struct LegendBlock {
+  std::vector<const LegendEntry*> shown;
+  std::array<double, 3> columnWidth{};
+  int32_t half = 0;  // the widest symbol's half width
+  double textOffset = 0;
+  double left = 0;
+  double right() const { return left + columnWidth[0] + columnWidth[1] + columnWidth[2]; }
+};
+
+LegendBlock layOut(const LegendTable& legend, const std::vector<int>& plottedRows, const data::DataStore& data,
+                   const LegendPage& page) {
+  LegendBlock block;
+  if (!legend.legendLoaded) return block;
   std::set<int> used;
   for (int row : plottedRows)
     if (row >= 0 && static_cast<std::size_t>(row) < data.symbolOf.size()) {
       const int symbol = data.symbolOf[static_cast<std::size_t>(row)];
       if (symbol != noSymbol) used.insert(std::abs(symbol));
     }
-  std::vector<const LegendEntry*> shown;
   for (const LegendEntry& e : legend.entries)
-    if (used.count(std::abs(static_cast<int>(e.symbol)))) shown.push_back(&e);
-  if (shown.empty()) return;
+    if (used.count(std::abs(static_cast<int>(e.symbol)))) block.shown.push_back(&e);
+  if (block.shown.empty()) return block;
 
   const DiagramSettings& s = page.settings;
   const double h = std::abs(page.font.height);
-  int32_t half = static_cast<int32_t>(0.4 * h);
-  for (const LegendEntry* e : shown) half = std::max(half, symbolHalfWidth(page.symbols, std::abs(e->symbol)));
-  const double textOffset = 2.0 * half + 0.6 * h;
-  std::array<double, 3> columnWidth{};
-  for (std::size_t i = 0; i < shown.size(); ++i) {
-    const int column = columnOf(static_cast<int>(i) + 1);
-    const double width = textOffset + gr::markupWidth(shown[i]->text, page.font.height, page.font.bold) + 1.5 * h;
-    columnWidth[static_cast<std::size_t>(column)] = std::max(columnWidth[static_cast<std::size_t>(column)], width);
+  block.half = static_cast<int32_t>(0.4 * h);
+  for (const LegendEntry* e : block.shown)
+    block.half = std::max(block.half, symbolHalfWidth(page.symbols, std::abs(e->symbol)));
+  block.textOffset = 2.0 * block.half + 0.6 * h;
+  for (std::size_t i = 0; i < block.shown.size(); ++i) {
+    const auto column = static_cast<std::size_t>(columnOf(static_cast<int>(i) + 1));
+    const double width =
+        block.textOffset + gr::markupWidth(block.shown[i]->text, page.font.height, page.font.bold) + 1.5 * h;
+    block.columnWidth[column] = std::max(block.columnWidth[column], width);
   }
-  const double blockWidth = columnWidth[0] + columnWidth[1] + columnWidth[2];
-  const double margin = std::abs(s.frameHeight) / 25.0;
-  double left = s.frameLeft + margin;
-  if (legend.legendPosition == legendTopRight) left = s.frameRight - margin - blockWidth;
-  if (legend.legendPosition == legendOutsideRight) left = s.frameRight + margin + page.rightSideWidth;
+  const double blockWidth = block.columnWidth[0] + block.columnWidth[1] + block.columnWidth[2];
+  const double margin = legendMargin(s);
+  block.left = s.frameLeft + margin;
+  if (legend.legendPosition == legendTopRight) block.left = s.frameRight - margin - blockWidth;
+  if (legend.legendPosition == legendOutsideRight) block.left = s.frameRight + margin + page.rightSideWidth;
+  return block;
+}
 
+}  // namespace
+
+double legendMargin(const DiagramSettings& s) { return std::abs(s.frameHeight) / 25.0; }
+
+double outsideLegendRight(const LegendTable& legend, const std::vector<int>& plottedRows,
+                          const data::DataStore& data, const LegendPage& page) {
+  if (legend.legendPosition != legendOutsideRight) return 0;
+  const LegendBlock block = layOut(legend, plottedRows, data, page);
+  return block.shown.empty() ? 0 : block.right();
+}
+
+void recordLegend(gr::Recording& rec, const LegendTable& legend, const std::vector<int>& plottedRows,
+                  const data::DataStore& data, const LegendPage& page) {
+  const LegendBlock block = layOut(legend, plottedRows, data, page);
+  if (block.shown.empty()) return;
+  const DiagramSettings& s = page.settings;
+  const double h = std::abs(page.font.height);
   rec.selectFont(page.font);
-  for (std::size_t i = 0; i < shown.size(); ++i) {
+  for (std::size_t i = 0; i < block.shown.size(); ++i) {
+    const LegendEntry& entry = *block.shown[i];
     const int n = static_cast<int>(i) + 1;
     const int column = columnOf(n);
-    double x = left;
-    for (int c = 0; c < column; ++c) x += columnWidth[static_cast<std::size_t>(c)];
+    double x = block.left;
+    for (int c = 0; c < column; ++c) x += block.columnWidth[static_cast<std::size_t>(c)];
     const double y = s.frameTop - s.pageYSign * 1.8 * h * rowInColumn(n);
-    const auto px = static_cast<int32_t>(std::lround(x + half));
+    const auto px = static_cast<int32_t>(std::lround(x + block.half));
     const auto py = static_cast<int32_t>(std::lround(y));
-    drawSymbol(rec, page.symbols, std::abs(shown[i]->symbol), px, py, s.pageYSign);
-    const gr::Point at{static_cast<int32_t>(std::lround(x + textOffset)),
+    drawSymbol(rec, page.symbols, std::abs(entry.symbol), px, py, s.pageYSign);
+    const gr::Point at{static_cast<int32_t>(std::lround(x + block.textOffset)),
                        static_cast<int32_t>(std::lround(y - s.pageYSign * 0.35 * h))};
-    gr::recordMarkupText(rec, at, shown[i]->text, page.font, gr::HAlign::Left, gr::VAlign::Baseline,
+    gr::recordMarkupText(rec, at, entry.text, page.font, gr::HAlign::Left, gr::VAlign::Baseline,
                          page.textYDirection);
   }
 }

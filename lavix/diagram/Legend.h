@@ -46,6 +46,13 @@ struct LegendPage {
   int32_t rightSideWidth = 0;  // the Y numbers and title when they are written on the right
 };
 
+// The gap between the frame and the legend block.
+double legendMargin(const DiagramSettings& s);
+
+// The right edge, in page units, of an "Outside Right" legend that shows entries; 0 otherwise.
+double outsideLegendRight(const LegendTable& legend, const std::vector<int>& plottedRows,
+                          const data::DataStore& data, const LegendPage& page);
+
 // The entries whose symbol number is that of a plotted row (|symbolOf|), each with its symbol
 // and its text: entries 1..12 in the first column, 13..25 in the second, the rest in the third.
 void recordLegend(graphics::Recording& recording, const LegendTable& legend, const std::vector<int>& plottedRows,

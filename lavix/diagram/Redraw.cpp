@@ -72,6 +72,8 @@ class DiagramRecorder {
   void drawStoredLabels();
   void drawLibraryFields();
   void drawLegend();
+  // The page's background over [left, right] x [0, height], where the device shows a page.
+  void fillPage(int32_t left, int32_t right, int32_t height);
 
   // Ticks and numbers of either axis; a position is a page x for X, a page y for Y.
   void linearTicks(Axis which);
@@ -145,16 +147,7 @@ void DiagramRecorder::drawPageAndFrame() {
   const int32_t pageW = in_.page.portrait ? in_.page.pageWidth : in_.page.pageLength;
   const int32_t pageH = in_.page.portrait ? in_.page.pageLength : in_.page.pageWidth;
   const OutputDevice device = in_.output.outputDevice;
-  bool fillPage = true;
-  if (device == OutputDevice::Wmf) fillPage = in_.output.withPage;
-  if (device == OutputDevice::Print) fillPage = !white;
-  if (in_.continuesPage) fillPage = false;
-  if (fillPage) {
-    const int colour = white ? whiteColour : sym.pageColour;
-    rec_.selectPen(colour, 0, gr::PenStyle::Null);
-    rec_.selectBrush(colour);
-    rec_.rectangle(0, 0, pageW, pageH);
-  }
+  fillPage(0, pageW, pageH);
   const std::string& kind = s_.diagramKind;
   if ((kind == "XY" || kind == "HIST" || kind == "SPI") && !legendAlone_) {
     if (!(device == OutputDevice::Print && white)) {
@@ -579,11 +572,34 @@ void DiagramRecorder::drawLibraryFields() {
   recordDiagramNote(rec_, s_, in_.diagramNote, labelFont_, textYDirection(), captionShown() && s_.diagramKind != "TRI");
 }
 
+void DiagramRecorder::fillPage(int32_t left, int32_t right, int32_t height) {
+  const bool white = s_.whitePage == 1;
+  bool fill = true;
+  if (in_.output.outputDevice == OutputDevice::Wmf) fill = in_.output.withPage;
+  if (in_.output.outputDevice == OutputDevice::Print) fill = !white;
+  if (in_.continuesPage) fill = false;
+  if (!fill) return;
+  const int colour = white ? whiteColour : in_.symbols.pageColour;
+  rec_.selectPen(colour, 0, gr::PenStyle::Null);
+  rec_.selectBrush(colour);
+  rec_.rectangle(left, 0, right, height);
+}
+
 void DiagramRecorder::drawLegend() {
   const int32_t rightSide =
       yNumbersOnRight() && !legendAlone_ ? widestYNumber_ + static_cast<int32_t>(2.5 * textHeight_) : 0;
-  recordLegend(rec_, *in_.legend, result_.plottedRows, in_.data,
-               LegendPage{s_, in_.symbols, labelFont_, textYDirection(), rightSide});
+  const LegendPage page{s_, in_.symbols, labelFont_, textYDirection(), rightSide};
+  // A legend outside the frame of a diagram that fills the page would fall off every picture
+  // of it: the page grows to the right to hold it.
+  const gr::Point extent = rec_.windowExtent();
+  const int32_t width = std::abs(extent.x), height = std::abs(extent.y);
+  const double right = outsideLegendRight(*in_.legend, result_.plottedRows, in_.data, page);
+  const auto needed = static_cast<int32_t>(std::ceil(right + legendMargin(s_)));
+  if (right > 0 && needed > width && !in_.continuesPage) {
+    fillPage(width, needed, height);
+    rec_.setWindow(rec_.windowOrigin(), {needed, extent.y});
+  }
+  recordLegend(rec_, *in_.legend, result_.plottedRows, in_.data, page);
 }
 
 void DiagramRecorder::drawModelCurves() {

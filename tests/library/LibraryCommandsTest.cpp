@@ -1,9 +1,12 @@
 // Diagram, Next diag and the legend on a session: what is drawn, what the user is asked, and a
 // failure that leaves the diagram shown as it was.
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "lavix/app/Redraw.h"
 #include "lavix/diagram/Redraw.h"
+#include "common/graphics/TextMetrics.h"
 #include "tests/library/LibraryFixture.h"
 
 namespace lavix::testing {
@@ -154,6 +157,27 @@ TEST_F(LibraryCommandsTest, LegendShowsTheEntriesOfPlottedSymbolsAtItsPosition) 
   f.click("Legend", {"Data Files/broken.txt"});
   EXPECT_TRUE(f.shown("message: Legend file broken.txt, line 2: \"x\" is not a symbol number"));
   EXPECT_FALSE(session().legend.legendLoaded);
+}
+
+TEST_F(LibraryCommandsTest, AnOutsideLegendWidensAFullPageDiagramsPictureToHoldIt) {
+  loadExample();
+  f.click("mdiag", {"Diagrams/volcanic-classification.txt", "TAS"});
+  const int32_t pageWidth = std::abs(session().recording.windowExtent().x);
+  f.click("Legend", {"Data Files/atacazo-ninahuilca.legend.txt"});
+  f.click("Legend", {"Outside Right"});
+  const int32_t width = std::abs(session().recording.windowExtent().x);
+  const auto texts = recorded<graphics::Text>();
+  const auto last = std::find_if(texts.begin(), texts.end(), [](const auto& t) { return t.text == "Ninahuilca"; });
+  ASSERT_NE(last, texts.end());
+  const double end = last->at.x + graphics::markupWidth("Ninahuilca", session().labelFontHeight, false);
+  EXPECT_GT(end, pageWidth);  // TAS fills the page: the legend runs past it
+  EXPECT_GT(width, end + std::abs(session().labelFontHeight));
+  // The added strip has the page's colour, not the device's background.
+  const auto fills = recorded<graphics::Rectangle>();
+  EXPECT_TRUE(std::any_of(fills.begin(), fills.end(), [&](const auto& r) { return r.left == pageWidth && r.right == width; }));
+
+  f.click("Legend", {"Top Right"});
+  EXPECT_EQ(std::abs(session().recording.windowExtent().x), pageWidth);
 }
 
 }  // namespace
