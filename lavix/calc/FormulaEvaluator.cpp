@@ -15,6 +15,9 @@ namespace lavix::calc {
 
 namespace {
 
+// Rows ahead of the one read whose cells are asked for early.
+constexpr int prefetchDistance = 16;
+
 // Working storage of one level, as the formula window has always allowed.
 constexpr int maxTerms = 40;
 constexpr int maxGroups = 10;
@@ -393,8 +396,10 @@ bool Evaluator::lookUpName(const std::string& name, Value& value) {
     const int column = static_cast<int>(c);
     if (!moleAmounts_) {
       auto rows = take();
-      for (int r = 0; r < rowCount_; ++r)
+      for (int r = 0; r < rowCount_; ++r) {
+        store.prefetchCell(r + 1 + prefetchDistance, column);
         rows[r] = data::variableValue(store, static_cast<int16_t>(column), r + 1, context_.normFlag);
+      }
       setVector(value, std::move(rows));
       return true;
     }
@@ -430,6 +435,7 @@ std::vector<double> Evaluator::oxideRows(int k, double factor) {
   const int column = store.stdColumn[k];
   auto rows = take();
   for (int r = 0; r < rowCount_; ++r) {
+    store.prefetchCell(r + 1 + prefetchDistance, column);
     const float cell = data::variableValue(store, static_cast<int16_t>(column), r + 1, context_.normFlag);
     const float asOxide = column == store.totalIronColumn ? cell * store.totalIronToFeO : cell;
     rows[r] = static_cast<double>(asOxide) * factor;

@@ -149,6 +149,19 @@ std::string_view CellStore::loaded(int row, int column) const {
   return {start, length};
 }
 
+void CellStore::prefetch(int row, int column) const {
+  if (row < 0 || column < 0 || row >= loadedRows_ || column >= width_) return;
+  const std::uint16_t at = fieldAt_[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) +
+                                    static_cast<std::size_t>(column)];
+  if (at != 0) __builtin_prefetch(lines_[static_cast<std::size_t>(row)].start + (at - 1));
+}
+
+void CellStore::prefetchRow(int row) const {
+  if (row < 0 || row >= loadedRows_) return;
+  const Line& line = lines_[static_cast<std::size_t>(row)];
+  for (std::uint32_t at = 0; at < line.length; at += 64) __builtin_prefetch(line.start + at);
+}
+
 void CellStore::clearLoaded(int row, int column) {
   if (row < loadedRows_ && column < width_)
     fieldAt_[static_cast<std::size_t>(row) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(column)] = 0;

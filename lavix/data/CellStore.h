@@ -38,6 +38,11 @@ class CellStore {
   int columns() const { return columns_; }
 
   std::string_view get(int row, int column) const;
+  // Asks the processor for a loaded cell's text ahead of reading it: a column read down its
+  // rows jumps from line to line of the file's text, too irregularly for the hardware to guess.
+  void prefetch(int row, int column) const;
+  // The same for all of a loaded row's text, for a loop that reads many cells of each row.
+  void prefetchRow(int row) const;
   // False (and nothing stored) when the cell is outside the store or the column's text
   // would pass 4 GB. `text` may be a view of another cell.
   bool set(int row, int column, std::string_view text);

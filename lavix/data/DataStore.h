@@ -87,6 +87,8 @@ class DataStore {
 
   // "" for an empty cell or one outside the matrix.
   std::string_view cell(int row, int column) const { return cells_.get(row, column); }
+  void prefetchCell(int row, int column) const { cells_.prefetch(row, column); }
+  void prefetchRow(int row) const { cells_.prefetchRow(row); }
   // False when the cell is outside the matrix (nothing is stored then).
   bool setCell(int row, int column, std::string_view text) {
     // Working columns beyond columnCount are never saved: writing them changes no data.

@@ -29,6 +29,7 @@ std::vector<NamedColumn> builtInExtraColumns(const data::DataStore& store, const
                                       {"Viscosity", std::vector<std::string>(rows)}};
   const AnomalyColumns found = findAnomalyColumns(store);
   for (int row = 1; row <= store.rowCount; ++row) {
+    store.prefetchRow(row + 2);
     const auto i = static_cast<std::size_t>(row - 1);
     auto value = [&](int16_t column) { return column > 0 ? static_cast<double>(store.value(row, column)) : 0.0; };
     columns[0].cells[i] = cellOf(euStar(value(found.sm), value(found.gd), value(found.tb)));

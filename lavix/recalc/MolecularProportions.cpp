@@ -19,6 +19,7 @@ std::vector<MoleAmounts> molecularProportions(const data::DataStore& store, cons
                                               const CrNiColumns& crNi, const IronState* iron) {
   std::vector<MoleAmounts> amounts(static_cast<std::size_t>(std::max<int>(store.rowCount, 0)) + 1, MoleAmounts{});
   for (int row = 1; row <= store.rowCount; ++row) {
+    store.prefetchRow(row + 2);
     OxideWork w = oxidesOfRow(store, row);
     MoleAmounts& m = amounts[static_cast<std::size_t>(row)];
     if (iron) {
