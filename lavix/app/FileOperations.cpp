@@ -1,6 +1,9 @@
 // The File Operations menu (`mfilops`): print, modify, enter, clear, save, add a file, clipboard.
 #include "lavix/app/FileOperations.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "common/text/TextFile.h"
 #include "lavix/app/DataEntry.h"
 #include "lavix/app/DataLoading.h"
@@ -43,6 +46,7 @@ void clearAllData(Session& s) {
   s.data.columnCount = 0;
   s.data.fileColumnCount = 0;
   s.data.currentFile.clear();
+  s.data.partlyReadFiles.clear();
   setTitle(s, "Lavix ");
 }
 
@@ -95,6 +99,18 @@ void copyToClipboard(Session& s) {
     ui::say(s.prompts, messages::clipboardLoaded);
 }
 
+// Saving over a file that was read only in part would throw away what was left out.
+bool mayOverwrite(Session& s, const std::string& path) {
+  for (const std::string& source : s.data.partlyReadFiles) {
+    std::error_code error;
+    if (!std::filesystem::equivalent(path, source, error)) continue;
+    const std::string question = messages::partlyReadStart + fileNamePart(source) + messages::partlyReadEnd;
+    return s.prompts.message({question, {}, ui::MessageButtons::OkCancel, ui::MessageIcon::Warning}) ==
+           ui::MessageResult::Ok;
+  }
+  return true;
+}
+
 }  // namespace
 
 const std::vector<int16_t>* recalculatedColumns(const Session& s) { return s.recalc.recast.recastFlags(); }
@@ -130,6 +146,7 @@ bool saveDataFile(Session& s, const std::vector<int16_t>* recalculated) {
     if (extension < 1 || extension > 3) return false;
     path += extensions[static_cast<std::size_t>(extension - 1)];
   }
+  if (!mayOverwrite(s, path)) return false;
   // Save writes every row, whichever samples are picked for the spider diagram.
   data::WriteOptions options;
   options.recalculated = writeRecalculated ? recalculated : nullptr;

@@ -18,6 +18,10 @@ inline constexpr const char* saveFilter =
     "Text Files (*.txt)|*.txt|Rock Files (*.roc)|*.roc|Mineral Files (*.min)|*.min|";
 inline constexpr const char* selectExtension = " select filename extension";
 inline constexpr const char* removeAllData = "This will remove all data and formats";
+inline constexpr const char* partlyReadStart = "Only part of ";
+inline constexpr const char* partlyReadEnd =
+    " was read into the data matrix (its limits or the read filter left the rest out).\n"
+    "Saving over it loses what was left out. Save over it anyway?";
 inline constexpr const char* noDataToSave = "No data to save";
 inline constexpr const char* cantAddToNothing = "You can't Add to nothing, read a file first";
 inline constexpr const char* appendsNewFile = "This appends a new file to current one";

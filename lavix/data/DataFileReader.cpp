@@ -106,6 +106,7 @@ void limitColumns(ReadContext& context, HeaderPlan& plan, bool merge) {
   for (std::size_t c = kept; c < plan.dataFields.size(); ++c)
     plan.role[static_cast<std::size_t>(plan.dataFields[c] - 1)] = Role::Dummy;
   plan.dataFields.resize(kept);
+  context.leftSomethingOut = true;
   const std::string last = kept > 0 ? plan.fields[static_cast<std::size_t>(plan.dataFields.back() - 1)] : "";
   tell(context, readerText::columnsLeftOut(static_cast<int>(kept), fileColumns, last));
 }
@@ -214,8 +215,12 @@ bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<st
       tell(context, readerText::overflow);
       return false;
     }
-    if (filter && filter->active() && !filter->acceptRow({j, k, lc, &fields}, store.decimalSeparator)) continue;
+    if (filter && filter->active() && !filter->acceptRow({j, k, lc, &fields}, store.decimalSeparator)) {
+      context.leftSomethingOut = true;
+      continue;
+    }
     if (row > store.maxRows) {
+      context.leftSomethingOut = true;
       const auto linesLeft = std::count_if(lines.begin() + static_cast<std::ptrdiff_t>(l), lines.end(),
                                            [](std::string_view rest) { return !rest.empty(); });
       tell(context, readerText::rowsLeftOut(store.maxRows, row - firstRow, static_cast<int>(linesLeft)));
@@ -374,6 +379,8 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
     return {ReadOutcome::Refused, {}};
   }
   HeaderPlan plan = classifyHeader(std::move(headerFields), false);
+  context.leftSomethingOut = false;
+  if (!merge) store.partlyReadFiles.clear();
   limitColumns(context, plan, merge);
   planTargets(plan, store, merge);
 
@@ -391,6 +398,7 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
   const bool complete =
       readRows(context, plan, lines, headerLine + 1, firstRow, merge, true, &context.filter, tally);
   tally.report(context);
+  if (context.leftSomethingOut) store.partlyReadFiles.push_back(store.currentFile);
 
   ReadResult result{complete ? ReadOutcome::Read : ReadOutcome::Stopped, dataTitle(store, merge)};
   prepareDataset(store, context.standards, context.normalisation, mode, context.symbolCount);
@@ -417,6 +425,7 @@ ReadResult readClipboard(ReadContext& context, ui::ClipboardPort& clipboard) {
     tell(context, readerText::clipboardIncorrect);
     return {ReadOutcome::Refused, {}};
   }
+  store.partlyReadFiles.clear();
   limitColumns(context, plan, false);
   planTargets(plan, store, false);
 

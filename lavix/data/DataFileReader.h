@@ -61,6 +61,7 @@ struct ReadContext {
   ReadFilter& filter;
   bool readFilterOn = false;  // the preference: ask "Apply a filter while reading this data file?"
   int16_t symbolCount = 51;   // highest symbol number: larger |Kcode| plot as symbol 0
+  bool leftSomethingOut = false;  // set by a read that kept only part of its source
 };
 
 enum class ReadOutcome {

@@ -14,6 +14,7 @@ void DataStore::allocate(int16_t rows, int16_t columns) {
   maxRows = static_cast<int16_t>(r);
   maxColumns = static_cast<int16_t>(c);
   rowCount = columnCount = fileColumnCount = dataRowCount = 0;
+  partlyReadFiles.clear();
 
   const auto rowEntries = static_cast<std::size_t>(r) + 1;
   const auto nameEntries = static_cast<std::size_t>(c) + spareColumnNames + 1;

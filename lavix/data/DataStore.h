@@ -45,6 +45,9 @@ struct IsotopeColumns {
 };
 
 // All arrays are indexed from 0; rows are 1..rowCount, columns 1..columnCount.
+// The column of total iron as FeO that the recast to 100 % appends.
+inline constexpr const char* totalIronColumnName = "FeO{t}";
+
 class DataStore {
  public:
   int16_t maxRows = 0;
@@ -74,6 +77,9 @@ class DataStore {
 
   std::string sampleTitle;  // header text of the sample field of the last file read
   std::string currentFile;
+  // Files whose rows or columns were not all read in (the matrix's limits, the read filter):
+  // saving over one of them would lose the rest. Emptied by a new load and by allocate.
+  std::vector<std::string> partlyReadFiles;
   bool mergeMode = false;
   bool filterActive = false;
   char decimalSeparator = '.';  // the locale's, for every numeric read of a cell

@@ -30,6 +30,10 @@ lavix_batch_test(cli reset reset.lvb 0
   "message: The data matrix has 32767 analyses (rows) and 200 elements (columns) .  Redimensioning removes all existing rock or mineral data. Do you wish to proceed?"
   "numbers: Reset data matrix | # of rows (analyses) = 32767 | # of columns (elements) = 200"
   "message: The data matrix has 32767 analyses (rows) and 80 elements (columns) .")
+lavix_batch_test(cli save_partly_read save_partly_read.lvb 0
+  "message: Only part of atacazo-ninahuilca.txt was read into the data matrix (its limits or the read filter left the rest out).\\nSaving over it loses what was left out. Save over it anyway?"
+  "title: Lavix first-fifty.txt   50 rows by 34 columns"
+  "Data Files/first-fifty.txt::~~\\A(?:[^\\n]*\\n){50}[^\\n]*\\n?\\z")
 lavix_batch_test(cli dumps dumps.lvb 2
   "diagramKind	"
   "plotRowCount	0"
