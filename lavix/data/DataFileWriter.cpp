@@ -63,6 +63,14 @@ std::vector<int> writtenRows(const DataStore& store, const std::vector<int16_t>*
   return rows;
 }
 
+// A total-iron column the recalculations appended (not one read from the file).
+bool hasAppendedTotalIron(const DataStore& store) {
+  const int last = std::min<int>(store.columnCount, static_cast<int>(store.columnName.size()) - 1);
+  for (int column = std::max<int>(store.fileColumnCount, 0) + 1; column <= last; ++column)
+    if (store.columnName[static_cast<std::size_t>(column)] == totalIronColumnName) return true;
+  return false;
+}
+
 }  // namespace
 
 std::string recalculatedCell(const DataStore& store, int row, int column) {
@@ -71,8 +79,9 @@ std::string recalculatedCell(const DataStore& store, int row, int column) {
   };
   const int feo = store.feoStd ? store.stdColumn[static_cast<std::size_t>(store.feoStd)] : 0;
   const int fe2o3 = store.fe2o3Std ? store.stdColumn[static_cast<std::size_t>(store.fe2o3Std)] : 0;
-  // All iron goes into the FeO column; without one, Fe2O3 keeps it rather than losing it.
-  if (column == fe2o3 && fe2o3 != 0 && feo != 0) return "0";
+  // All iron goes into the FeO column, or without one into the recast total-iron column the
+  // data set carries; with neither, Fe2O3 keeps it rather than losing it.
+  if (column == fe2o3 && fe2o3 != 0 && (feo != 0 || hasAppendedTotalIron(store))) return "0";
   float value = store.value(row, column);
   bool present = !store.cell(row, column).empty();
   if (column == feo && feo != 0 && fe2o3 != 0) {

@@ -11,7 +11,7 @@
 
 namespace lavix::recalc {
 
-inline constexpr const char* totalIronName = "FeO{t}";
+inline constexpr const char* totalIronName = data::totalIronColumnName;
 
 struct RecastState {
   std::vector<int16_t> normFlag;  // per column: 1 when shown recast to 100

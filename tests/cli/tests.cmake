@@ -140,7 +140,8 @@ lavix_batch_test(cli recalc recalc.lvb 0
   "0.512854	 7.694918	 59.07972	"
   "title: Lavix atacazo-ninahuilca.txt   109 rows by 58 columns"
   "message: 10 elements or oxides recalculated to 100 volatile free.   All Fe as FeO"
-  "Data Files/recast.txt::ATAC-4	1	57.76505	0.6756737	16.63972	8.551809	0.1210162")
+  "Data Files/recast.txt::ATAC-4	1	57.76505	0.6756737	16.63972	0	0.1210162"
+  "Data Files/recast.txt::~~\\tFeO\\{t\\}\\t[^\\n]*\\nATAC-4\\t(?:[^\\t]*\\t){35} 7\\.694918\\t")
 # The shipped diagram library: a record picked by its name, its axes, fields and labels; Next
 # diag offers the list again; the projections draw every diagram of a shipped file.
 lavix_batch_test(cli library library.lvb 0
