@@ -47,6 +47,13 @@ void mclassify(Session& s) {
     ui::say(s.prompts, "The fields of " + name + messages::fieldsNotClosed + fields.problem + ".");
     return;
   }
+  // A column of empty cells would only hide that nothing was classified (a diagram whose
+  // element the data lack draws no sample).
+  if (fields.classified == 0) {
+    ui::say(s.prompts, "None of the " + std::to_string(s.data.rowCount) + " samples lies in a field of " + name +
+                           messages::noColumnWritten);
+    return;
+  }
   int column = columnNamed(s, name);
   if (column > 0) {
     if (!ui::askYesNo(s.prompts, "A column " + name + messages::replaceColumn)) return;

@@ -91,6 +91,7 @@ inline constexpr const char* legendPositionTitle = "Choose a Position for legend
 inline constexpr const char* classifyNeedsLibrary =
     "Classify samples works on a diagram of the library: choose one with Plot, Diagram first.";
 inline constexpr const char* fieldsNotClosed = " are not closed by its lines, so no sample was classified: ";
+inline constexpr const char* noColumnWritten = " (are its elements in the data?): no column was written.";
 inline constexpr const char* replaceColumn = " exists already. Replace its contents with the fields of the samples?";
 inline constexpr const char* noRoomForColumn = "There is no room for another column.";
 

@@ -163,7 +163,9 @@ lavix_batch_test(cli library_refusals library_refusals.lvb 0
   "message: Diagram file cut.txt, diagram Cut: the record runs past the end of the file"
   "message: Diagram file cut.txt holds no diagrams"
   "message: Classify samples works on a diagram of the library: choose one with Plot, Diagram first."
-  "libraryRecordCount	0")
+  "libraryRecordCount	0"
+  "~^message: None of the 109 samples lies in a field of .* \\(are its elements in the data\\?\\): no column was written\\.$"
+  ! "title: Lavix atacazo-ninahuilca.txt   109 rows by 35 columns")
 lavix_batch_test(cli file_commands file_commands.lvb 0
   "message: No data to save" "message: You can't Add to nothing, read a file first"
   "buttons:  select filename extension | .txt | .roc | .min"
