@@ -111,6 +111,17 @@ void limitColumns(ReadContext& context, HeaderPlan& plan, bool merge) {
   tell(context, readerText::columnsLeftOut(static_cast<int>(kept), fileColumns, last));
 }
 
+// An added file's columns that match none in memory have nowhere to go: say which.
+void reportUnmatched(ReadContext& context, const HeaderPlan& plan) {
+  std::vector<std::string> unmatched;
+  for (int position : plan.dataFields)
+    if (plan.target[static_cast<std::size_t>(position - 1)] == 0)
+      unmatched.push_back(plan.fields[static_cast<std::size_t>(position - 1)]);
+  if (unmatched.empty()) return;
+  context.leftSomethingOut = true;
+  tell(context, readerText::columnsNotInMemory(unmatched));
+}
+
 // Cells of numeric columns that do not read as numbers, counted as they are stored.
 struct NonNumericTally {
   static constexpr std::size_t shown = 3;
@@ -291,6 +302,13 @@ std::string columnsLeftOut(int maxColumns, int fileColumns, const std::string& l
          counted(fileColumns - maxColumns, " was", " were") + " left out.\n" + columnsSetting;
 }
 
+std::string columnsNotInMemory(const std::vector<std::string>& names) {
+  std::string list;
+  for (const std::string& name : names) list += (list.empty() ? "" : ", ") + name;
+  return counted(static_cast<int>(names.size()), " column of the added file matches", " columns of the added file match") +
+         " no column of the data in memory and " + (names.size() == 1 ? "was" : "were") + " left out: " + list;
+}
+
 std::string tooLargeForMatrix(const std::string& reason, int maxRows, int maxColumns) {
   return reason + "\nThat is more than a data matrix of " + number(maxRows) + " rows by " + number(maxColumns) +
          " columns could hold. The matrix size is set on lines 7 and 8 of Controls/lxpref.ini, or by Reset data "
@@ -383,6 +401,7 @@ ReadResult readDataFile(ReadContext& context, std::string_view mode) {
   if (!merge) store.partlyReadFiles.clear();
   limitColumns(context, plan, merge);
   planTargets(plan, store, merge);
+  if (merge) reportUnmatched(context, plan);
 
   if (filterArmed) {
     context.filter.setupReadFilter(context.exchange, context.prompts,

@@ -5,6 +5,7 @@ lavix_batch_test(cli open_example open_example.lvb 0
   "ATAC-4	1	57.28	0.67")
 lavix_batch_test(cli merge merge.lvb 0
   "title: Lavix merged files    111 rows by 34 columns"
+  "message: 1 column of the added file matches no column of the data in memory and was left out: NewCol"
   "X-2	3	51	")
 lavix_batch_test(cli refusals refusals.lvb 0
   "message: Use translate.exe to convert this old file to a usable format"
