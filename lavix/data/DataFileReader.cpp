@@ -219,13 +219,17 @@ bool readRows(ReadContext& context, const HeaderPlan& plan, const std::vector<st
     }
     char tab = '\t';
     const int count = text::tokenizeLine(line, tab, fields);
-    int16_t j = 0, k = 0, lc = 0;
-    if (!readCode(fields, plan.kcodeField, store.decimalSeparator, k) ||
-        !readCode(fields, plan.jcodeField, store.decimalSeparator, j) ||
-        !readCode(fields, plan.lcodeField, store.decimalSeparator, lc)) {
-      tell(context, readerText::overflow);
+    const std::array<std::pair<int, const char*>, 3> codeFields = {
+        {{plan.kcodeField, "KCODE"}, {plan.jcodeField, "JCODE"}, {plan.lcodeField, "LCODE"}}};
+    std::array<int16_t, 3> codes{};
+    for (std::size_t i = 0; i < codeFields.size(); ++i) {
+      if (readCode(fields, codeFields[i].first, store.decimalSeparator, codes[i])) continue;
+      tell(context, std::string(readerText::overflow) + "\n" +
+                        readerText::codeOutOfRange(static_cast<int>(l) + 1, codeFields[i].second,
+                                                   fieldAt(fields, codeFields[i].first)));
       return false;
     }
+    const int16_t k = codes[0], j = codes[1], lc = codes[2];
     if (filter && filter->active() && !filter->acceptRow({j, k, lc, &fields}, store.decimalSeparator)) {
       context.leftSomethingOut = true;
       continue;
@@ -300,6 +304,11 @@ std::string columnsLeftOut(int maxColumns, int fileColumns, const std::string& l
   if (!lastColumnRead.empty()) read += " (up to " + lastColumnRead + ")";
   return "The data matrix holds " + counted(maxColumns, " column", " columns") + ": " + read + " and " +
          counted(fileColumns - maxColumns, " was", " were") + " left out.\n" + columnsSetting;
+}
+
+std::string codeOutOfRange(int line, const char* code, std::string_view text) {
+  return "line " + number(line) + ", " + code + " \"" + std::string(text) +
+         "\": a code is a whole number from -32768 to 32767; the rows before it were read.";
 }
 
 std::string columnsNotInMemory(const std::vector<std::string>& names) {

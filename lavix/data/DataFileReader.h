@@ -37,6 +37,8 @@ std::string rowsLeftOut(int maxRows, int rowsRead, int linesLeft);
 // "The data matrix holds 20 columns: the first 20 of the file's 23 columns were read (up to Rb)
 // and 3 were left out." and where the number of columns is set.
 std::string columnsLeftOut(int maxColumns, int fileColumns, const std::string& lastColumnRead);
+// What follows "Overflow Error# 6": the line and code whose number is out of range.
+std::string codeOutOfRange(int line, const char* code, std::string_view text);
 // "2 columns of the added file match no column of the data in memory and were left out: Rb, Sr"
 std::string columnsNotInMemory(const std::vector<std::string>& names);
 // A file too large for the matrix: why, and where the matrix size is set.

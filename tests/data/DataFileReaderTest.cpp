@@ -176,8 +176,14 @@ TEST_P(MidReadErrors, KeepTheRowsReadBefore) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DataFileReader, MidReadErrors,
-                         ::testing::Values(MidReadError{"C\t40000\t50\t1", "Overflow Error# 6"},
-                                           MidReadError{"C\t-32769\t50\t1", "Overflow Error# 6"}));
+                         ::testing::Values(MidReadError{"C\t40000\t50\t1", "Overflow Error# 6\nline 4, KCODE \"40000\": "
+                                                                                  "a code is a whole number from "
+                                                                                  "-32768 to 32767; the rows before "
+                                                                                  "it were read."},
+                                           MidReadError{"C\t-32769\t50\t1", "Overflow Error# 6\nline 4, KCODE "
+                                                                                   "\"-32769\": a code is a whole "
+                                                                                   "number from -32768 to 32767; the "
+                                                                                   "rows before it were read."}));
 
 TEST(DataFileReader, MoreRowsThanTheMatrixHoldsStopWithTheLimitAndWhatWasRead) {
   DataSession s(3, 10);
