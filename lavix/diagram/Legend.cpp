@@ -53,9 +53,17 @@ bool readLegendText(std::string_view content, std::vector<LegendEntry>& entries,
       error = where + ": \"" + (fields.empty() ? std::string() : fields[0]) + "\" is not a symbol number";
       return false;
     }
-    // Two blanks in a row leave an empty field: the text is the next field that holds one.
     std::string entryText;
-    for (std::size_t f = 1; f < fields.size() && entryText.empty(); ++f) entryText = text::trim(fields[f]);
+    if (delimiter == ' ') {
+      // Blanks part the number from the text; those inside the text ("Ninahuilca dome
+      // complex") are part of it.
+      const std::string line = text::trim(lines[i]);
+      const std::size_t gap = line.find(' ');
+      if (gap != std::string::npos) entryText = text::trim(line.substr(gap));
+    } else {
+      // Two delimiters in a row leave an empty field: the text is the next field that holds one.
+      for (std::size_t f = 1; f < fields.size() && entryText.empty(); ++f) entryText = text::trim(fields[f]);
+    }
     read.push_back({static_cast<int16_t>(symbol), entryText});
   }
   entries = std::move(read);

@@ -118,7 +118,8 @@ TEST_F(LibraryCommandsTest, SwitchXYTakesTheFieldsAlong) {
 
 TEST_F(LibraryCommandsTest, LegendShowsTheEntriesOfPlottedSymbolsAtItsPosition) {
   load(rocks);
-  write("Data Files/legend.txt", "1\tBasalts\n\n2\tAndesites\n7\tNot plotted\n");
+  // A blank-separated line keeps the blanks of its text.
+  write("Data Files/legend.txt", "1\tBasalts\n\n2  Andesites and dacites\n7\tNot plotted\n");
   write("Diagrams/simple.txt", simpleRecord("XY"));
   f.click("mdiag", {"Diagrams/simple.txt", "#1"});
   f.click("Legend", {"Data Files/legend.txt"});
@@ -126,12 +127,12 @@ TEST_F(LibraryCommandsTest, LegendShowsTheEntriesOfPlottedSymbolsAtItsPosition) 
   EXPECT_TRUE(session().legend.legendLoaded);
   EXPECT_EQ(session().legend.entries.size(), 3u);
   EXPECT_TRUE(drawnText("Basalts"));
-  EXPECT_TRUE(drawnText("Andesites"));
+  EXPECT_TRUE(drawnText("Andesites and dacites"));
   EXPECT_FALSE(drawnText("Not plotted"));
 
   // Top Left: entry n at frameTop − 1.8 h n, h the label font's height.
   const auto texts = recorded<graphics::Text>();
-  const auto second = std::find_if(texts.begin(), texts.end(), [](const auto& t) { return t.text == "Andesites"; });
+  const auto second = std::find_if(texts.begin(), texts.end(), [](const auto& t) { return t.text == "Andesites and dacites"; });
   const double h = std::abs(session().labelFontHeight);
   EXPECT_NEAR(second->at.y, settings().frameTop - 1.8 * h * 2 - 0.35 * h, 1.5);
   EXPECT_LT(second->at.x, settings().frameLeft + settings().frameWidth / 2);
