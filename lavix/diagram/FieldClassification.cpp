@@ -101,9 +101,13 @@ std::vector<std::pair<PlanePoint, PlanePoint>> fieldSegments(const FramePlane& p
   return segments;
 }
 
+// "A", "B" and "C": quoted, since labels hold "and" and commas themselves.
 std::string joined(const std::vector<std::string>& labels) {
   std::string out;
-  for (std::size_t i = 0; i < labels.size(); ++i) out += (i == 0 ? "" : i + 1 == labels.size() ? " and " : ", ") + labels[i];
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    if (i > 0) out += i + 1 == labels.size() ? " and " : ", ";
+    out += "\"" + labels[i] + "\"";
+  }
   return out;
 }
 

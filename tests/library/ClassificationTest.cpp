@@ -78,7 +78,7 @@ TEST_F(ClassificationTest, FieldsThatTheLinesDoNotCloseAreSaidAndNothingIsWritte
   const int columns = session().data.columnCount;
   f.click("mclassify");
   EXPECT_TRUE(f.shown("message: The fields of Open are not closed by its lines, so no sample was classified: the "
-                      "labels A and B lie in one region."));
+                      "labels \"A\" and \"B\" lie in one region."));
   EXPECT_EQ(session().data.columnCount, columns);
 }
 
