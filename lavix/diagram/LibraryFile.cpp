@@ -40,7 +40,7 @@ std::string squeezed(std::string_view text) {
 // Reads the tokens of one record in order, remembering where it is for messages.
 class RecordReader {
  public:
-  RecordReader(const LibraryFile& file, int start) : tokens_(file.tokens), at_(start) {}
+  RecordReader(const LibraryFile& file, int start) : tokens_(file.tokens), lines_(file.tokenLines), at_(start) {}
 
   bool text(std::string& out) {
     if (!available()) return false;
@@ -52,7 +52,7 @@ class RecordReader {
     if (!text(token)) return false;
     double value = 0;
     if (!text::tryParseNumber(token, '.', value)) {
-      error_ = "token " + std::to_string(at_) + " (\"" + token + "\") is not a number";
+      error_ = where() + " (\"" + token + "\") is not a number";
       return false;
     }
     out = static_cast<float>(value);
@@ -62,8 +62,8 @@ class RecordReader {
     float value = 0;
     if (!number(value)) return false;
     if (value < 0 || value != std::floor(value) || value > maxFieldPositions) {
-      error_ = "the " + std::string(what) + " count " + tokens_[static_cast<std::size_t>(at_ - 1)] + " (token " +
-               std::to_string(at_) + ") is not a whole number from 0 to " + std::to_string(maxFieldPositions);
+      error_ = "the " + std::string(what) + " count " + tokens_[static_cast<std::size_t>(at_ - 1)] + " (" + where() +
+               ") is not a whole number from 0 to " + std::to_string(maxFieldPositions);
       return false;
     }
     out = static_cast<int>(value);
@@ -72,6 +72,12 @@ class RecordReader {
   const std::string& error() const { return error_; }
 
  private:
+  // The token just read, by its line (what an editor shows) and its place in the file.
+  std::string where() const {
+    const auto index = static_cast<std::size_t>(at_ - 1);
+    const std::string token = "token " + std::to_string(at_);
+    return index < lines_.size() ? "line " + std::to_string(lines_[index]) + ", " + token : token;
+  }
   bool available() {
     if (at_ < static_cast<int>(tokens_.size())) return true;
     if (error_.empty()) error_ = "the record runs past the end of the file";
@@ -79,6 +85,7 @@ class RecordReader {
   }
 
   const std::vector<std::string>& tokens_;
+  const std::vector<int>& lines_;
   int at_;
   std::string error_;
 };
@@ -163,6 +170,7 @@ const char* familyName(LibraryFamily family) {
 bool readLibraryText(std::string_view content, LibraryFamily family, LibraryFile& file, std::string& error) {
   LibraryFile read;
   std::string token;
+  int line = 1, tokenLine = 1;
   auto finish = [&] {
     if (token.empty()) return true;
     if (static_cast<int>(read.tokens.size()) == maxLibraryTokens) {
@@ -170,11 +178,13 @@ bool readLibraryText(std::string_view content, LibraryFamily family, LibraryFile
       return false;
     }
     read.tokens.push_back(std::move(token));
+    read.tokenLines.push_back(tokenLine);
     token.clear();
     return true;
   };
   bool lineStart = true, comment = false;
   for (char c : content) {
+    if (c == '\n') ++line;
     if (c == '\r' || c == '\n') {
       lineStart = true;
       comment = false;
@@ -185,6 +195,7 @@ bool readLibraryText(std::string_view content, LibraryFamily family, LibraryFile
     }
     if (comment) continue;
     if (!isSeparator(c)) {
+      if (token.empty()) tokenLine = line;
       token += c;
     } else if (!finish()) {
       return false;

@@ -47,6 +47,7 @@ struct LibraryRecordEntry {
 
 struct LibraryFile {
   std::vector<std::string> tokens;
+  std::vector<int> tokenLines;  // the line of the file each token stands on, from 1
   std::vector<LibraryRecordEntry> records;
 };
 

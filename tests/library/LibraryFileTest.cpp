@@ -144,9 +144,12 @@ TEST(LibraryRecord, BrokenRecordsSayWhatAndWhere) {
   EXPECT_EQ(refusal("XY n d note x X y Y 0 0 1"), "the record runs past the end of the file");
   EXPECT_EQ(refusal("TRI t d note" + std::string(ternaryBody).substr(0, 40)),
             "the record runs past the end of the file");
-  EXPECT_EQ(refusal("XY n d note x X y Y 0 zero 1 1 1 0 0 1 1 1 0 0"), "token 10 (\"zero\") is not a number");
+  EXPECT_EQ(refusal("XY n d note x X y Y 0 zero 1 1 1 0 0 1 1 1 0 0"), "line 1, token 10 (\"zero\") is not a number");
+  // Lines as an editor counts them: comment lines and CR LF ends included.
+  EXPECT_EQ(refusal("# a note\r\n\r\nXY n d note\r\n x X y Y\r\n0 zero 1 1 1 0 0 1 1 1 0 0"),
+            "line 5, token 10 (\"zero\") is not a number");
   EXPECT_EQ(refusal("XY n d note x X y Y 0 0 1 1 1 0 0 1 1 1 2.5 0"),
-            "the field point count 2.5 (token 19) is not a whole number from 0 to 300");
+            "the field point count 2.5 (line 1, token 19) is not a whole number from 0 to 300");
   std::string full = "XY n d note x X y Y 0 0 1 1 1 0 0 1 1 1 200";
   for (int i = 0; i < 200; ++i) full += " 0 0 1";
   full += " 101";
