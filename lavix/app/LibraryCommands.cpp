@@ -304,7 +304,8 @@ bool drawEveryRecord(Session& s, const OpenedLibrary& opened, std::vector<diagra
   // Alone, the file's diagram fills the page as a record marked FULLPAGE does.
   if (plotted.size() == 1) {
     std::vector<std::string> pageNames;
-    for (int p = 1; p <= s.page.positionCount; ++p) pageNames.push_back(s.page.position[static_cast<std::size_t>(p)].name);
+    for (int p = 1; p <= s.page.positionCount; ++p)
+      pageNames.push_back(s.page.position[static_cast<std::size_t>(p)].name);
     diagram::DiagramSettings& alone = plotted.front().settings;
     alone.pagePosition = diagram::markerPosition("FULLPAGE", pageNames, alone.pagePosition);
   }
