@@ -301,6 +301,14 @@ bool drawEveryRecord(Session& s, const OpenedLibrary& opened, std::vector<diagra
     if (!p) return false;
     plotted.push_back(std::move(*p));
   }
+  // Alone, the file's diagram fills the page as a record marked FULLPAGE does.
+  if (plotted.size() == 1) {
+    std::vector<std::string> pageNames;
+    for (int p = 1; p <= s.page.positionCount; ++p)
+      pageNames.push_back(s.page.position[static_cast<std::size_t>(p)].name);
+    diagram::DiagramSettings& alone = plotted.front().settings;
+    alone.pagePosition = diagram::markerPosition("FULLPAGE", pageNames, alone.pagePosition);
+  }
   show(s, opened, std::move(moles), std::move(plotted));
   return true;
 }

@@ -46,9 +46,9 @@ bool drawRecord(Session& session, const OpenedLibrary& opened, std::size_t index
                 const std::optional<GivenAxes>& axes = std::nullopt);
 
 // Every record of a CMAS or mineral file, drawn from `moleAmounts` on one page (one record: at
-// its own page position; more: in the cells of a grid). `ironLabel` follows the note of "CT"
-// records. False, with nothing changed, when a record is refused (said, naming the file and
-// the record).
+// the Full page position, when the page layout has one; more: in the cells of a grid).
+// `ironLabel` follows the note of "CT" records. False, with nothing changed, when a record is
+// refused (said, naming the file and the record).
 bool drawEveryRecord(Session& session, const OpenedLibrary& opened, std::vector<diagram::MoleAmounts> moleAmounts,
                      const std::string& ironLabel);
 

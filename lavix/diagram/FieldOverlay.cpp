@@ -113,8 +113,9 @@ std::vector<std::string> labelLines(const std::string& label) {
 std::string fieldName(const std::string& label) {
   std::string name;
   for (const std::string& line : labelLines(label)) {
-    // "Tephrite/|basanite" names the field "Tephrite/basanite".
-    if (!name.empty() && name.back() != '/') name += ' ';
+    // "Tephrite/|basanite" names the field "Tephrite/basanite", "Picro-|basalt" "Picrobasalt".
+    if (!name.empty() && name.back() == '-') name.pop_back();
+    else if (!name.empty() && name.back() != '/') name += ' ';
     name += line;
   }
   return name;

@@ -29,7 +29,9 @@ void recordFieldOverlay(graphics::Recording& recording, const DiagramSettings& s
                         const FieldOverlayStyle& style);
 
 // A field label's lines: "|" breaks a long name in a narrow field. Its field name, as Classify
-// samples writes it, joins them with blanks (none after a line ending in "/").
+// samples writes it, joins them with blanks (none after a line ending in "/"); a line ending in
+// "-" is a word hyphenated at the break, joined without the hyphen (a name's own hyphen is
+// never the place to break it).
 std::vector<std::string> labelLines(const std::string& label);
 std::string fieldName(const std::string& label);
 

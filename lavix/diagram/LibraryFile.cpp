@@ -101,11 +101,7 @@ void applyMarkerOptions(const std::vector<std::string>& pageNames, LibraryRecord
   if (r.marker.size() < 3) return;
   if (upper.find("BOX") != std::string::npos) r.shapeChoice = 2;
   if (upper.find("SLIDE") != std::string::npos) r.shapeChoice = 1;
-  const std::string marker = squeezed(r.marker);
-  for (std::size_t p = 0; p < pageNames.size(); ++p) {
-    const std::string name = squeezed(pageNames[p]);
-    if (!name.empty() && marker.find(name) != std::string::npos) r.pagePosition = static_cast<int16_t>(p + 1);
-  }
+  r.pagePosition = markerPosition(r.marker, pageNames, r.pagePosition);
 }
 
 bool readAxes(RecordReader& in, LibraryRecord& r) {
@@ -246,6 +242,15 @@ bool decodeLibraryRecord(const LibraryFile& file, std::size_t index, const std::
   }
   record = std::move(r);
   return true;
+}
+
+int16_t markerPosition(std::string_view marker, const std::vector<std::string>& pageNames, int16_t otherwise) {
+  const std::string squeezedMarker = squeezed(marker);
+  for (std::size_t p = 0; p < pageNames.size(); ++p) {
+    const std::string name = squeezed(pageNames[p]);
+    if (!name.empty() && squeezedMarker.find(name) != std::string::npos) otherwise = static_cast<int16_t>(p + 1);
+  }
+  return otherwise;
 }
 
 std::string recordChoiceLine(const LibraryRecordEntry& entry) {

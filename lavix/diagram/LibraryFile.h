@@ -101,6 +101,10 @@ bool readLibraryText(std::string_view content, LibraryFamily family, LibraryFile
 bool decodeLibraryRecord(const LibraryFile& file, std::size_t index, const std::vector<std::string>& pageNames,
                          LibraryRecord& record, std::string& error);
 
+// The page position (1..n) that a marker names, the last of `pageNames` it contains winning;
+// `otherwise` when it names none.
+int16_t markerPosition(std::string_view marker, const std::vector<std::string>& pageNames, int16_t otherwise);
+
 // The line of the record choice: the name padded with blanks to 20 characters (two blanks at
 // least after a longer name), then the description; "_" shown as blanks.
 std::string recordChoiceLine(const LibraryRecordEntry& entry);

@@ -27,6 +27,9 @@ TEST_F(ClassificationTest, ShippedTasSamplesGetTheirFieldsAndBoundariesTheFieldA
       {"rhyolite", 74, 9, "Rhyolite"},      {"foidite", 38, 5, "Foidite"},
       {"trachyte", 64, 13, "Trachyte/trachydacite"}, {"phonolite", 55, 15, "Phonolite"},
       {"tephrite", 42, 5, "Tephrite/basanite"},      {"bta", 53, 7, "Basaltic trachyandesite"},
+      // Names hyphenated over two lines.
+      {"picrobasalt", 43, 2, "Picrobasalt"},         {"trachybasalt", 48, 6, "Trachybasalt"},
+      {"trachyandesite", 58, 9, "Trachyandesite"},   {"tephriphonolite", 53, 12, "Tephriphonolite"},
       {"off", 85, 4, ""},                   {"no-silica", 0, 5, ""},
       // On a vertical boundary: the field on its right.
       {"on-52", 52, 3, "Basaltic andesite"}, {"on-45", 45, 2, "Basalt"},
@@ -47,7 +50,7 @@ TEST_F(ClassificationTest, ShippedTasSamplesGetTheirFieldsAndBoundariesTheFieldA
   ASSERT_EQ(session().data.columnName[static_cast<std::size_t>(session().data.columnCount)], "TAS");
   for (std::size_t i = 0; i < std::size(samples); ++i)
     EXPECT_EQ(fieldOf(static_cast<int>(i) + 1), samples[i].field) << samples[i].name;
-  EXPECT_TRUE(f.shown("message: 18 of 20 samples lie in a field of TAS; their field names are in the column TAS."));
+  EXPECT_TRUE(f.shown("message: 22 of 24 samples lie in a field of TAS; their field names are in the column TAS."));
 
   // Again: the column is replaced only after a Yes.
   const int columns = session().data.columnCount;

@@ -104,5 +104,17 @@ TEST_F(ProjectionCommandsTest, MineralDiagramsPlacePyroxenesByTheirCheck) {
   EXPECT_NEAR(z(1), 19.89 / 56.077, 1e-6);
 }
 
+TEST_F(ProjectionCommandsTest, AFileOfOneDiagramFillsThePage) {
+  load("SAMPLE\tKCODE\tSiO2\tAl2O3\tCaO\tNa2O\tK2O\n"
+       "An60\t1\t52.9\t29.6\t12.1\t4.5\t0.3\n");
+  f.click("mmin", {"MIN/feldspar.txt"});
+  ASSERT_EQ(session().library.currentName, "Feldspar_Ab-Or-An");
+  EXPECT_TRUE(session().library.pageDiagrams.empty());
+  // The Full page position of the shipped page layout, not the quarter a lone record takes.
+  EXPECT_EQ(settings().pagePosition, 1);
+  EXPECT_GT(settings().frameHeight, 0.6 * session().page.pageWidth);
+  EXPECT_GT(settings().frameWidth, 0.6 * session().page.pageLength);
+}
+
 }  // namespace
 }  // namespace lavix::testing

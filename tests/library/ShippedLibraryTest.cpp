@@ -6,15 +6,38 @@
 #include <filesystem>
 #include <set>
 
+#include "common/graphics/TextMetrics.h"
 #include "common/text/Text.h"
 #include "lavix/diagram/FieldClassification.h"
+#include "lavix/diagram/FieldOverlay.h"
 #include "lavix/diagram/LibraryFile.h"
+#include "lavix/diagram/Redraw.h"
+#include "lavix/diagram/Ternary.h"
 #include "tests/library/LibraryFixture.h"
 
 namespace lavix::testing {
 namespace {
 
 namespace fs = std::filesystem;
+
+// Whether segment ab runs through the box (Liang-Barsky clipping).
+bool segmentMeetsBox(graphics::Point a, graphics::Point b, double left, double bottom, double right, double top) {
+  double from = 0, to = 1;
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double p[] = {-dx, dx, -dy, dy};
+  const double q[] = {a.x - left, right - a.x, a.y - bottom, top - a.y};
+  for (int i = 0; i < 4; ++i) {
+    if (p[i] == 0) {
+      if (q[i] < 0) return false;
+      continue;
+    }
+    const double r = q[i] / p[i];
+    if (p[i] < 0) from = std::max(from, r);
+    else to = std::min(to, r);
+    if (from > to) return false;
+  }
+  return true;
+}
 
 struct LibraryFolder {
   const char* folder;
@@ -38,6 +61,56 @@ const std::set<std::string> notClosing = {
 class ShippedLibraryTest : public LibraryFixture {
  protected:
   void SetUp() override { ASSERT_EQ(f.start(), app::StartupOutcome::Ready); }
+
+  // The field names of the diagram shown that a drawn line (field line, tick, frame or triangle
+  // side) strikes through or that run out of the diagram: each name's box from its baseline to
+  // the top of its capitals, in page units.
+  std::vector<std::string> struckLabels(const std::vector<std::string>& only) {
+    using graphics::Point;
+    std::vector<std::pair<Point, Point>> lines;
+    std::vector<Point> outline;
+    if (settings().diagramKind == "TRI") {
+      const diagram::TernaryGeometry g = diagram::ternaryGeometry(settings());
+      for (const diagram::Fractions& c : g.outline) outline.push_back(g.project(c));
+    } else {
+      const auto& s = settings();
+      outline = {{s.frameLeft, s.frameBottom}, {s.frameRight, s.frameBottom}, {s.frameRight, s.frameTop},
+                 {s.frameLeft, s.frameTop}};
+    }
+    for (std::size_t i = 0; i < outline.size(); ++i) lines.emplace_back(outline[i], outline[(i + 1) % outline.size()]);
+    // The lines of each label start at its anchor's page x.
+    std::set<std::pair<std::string, int32_t>> names;
+    const diagram::OverlayTable& o = session().overlays;
+    for (int i = o.fieldLines; i < o.fieldLines + o.fieldLabels; ++i) {
+      const auto at = static_cast<std::size_t>(i);
+      if (!only.empty() && std::find(only.begin(), only.end(), o.text[at]) == only.end()) continue;
+      const int32_t x = diagram::projectData(settings(), o.x[at], o.y[at]).x;
+      for (const std::string& line : diagram::labelLines(o.text[at])) names.insert({line, x});
+    }
+    std::vector<std::string> struck;
+    for (const graphics::Operation& op : session().recording.operations()) {
+      if (const auto* l = std::get_if<graphics::Line>(&op)) lines.emplace_back(l->from, l->to);
+      if (const auto* p = std::get_if<graphics::Polyline>(&op))
+        for (std::size_t k = 1; k < p->points.size(); ++k) lines.emplace_back(p->points[k - 1], p->points[k]);
+    }
+    graphics::SelectFont font;
+    for (const graphics::Operation& op : session().recording.operations()) {
+      if (const auto* selected = std::get_if<graphics::SelectFont>(&op)) font = *selected;
+      const auto* t = std::get_if<graphics::Text>(&op);
+      if (!t || (names.count({t->text, t->at.x}) == 0 && names.count({t->text, t->at.x - 1}) == 0 &&
+                 names.count({t->text, t->at.x + 1}) == 0))
+        continue;
+      const double left = t->at.x, bottom = t->at.y;
+      const double right = left + graphics::textWidth(t->text, font.height, font.bold);
+      const double top = bottom + 0.73 * graphics::emHeight(font.height);
+      for (const auto& [a, b] : lines)
+        if (segmentMeetsBox(a, b, left, bottom, right, top)) {
+          struck.push_back(t->text);
+          break;
+        }
+    }
+    return struck;
+  }
 
   int drawFile(const LibraryFolder& library, const std::string& name) {
     const std::string relative = std::string(library.folder) + "/" + name;
@@ -128,6 +201,43 @@ class ShippedLibraryTest : public LibraryFixture {
       }
   }
 };
+
+// Field names that once ran across the lines of their records (every name of the TAS record).
+TEST_F(ShippedLibraryTest, FieldNamesReadClearOfTheLines) {
+  loadExample();
+  struct Audited {
+    const char* file;
+    const char* record;  // empty: the file's only diagram, drawn by mmin
+    std::vector<std::string> labels;  // none: every label
+  };
+  const Audited audited[] = {
+      {"Diagrams/volcanic-classification.txt", "TAS", {}},
+      {"Diagrams/volcanic-classification.txt", "TAS_Middlemost",
+       {"Picro-|basalt", "Tephri-|phonolite", "Sodalitite/|nephelinolith/|leucitolith", "Trachy-|andesite",
+        "Trachy-|dacite", "Phono-|tephrite", "Andesite"}},
+      {"Diagrams/volcanic-classification.txt", "Jensen", {}},
+      {"Diagrams/plutonic-classification.txt", "R1-R2", {"Sy-gb", "Mz-di"}},
+      {"Diagrams/basalt-tectonic-setting.txt", "Ti-Zr-Y", {}},
+      {"Diagrams/immobile-element-classification.txt", "Th-Co", {}},
+      {"MIN/feldspar.txt", "", {"Albite", "Oligoclase", "Andesine", "Labradorite", "Bytownite", "An"}}};
+  for (const Audited& a : audited) {
+    const std::string where = std::string(a.file) + " " + a.record;
+    if (*a.record == 0) {
+      f.click("mmin", {a.file});
+    } else {
+      diagram::LibraryFile library;
+      std::string error;
+      ASSERT_TRUE(diagram::readLibraryText(readWholeFile(f.folder.path() + "/" + a.file),
+                                           diagram::LibraryFamily::diagrams, library, error));
+      std::size_t k = 0;
+      while (k < library.records.size() && library.records[k].name != a.record) ++k;
+      ASSERT_LT(k, library.records.size()) << where;
+      f.click("mdiag", {a.file, "#" + std::to_string(k + 1)});
+    }
+    ASSERT_TRUE(session().library.showing()) << where;
+    EXPECT_EQ(struckLabels(a.labels), std::vector<std::string>()) << where;
+  }
+}
 
 TEST_F(ShippedLibraryTest, EveryRecordIsDrawnQuietlyAndClassifiesWhereItsFieldsClose) {
   loadExample();
