@@ -44,8 +44,11 @@ struct PreferenceRange {
   const char* name;  // as messages name it: "tick height"
   float low, high;
   bool whole;  // whole numbers only
+  // Compared as the single-precision value kept, so that ".1" typed or read is inside.
   bool contains(double value) const {
-    return value >= low && value <= high && (!whole || value == std::nearbyint(value));
+    if (!(value >= -1e30 && value <= 1e30)) return false;
+    const float kept = static_cast<float>(value);
+    return kept >= low && kept <= high && (!whole || kept == std::nearbyint(kept));
   }
   // "\"-1\" is not a usable tick height (0.001 to 0.1)"
   std::string refusal(const std::string& given) const;

@@ -91,6 +91,21 @@ TEST(Preferences, UnreadableMissingOrOutOfRangeValuesKeepDefaultsAndSizesAreClam
   EXPECT_EQ(empty.histRegLabelsOn, 1);
 }
 
+TEST(Preferences, RangesHoldTheirEndsAsTypedOrRead) {
+  struct Case {
+    const PreferenceRange& range;
+    double value;
+    bool inside;
+  };
+  for (const Case& c : {Case{tickHeightRange, 0.001, true}, Case{tickHeightRange, 0.1, true},
+                        Case{tickHeightRange, 0.1f, true}, Case{tickHeightRange, 0.1001, false},
+                        Case{tickHeightRange, 0, false}, Case{largeXTickRange, 0, true},
+                        Case{largeXTickRange, 2.6, false}, Case{feLogFO2Range, -25, true},
+                        Case{feTemperatureRange, 1e300, false}, Case{matrixRowsRange, 32767, true},
+                        Case{matrixColumnsRange, 32753, false}})
+    EXPECT_EQ(c.range.contains(c.value), c.inside) << c.range.name << " " << c.value;
+}
+
 TEST(Preferences, FeRatioTermInSinglePrecision) {
   EXPECT_NEAR(feRatioTerm(1200.0f, -8.0f), 0.4355f, 0.00005f);
   // 273, not 273.15: 13184.7 / 1273 + (-10 × 2.303 × 0.218) − 4.499
