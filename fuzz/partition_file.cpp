@@ -17,6 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!read.ok()) return 0;
   const partition::PartitionTable& table = read.table;
   if (table.identifierCount() > 10 || table.elementCount() > 75) __builtin_trap();
+  if (read.firstUnread.size() > 3 || (read.unreadCells > 0) == partition::unreadCellsNotice(read).empty())
+    __builtin_trap();
   // The coefficients themselves serve as modes, so odd values reach the equations.
   std::vector<float> modes(10, 10.0f);
   for (std::size_t m = 0; m < modes.size() && !table.values.empty() && m < table.values[0].size(); ++m)

@@ -41,6 +41,7 @@ ReadResult<PartitionTable> readPartitionCoefficients(std::string_view content, c
       partition::readPartitionTable(content, {maxIdentifiers, maxTraceElements}, decimalSeparator);
   ReadResult<PartitionTable> result;
   result.notices.assign(static_cast<std::size_t>(read.blankLines), messages::blankLine);
+  if (read.ok() && read.unreadCells > 0) result.notices.push_back(partition::unreadCellsNotice(read));
   switch (read.error) {
     case partition::PartitionReadError::none: result.value = std::move(read.table); break;
     case partition::PartitionReadError::empty: result.error = messages::pcFileEmpty; break;

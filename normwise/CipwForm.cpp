@@ -162,8 +162,9 @@ void CipwForm::cleartextboxes() {
   for (auto& field : outpt_) field.clear();
   for (std::string* field : {&txtMgratio_, &txtTemp_, &txtDensity_, &txtVisc_, &txtCP_, &txtDI_, &txtRkDen_, &txtEVisc_})
     field->clear();
-  for (int p = 1; p <= 8; ++p) properties_[p].value = 0;
+  for (int p = 1; p <= 8; ++p) properties_[p] = {properties_[p].label, std::nullopt, {}};
   result_.reset();
+  effViscBasis_.reset();
 }
 
 void CipwForm::Quitmenu() { open_ = false; }
@@ -189,6 +190,13 @@ void CipwForm::CheckFe() {
   if (!adjusted) return;
   inpt_[kFeO] = norm::formatAdjustedIron(adjusted->feO);
   inpt_[kFe2O3] = norm::formatAdjustedIron(adjusted->fe2O3);
+}
+
+void CipwForm::show(int property, std::string& field, std::optional<float> value, std::string_view mask,
+                    std::string_view whyNot) {
+  field = value ? format::formatNumber(*value, mask) : std::string();
+  properties_[property].value = value;
+  properties_[property].whyNot = value ? std::string() : std::string(whyNot);
 }
 
 std::array<float, norm::kOxideCount> CipwForm::oxideValues() const {
@@ -249,23 +257,17 @@ void CipwForm::calc() {
   txtMgratio_ = norm::formatMgNumber(result.mgNumber);
   properties_[4].value = result.mgNumber;
 
-  const norm::MeltProperties melt = norm::computeMeltProperties(input.oxides, result, conditions(true));
-  if (melt.liquidusTemperature) {
-    txtTemp_ = format::formatNumber(*melt.liquidusTemperature, norm::kLiquidusMask);
-    properties_[6].value = *melt.liquidusTemperature;
-  }
-  txtDensity_ = format::formatNumber(melt.liquidDensity, norm::kLiquidDensityMask);
-  properties_[1].value = melt.liquidDensity;
-  if (melt.hasViscosity) {
-    txtVisc_ = format::formatNumber(melt.logViscosity, norm::kLogViscosityMask);
-    properties_[7].value = melt.logViscosity;
-  }
-  txtCP_ = format::formatNumber(melt.heatCapacity, norm::kHeatCapacityMask);
-  properties_[5].value = melt.heatCapacity;
-  txtDI_ = format::formatNumber(melt.differentiationIndex, norm::kDifferentiationIndexMask);
-  properties_[3].value = melt.differentiationIndex;
-  txtRkDen_ = format::formatNumber(melt.rockDensity, norm::kRockDensityMask);
-  properties_[2].value = melt.rockDensity;
+  // Every property shown after a calculation is this analysis's: one not computed now is emptied.
+  const norm::MeltConditions meltConditions = conditions(true);
+  const norm::MeltProperties melt = norm::computeMeltProperties(input.oxides, result, meltConditions);
+  show(6, txtTemp_, melt.liquidusTemperature, norm::kLiquidusMask, texts::liquidusOutOfRange);
+  show(1, txtDensity_, melt.liquidDensity, norm::kLiquidDensityMask);
+  show(7, txtVisc_, melt.hasViscosity ? std::optional(melt.logViscosity) : std::nullopt, norm::kLogViscosityMask);
+  show(5, txtCP_, melt.heatCapacity, norm::kHeatCapacityMask);
+  show(3, txtDI_, melt.differentiationIndex, norm::kDifferentiationIndexMask);
+  show(2, txtRkDen_, melt.rockDensity, norm::kRockDensityMask);
+  // The effective viscosity stays only while the analysis and conditions it was computed for do.
+  if (effViscBasis_ != ViscosityBasis{input.oxides, meltConditions}) show(8, txtEVisc_, std::nullopt, {});
   result_ = result;
 }
 
@@ -287,10 +289,9 @@ void CipwForm::cmdEVisc() {
         ui::say(prompts_, std::string(norm::kFractionTooLarge));
         continue;
       case norm::EffectiveViscosityStatus::Done:
-        txtVisc_ = format::formatNumber(viscosity.residualLogViscosity, norm::kResidualViscosityMask);
-        properties_[7].value = viscosity.residualLogViscosity;
-        txtEVisc_ = format::formatNumber(viscosity.effectiveLogViscosity, norm::kEffectiveViscosityMask);
-        properties_[8].value = viscosity.effectiveLogViscosity;
+        show(7, txtVisc_, viscosity.residualLogViscosity, norm::kResidualViscosityMask);
+        show(8, txtEVisc_, viscosity.effectiveLogViscosity, norm::kEffectiveViscosityMask);
+        effViscBasis_ = ViscosityBasis{oxideValues(), conditions(false)};
         return;
     }
   }

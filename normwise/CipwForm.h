@@ -84,6 +84,9 @@ class CipwForm : public ui::FormModel {
   std::array<float, norm::kOxideCount> oxideValues() const;
   // With writeBack an empty or zero temperature field is set to the 1200 used.
   norm::MeltConditions conditions(bool writeBack);
+  // Sets a property and its field; an absent value empties the field and keeps why for the report.
+  void show(int property, std::string& field, std::optional<float> value, std::string_view mask,
+            std::string_view whyNot = {});
   std::string* box(const std::string& control, int index);
   const std::string* box(const std::string& control, int index) const;
 
@@ -110,6 +113,12 @@ class CipwForm : public ui::FormModel {
 
   std::optional<norm::CipwResult> result_;
   PropertyList properties_;
+  struct ViscosityBasis {
+    std::array<float, norm::kOxideCount> oxides;
+    norm::MeltConditions conditions;
+    bool operator==(const ViscosityBasis&) const = default;
+  };
+  std::optional<ViscosityBasis> effViscBasis_;  // what the shown effective viscosity was computed for
 };
 
 }  // namespace lavix::normwise

@@ -39,7 +39,14 @@ void mineralRows(const ReportInput& in, int first, int last, const char* pad, st
 
 std::string propertyLine(const PropertyList& properties, int first, int last, const char* mask) {
   std::string line;
-  for (int p = first; p <= last; ++p) line += properties[p].label + "=" + formatNumber(properties[p].value, mask);
+  for (int p = first; p <= last; ++p) {
+    const Property& property = properties[p];
+    line += property.label + "=";
+    if (property.value)
+      line += formatNumber(*property.value, mask);
+    else
+      line += std::string(texts::notComputed) + (property.whyNot.empty() ? "" : " " + property.whyNot) + " ";
+  }
   return line;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,7 +12,8 @@ namespace lavix::normwise {
 
 struct Property {
   std::string label;
-  float value = 0;  // 0 until computed; printed as 0.000 then
+  std::optional<float> value;  // absent when not computed for this analysis: the report says so, never 0
+  std::string whyNot;          // printed after "not computed", e.g. the liquidus's SiO2 range
 };
 using PropertyList = std::array<Property, 9>;  // entries 1..8, 0 unused
 

@@ -33,6 +33,9 @@ inline constexpr std::string_view pressureOutOfRange = "The pressure must be fro
 inline constexpr std::string_view weightNormTitle = "CIPW Weight Norm";
 inline constexpr std::string_view moleNormTitle = "CIPW Mole Norm";
 inline constexpr std::string_view printJobTitle = "NormWise report";
+// A property the last calculation did not give, in the report: "Basalt Liq Temp= not computed (SiO2 outside 48-53)".
+inline constexpr std::string_view notComputed = " not computed";
+inline constexpr std::string_view liquidusOutOfRange = "(SiO2 outside 48-53)";
 
 // Captions of the form's commands.
 inline constexpr std::string_view calcCaption = "Calculate CIPW";

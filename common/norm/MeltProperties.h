@@ -14,6 +14,7 @@ struct MeltConditions {
   float temperatureC = 1200;
   float pressureKbar = 0;
   float waterWtPercent = 0;
+  bool operator==(const MeltConditions&) const = default;
 };
 inline constexpr float kDefaultTemperatureC = 1200;
 
@@ -33,7 +34,7 @@ inline constexpr std::string_view kResidualViscosityMask = " #0.00";
 inline constexpr std::string_view kEffectiveViscosityMask = " ##0.00";
 
 struct MeltProperties {
-  // Basalt liquidus (C); absent when SiO2 is outside 48..53, and the shown value then stays.
+  // Basalt liquidus (C); absent when SiO2 is outside 48..53.
   std::optional<float> liquidusTemperature;
   float liquidDensity = 0;  // g/cm3
   float logViscosity = 0;   // log10 poise; absent (hasViscosity false) when N was 0

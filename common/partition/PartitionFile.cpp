@@ -8,6 +8,9 @@ namespace lavix::partition {
 
 namespace {
 
+constexpr std::size_t kUnreadShown = 3;  // cells listed in the notice
+constexpr std::size_t kLongestShown = 20;  // a cell's text is cut to this many characters there
+
 // Each line is read as one "item": up to the first comma.
 std::string_view firstItem(std::string_view line) {
   const auto comma = line.find(',');
@@ -61,11 +64,34 @@ PartitionRead readPartitionTable(std::string_view content, PartitionLimits limit
     const auto fields = splitFields(item);
     table.elements.push_back(text::toUpper(text::trim(fields.empty() ? std::string() : fields[0])));
     std::vector<float> row(table.identifiers.size(), 0.0F);
-    for (std::size_t m = 0; m < row.size() && m + 1 < fields.size(); ++m)
-      row[m] = text::parseNumber(fields[m + 1], decimalSeparator);
+    for (std::size_t m = 0; m < row.size(); ++m) {
+      const bool missing = m + 1 >= fields.size();
+      double value = 0;
+      if (!missing && text::tryParseNumber(fields[m + 1], decimalSeparator, value)) {
+        row[m] = text::parseNumber(fields[m + 1], decimalSeparator);
+        continue;
+      }
+      ++result.unreadCells;
+      if (result.firstUnread.size() < kUnreadShown)
+        result.firstUnread.push_back(
+            {table.elements.back(), table.identifiers[m], missing ? std::string() : text::trim(fields[m + 1]), missing});
+    }
     table.values.push_back(std::move(row));
   }
   return result;
+}
+
+std::string unreadCellsNotice(const PartitionRead& read) {
+  if (read.unreadCells == 0) return {};
+  std::string notice = read.unreadCells == 1 ? std::string(texts::oneUnreadCell)
+                                             : std::to_string(read.unreadCells) + std::string(texts::unreadCells);
+  for (const UnreadCell& cell : read.firstUnread)
+    notice += "\n" + cell.element + std::string(texts::in) + cell.mineral + ": " +
+              (cell.missing ? std::string(texts::missingCell)
+               : cell.text.empty() ? std::string(texts::emptyCell)
+                                   : text::shortened(cell.text, kLongestShown));
+  if (read.unreadCells > static_cast<int>(read.firstUnread.size())) notice += "\n...";
+  return notice;
 }
 
 }  // namespace lavix::partition

@@ -1,6 +1,7 @@
 // Line splitting, number parsing and name markup shared by every text reader.
 #include "common/text/Text.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cfloat>
 #include <charconv>
@@ -198,6 +199,12 @@ std::string trim(std::string_view text) {
   while (first < last && std::isspace(static_cast<unsigned char>(text[first]))) ++first;
   while (last > first && std::isspace(static_cast<unsigned char>(text[last - 1]))) --last;
   return std::string(text.substr(first, last - first));
+}
+
+std::string shortened(std::string_view text, std::size_t longest) {
+  std::size_t cut = std::min(text.size(), longest);
+  while (cut > 0 && cut < text.size() && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  return std::string(text.substr(0, cut)) + (cut < text.size() ? "..." : "");
 }
 
 }  // namespace lavix::text

@@ -41,4 +41,8 @@ std::string toUpper(std::string_view text);
 bool equalsIgnoreCase(std::string_view a, std::string_view b);
 std::string trim(std::string_view text);
 
+// A file's text quoted in a message: at most `longest` bytes, cut between UTF-8 characters,
+// with "..." when cut.
+std::string shortened(std::string_view text, std::size_t longest);
+
 }  // namespace lavix::text

@@ -40,12 +40,25 @@ inline constexpr const char* totalIronUse =
 inline constexpr const char* recentFilesNotSaved =
     "The list of recent files could not be saved to Controls/filenames.ini: ";
 inline constexpr const char* preferencesNotSaved = "The preferences could not be saved to Controls/lxpref.ini: ";
-// A rows or columns preference too small to use: "lxpref.ini line 7: "0" is not a usable number
-// of rows (10 to 32767), so the default, 32767, is used."
+// A preference outside its range: "lxpref.ini line 7: "0" is not a usable number of rows
+// (10 to 32767), so the default, 32767, is used." at start-up; from the Misc. Controls dialog
+// ""-1" is not a usable tick height (0.001 to 0.1); it stays 0.025."
 inline constexpr const char* preferenceLine = "lxpref.ini line ";
-inline constexpr const char* notAUsableNumberOf = " is not a usable number of ";
+inline constexpr const char* notAUsable = " is not a usable ";
+inline constexpr const char* wholeNumberFrom = "a whole number from ";
+inline constexpr const char* rangeTo = " to ";
 inline constexpr const char* defaultIsUsed = ", so the default, ";
 inline constexpr const char* isUsed = ", is used.";
+inline constexpr const char* itStays = "; it stays ";
+// The preferences as those messages name them.
+inline constexpr const char* rowsName = "number of rows";
+inline constexpr const char* columnsName = "number of columns";
+inline constexpr const char* tickHeightName = "tick height";
+inline constexpr const char* largeXTickName = "large X tick interval";
+inline constexpr const char* largeYTickName = "large Y tick interval";
+inline constexpr const char* feTemperatureName = "Fe-ratio temperature in degrees C";
+inline constexpr const char* feLogFO2Name = "Fe-ratio log fO2";
+inline constexpr const char* windowScaleName = "window scale";
 // The item of a click on the picture, for a batch script that gives something else.
 inline constexpr const char* pictureClickItem = "X Y, two numbers in page units";
 

@@ -53,6 +53,7 @@ bool loadPartitionTable(Session& s, const std::string& path) {
     ui::say(s.prompts, refused);
     return false;
   }
+  if (const std::string unread = partition::unreadCellsNotice(read); !unread.empty()) ui::say(s.prompts, unread);
   const auto& minerals = read.table.identifiers;
   m.modeD = carriedModes(m.pc.identifiers, m.modeD, minerals);
   m.modeP = carriedModes(m.pc.identifiers, m.modeP, minerals);

@@ -57,8 +57,24 @@ void readMatrixSize(const std::string& line, int16_t& target, int lineNumber, co
   }
   if (notices)
     notices->push_back(messages::preferenceLine + std::to_string(lineNumber) + ": \"" + given + "\"" +
-                       messages::notAUsableNumberOf + what + " (" + std::to_string(minimumMatrixSize) + " to 32767)" +
+                       messages::notAUsable + what + " (" + std::to_string(minimumMatrixSize) + " to 32767)" +
                        messages::defaultIsUsed + std::to_string(target) + messages::isUsed);
+}
+
+// A value outside its range is reported with its line, and the default stays.
+template <typename T>
+void readRanged(const std::string& line, T& target, int lineNumber, const PreferenceRange& range,
+                std::vector<std::string>* notices) {
+  const std::string given = textValue(line);
+  if (given.empty()) return;
+  double value = 0;
+  if (numberValue(line, value) && range.contains(value)) {
+    target = static_cast<T>(value);
+    return;
+  }
+  if (notices)
+    notices->push_back(messages::preferenceLine + std::to_string(lineNumber) + ": " + range.refusal(given) +
+                       messages::defaultIsUsed + format::shortestText(target) + messages::isUsed);
 }
 
 void readFloat(const std::string& line, float& target) {
@@ -86,6 +102,11 @@ std::string plainFloat(float value) {
 
 }  // namespace
 
+std::string PreferenceRange::refusal(const std::string& given) const {
+  return "\"" + given + "\"" + messages::notAUsable + name + " (" + (whole ? messages::wholeNumberFrom : "") +
+         format::shortestText(low) + messages::rangeTo + format::shortestText(high) + ")";
+}
+
 bool readPreferences(const std::string& path, Preferences& preferences, text::FileError& error,
                      std::vector<std::string>* notices) {
   std::vector<std::string> lines;
@@ -100,21 +121,20 @@ bool readPreferences(const std::string& path, Preferences& preferences, text::Fi
   readText(lines[3], read.dataFolder);
   readText(lines[4], read.symbolFile);
   readText(lines[5], read.normalisationFile);
-  readMatrixSize(lines[6], read.maxRows, 7, "rows", notices);
-  readMatrixSize(lines[7], read.maxColumns, 8, "columns", notices);
+  readMatrixSize(lines[6], read.maxRows, 7, messages::rowsName, notices);
+  readMatrixSize(lines[7], read.maxColumns, 8, messages::columnsName, notices);
   int16_t fontSize = 0;
   readInt16(lines[8], fontSize, 0, 32767);
   if (fontSize > 0) read.labelFontSize = fontSize;
   readInt16(lines[9], read.labelFontBold);
   readInt16(lines[10], read.labelFontItalic);
   readText(lines[11], read.labelFontName);
-  readFloat(lines[12], read.tickHeight);
+  readRanged(lines[12], read.tickHeight, 13, tickHeightRange, notices);
   readInt16(lines[13], read.yLabelOrientation);
-  readInt16(lines[14], read.largeXTickEvery, 0, 32767);
-  readInt16(lines[15], read.largeYTickEvery, 0, 32767);
-  readFloat(lines[16], read.feRatioTemperature);
-  if (!(read.feRatioTemperature > -273.0f)) read.feRatioTemperature = Preferences{}.feRatioTemperature;
-  readFloat(lines[17], read.feRatioLogFO2);
+  readRanged(lines[14], read.largeXTickEvery, 15, largeXTickRange, notices);
+  readRanged(lines[15], read.largeYTickEvery, 16, largeYTickRange, notices);
+  readRanged(lines[16], read.feRatioTemperature, 17, feTemperatureRange, notices);
+  readRanged(lines[17], read.feRatioLogFO2, 18, feLogFO2Range, notices);
   readInt16(lines[18], read.histRegLabelsOn);
 
   preferences = std::move(read);

@@ -1,11 +1,14 @@
 // The preferences file Controls/lxpref.ini: 19 values, one per line, and the Fe-ratio term.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 #include "common/text/TextFile.h"
+#include "lavix/app/Messages.h"
+#include "lavix/data/DataStore.h"
 
 namespace lavix::app {
 
@@ -35,10 +38,39 @@ struct Preferences {
 // The fewest rows or columns a data matrix is worth having.
 inline constexpr int minimumMatrixSize = 10;
 
+// The values a preference may take; start-up, the Misc. Controls dialog and the ferric-ratio
+// dialog refuse others, naming the value and its range.
+struct PreferenceRange {
+  const char* name;  // as messages name it: "tick height"
+  float low, high;
+  bool whole;  // whole numbers only
+  // Compared as the single-precision value kept, so that ".1" typed or read is inside.
+  bool contains(double value) const {
+    if (!(value >= -1e30 && value <= 1e30)) return false;
+    const float kept = static_cast<float>(value);
+    return kept >= low && kept <= high && (!whole || kept == std::nearbyint(kept));
+  }
+  // "\"-1\" is not a usable tick height (0.001 to 0.1)"
+  std::string refusal(const std::string& given) const;
+};
+// Longer ticks cross the data; none at all, or outside the frame, is not what the line is for.
+inline constexpr PreferenceRange tickHeightRange{messages::tickHeightName, 0.001f, 0.1f, false};
+// Every n-th tick is large, 0 for none.
+inline constexpr PreferenceRange largeXTickRange{messages::largeXTickName, 0, 100, true};
+inline constexpr PreferenceRange largeYTickRange{messages::largeYTickName, 0, 100, true};
+// Magmatic conditions, where the Sack et al. (1980) ferric/ferrous relation is applied.
+inline constexpr PreferenceRange feTemperatureRange{messages::feTemperatureName, 600, 1700, false};
+inline constexpr PreferenceRange feLogFO2Range{messages::feLogFO2Name, -25, 0, false};
+inline constexpr PreferenceRange matrixRowsRange{messages::rowsName, minimumMatrixSize, data::maxRowCapacity, true};
+inline constexpr PreferenceRange matrixColumnsRange{messages::columnsName, minimumMatrixSize,
+                                                    data::maxColumnCapacity, true};
+inline constexpr PreferenceRange windowScaleRange{messages::windowScaleName, 0.5f, 1, false};
+
 // Reads lxpref.ini. Texts may be quoted; numbers are plain decimal notation with a period.
 // A value that is missing or cannot be read keeps its default (so a file of 18 lines has
-// the labels on). A matrix size that is given but not a number of at least minimumMatrixSize
-// keeps its default too, and a message saying so (with the line) goes to `notices`; larger
+// the labels on). A matrix size that is given but not a number of at least minimumMatrixSize,
+// and a tick height, tick interval, Fe-ratio temperature or log fO2 outside its range, keeps
+// its default too, and a message saying so (with the line) goes to `notices`; larger matrix
 // sizes are cut to 32767. False, with `error` filled and `preferences` unchanged, only when
 // the file cannot be read at all.
 bool readPreferences(const std::string& path, Preferences& preferences, text::FileError& error,

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <type_traits>
 
 #include "common/format/NumberFormat.h"
 #include "common/graphics/Recording.h"
@@ -41,7 +42,8 @@ float limitedWindowScale(float scale) {
 }
 
 PreferencesForm::PreferencesForm(Session& session)
-    : session_(session), winscale_(format::shortestText(session.preferences.windowScale)) {
+    : session_(session), winscale_(format::shortestText(session.preferences.windowScale)),
+      acceptedWinscale_(winscale_) {
   for (const Option& option : options) {
     const std::string control = option.control;
     commands_.add({control, option.caption, [this, control](const std::string&) { choose(control); }, {}});
@@ -129,10 +131,20 @@ std::vector<std::pair<std::string, std::string>> PreferencesForm::fields() const
   return out;
 }
 
+bool PreferencesForm::winscaleIsNumber() {
+  double typed = 0;
+  if (text::tryParseNumber(winscale_, session_.decimalSeparator, typed) && std::isfinite(typed)) return true;
+  ui::say(session_.prompts, windowScaleRange.refusal(winscale_) + messages::itStays + acceptedWinscale_ + ".");
+  winscale_ = acceptedWinscale_;
+  return false;
+}
+
 void PreferencesForm::winscaleEntered() {
+  if (!winscaleIsNumber()) return;
   const float typed = text::parseNumber(winscale_, session_.decimalSeparator);
   if (typed > 1.0f) winscale_ = "1";
   if (!(typed >= 0.5f)) winscale_ = "0.5";
+  acceptedWinscale_ = winscale_;
   ui::say(session_.prompts, std::string(prefText::winscaleNextStart) + "\n" + prefText::winscaleSaveFirst);
 }
 
@@ -193,22 +205,33 @@ void PreferencesForm::miscp() {
                                       p.feRatioLogFO2,      static_cast<float>(p.maxColumns),
                                       static_cast<float>(p.maxRows)};
   if (!session_.exchange.askNumbers(session_.prompts, prefText::miscTitle, prompts, presets)) return;
-  const auto value = [this](int field) { return session_.exchange.fieldValue[static_cast<std::size_t>(field)]; };
-  if (std::isfinite(value(1))) p.tickHeight = value(1);
-  p.largeXTickEvery = wholeNumber(value(2), 0, 32767);
-  p.largeYTickEvery = wholeNumber(value(3), 0, 32767);
-  if (std::isfinite(value(4))) p.feRatioTemperature = value(4);
-  if (std::isfinite(value(5))) p.feRatioLogFO2 = value(5);
-  // Capacities of 0 or less are ignored, as Reset data matrix ignores them; they take effect
-  // when the matrix is next allocated.
-  if (value(6) >= 0.5f) p.maxColumns = wholeNumber(value(6), 1, data::maxColumnCapacity);
-  if (value(7) >= 0.5f) p.maxRows = wholeNumber(value(7), 1, data::maxRowCapacity);
+  // A value outside its range keeps the old one and is named in one message; the others are taken.
+  std::string refused;
+  const auto take = [&](int field, const PreferenceRange& range, auto& target) {
+    const float entered = session_.exchange.fieldValue[static_cast<std::size_t>(field)];
+    if (range.contains(entered)) {
+      target = static_cast<std::remove_reference_t<decltype(target)>>(entered);
+      return;
+    }
+    refused += (refused.empty() ? "" : "\n") + range.refusal(format::shortestText(entered)) + messages::itStays +
+               format::shortestText(target) + ".";
+  };
+  take(1, tickHeightRange, p.tickHeight);
+  take(2, largeXTickRange, p.largeXTickEvery);
+  take(3, largeYTickRange, p.largeYTickEvery);
+  take(4, feTemperatureRange, p.feRatioTemperature);
+  take(5, feLogFO2Range, p.feRatioLogFO2);
+  // The sizes take effect when the matrix is next allocated.
+  take(6, matrixColumnsRange, p.maxColumns);
+  take(7, matrixRowsRange, p.maxRows);
+  if (!refused.empty()) ui::say(session_.prompts, refused);
   session_.diagram.x.largeTickEvery = p.largeXTickEvery;
   session_.diagram.y.largeTickEvery = p.largeYTickEvery;
   session_.feRatio = feRatioTerm(p.feRatioTemperature, p.feRatioLogFO2);
 }
 
 void PreferencesForm::saveini() {
+  if (!winscaleIsNumber()) return;
   Preferences& p = session_.preferences;
   p.windowScale = limitedWindowScale(text::parseNumber(winscale_, session_.decimalSeparator));
   text::FileError error;

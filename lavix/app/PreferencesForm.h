@@ -70,9 +70,13 @@ class PreferencesForm : public ui::FormModel {
   void qebut() { open_ = false; }
 
  private:
+  // False, with a message and the last accepted text back in the box, when the box holds no number.
+  bool winscaleIsNumber();
+
   Session& session_;
   ui::CommandTable commands_;
   std::string winscale_;
+  std::string acceptedWinscale_;  // the box's text when opened or last entered
   bool open_ = true;
 };
 

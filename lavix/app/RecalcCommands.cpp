@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "common/format/NumberFormat.h"
 #include "common/text/Text.h"
 #include "lavix/app/DataLoading.h"
 #include "lavix/app/Interaction.h"
 #include "lavix/app/Messages.h"
+#include "lavix/app/Preferences.h"
 #include "lavix/app/Session.h"
 #include "lavix/calc/FormulaEvaluator.h"
 #include "lavix/recalc/AppendColumns.h"
@@ -121,11 +123,16 @@ void setFerricRatio(Session& s) {
       return;
     const float tempC = s.exchange.fieldValue[1];
     const float logFO2 = s.exchange.fieldValue[2];
-    if (tempC > -273.0f) {
+    // The same ranges as the preferences that keep these two values.
+    std::string refused;
+    for (const auto& [value, range] : {std::pair{tempC, feTemperatureRange}, std::pair{logFO2, feLogFO2Range}})
+      if (!range.contains(value))
+        refused += (refused.empty() ? "" : "\n") + range.refusal(format::shortestText(value)) + ".";
+    if (refused.empty()) {
       recalc::resetFerricRatio(iron, tempC, logFO2);
       break;
     }
-    ui::say(s.prompts, recalcText::temperatureTooLow);
+    ui::say(s.prompts, refused);
   }
   keepFerricPreferences(s);
 }

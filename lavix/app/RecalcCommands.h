@@ -19,7 +19,6 @@ inline constexpr const char* leaveRatio = "Leave it unchanged";
 inline constexpr const char* ferricInputTitle = "Reset Temp and oxygen fugacity";
 inline constexpr const char* temperaturePrompt = "Temp in degrees C";
 inline constexpr const char* fo2Prompt = "Log10(fO2)";
-inline constexpr const char* temperatureTooLow = "The temperature must be above -273 degrees C.";
 inline constexpr const char* ferricNotKept = "The temperature and fO2 are used now, but could not be kept in ";
 inline constexpr const char* noRoom =
     "The data matrix has no room for the new columns. Reset the data matrix with more columns to add them.";

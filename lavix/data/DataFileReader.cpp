@@ -330,13 +330,9 @@ std::string nonNumericCells(int count, const std::vector<NonNumericCell>& first)
                                 : number(count) +
                                       " cells are not numbers: they are kept as text and read as 0 where a value is "
                                       "needed.";
-  for (const NonNumericCell& cell : first) {
-    std::size_t cut = std::min(cell.text.size(), longest);
-    while (cut > 0 && cut < cell.text.size() && (static_cast<unsigned char>(cell.text[cut]) & 0xC0) == 0x80) --cut;
-    const std::string shown = cell.text.substr(0, cut) + (cut < cell.text.size() ? "..." : "");
+  for (const NonNumericCell& cell : first)
     text += "\nrow " + number(cell.row) + (cell.sample.empty() ? "" : " (" + cell.sample + ")") + ", " + cell.column +
-            ": " + shown;
-  }
+            ": " + lavix::text::shortened(cell.text, longest);
   if (static_cast<std::size_t>(count) > first.size()) text += "\n...";
   return text;
 }

@@ -49,7 +49,7 @@ TEST(Preferences, ReadsAndWritesTheNineteenValuesInTheShippedLayout) {
   EXPECT_EQ(testing::readWholeFile(path), join(lines, 19));
 }
 
-TEST(Preferences, UnreadableOrMissingValuesKeepDefaultsAndSizesAreClamped) {
+TEST(Preferences, UnreadableMissingOrOutOfRangeValuesKeepDefaultsAndSizesAreClamped) {
   std::vector<std::string> lines = shippedLines;
   lines[0] = "ninety";
   lines[2] = "0";
@@ -57,6 +57,8 @@ TEST(Preferences, UnreadableOrMissingValuesKeepDefaultsAndSizesAreClamped) {
   lines[7] = "-5";
   lines[8] = "0";
   lines[12] = "1e999";
+  lines[14] = "-3";
+  lines[15] = "2.6";
   lines[16] = "-300";
   lines[17] = "";
   std::vector<std::string> notices;
@@ -67,9 +69,19 @@ TEST(Preferences, UnreadableOrMissingValuesKeepDefaultsAndSizesAreClamped) {
   EXPECT_EQ(p.maxColumns, 200);
   EXPECT_EQ(notices, (std::vector<std::string>{
                          "lxpref.ini line 8: \"-5\" is not a usable number of columns (10 to 32767), so the "
-                         "default, 200, is used."}));
+                         "default, 200, is used.",
+                         "lxpref.ini line 13: \"1e999\" is not a usable tick height (0.001 to 0.1), so the default, "
+                         "0.025, is used.",
+                         "lxpref.ini line 15: \"-3\" is not a usable large X tick interval (a whole number from 0 to "
+                         "100), so the default, 0, is used.",
+                         "lxpref.ini line 16: \"2.6\" is not a usable large Y tick interval (a whole number from 0 to "
+                         "100), so the default, 0, is used.",
+                         "lxpref.ini line 17: \"-300\" is not a usable Fe-ratio temperature in degrees C (600 to "
+                         "1700), so the default, 1200, is used."}));
   EXPECT_EQ(p.labelFontSize, 10);
   EXPECT_FLOAT_EQ(p.tickHeight, 0.025f);
+  EXPECT_EQ(p.largeXTickEvery, 0);
+  EXPECT_EQ(p.largeYTickEvery, 0);
   EXPECT_FLOAT_EQ(p.feRatioTemperature, 1200.0f);
   EXPECT_FLOAT_EQ(p.feRatioLogFO2, -8.0f);
 
@@ -77,6 +89,21 @@ TEST(Preferences, UnreadableOrMissingValuesKeepDefaultsAndSizesAreClamped) {
   EXPECT_EQ(empty.dataFolder, "DEFAULT");
   EXPECT_EQ(empty.maxRows, 32767);
   EXPECT_EQ(empty.histRegLabelsOn, 1);
+}
+
+TEST(Preferences, RangesHoldTheirEndsAsTypedOrRead) {
+  struct Case {
+    const PreferenceRange& range;
+    double value;
+    bool inside;
+  };
+  for (const Case& c : {Case{tickHeightRange, 0.001, true}, Case{tickHeightRange, 0.1, true},
+                        Case{tickHeightRange, 0.1f, true}, Case{tickHeightRange, 0.1001, false},
+                        Case{tickHeightRange, 0, false}, Case{largeXTickRange, 0, true},
+                        Case{largeXTickRange, 2.6, false}, Case{feLogFO2Range, -25, true},
+                        Case{feTemperatureRange, 1e300, false}, Case{matrixRowsRange, 32767, true},
+                        Case{matrixColumnsRange, 32753, false}})
+    EXPECT_EQ(c.range.contains(c.value), c.inside) << c.range.name << " " << c.value;
 }
 
 TEST(Preferences, FeRatioTermInSinglePrecision) {

@@ -118,6 +118,12 @@ lavix_batch_test(cli print_table print_table.lvb 0
   "SiO2            100.0"
   "~^Note$"
   "Total           103.25")
+# (A ";" splits a CMake argument: the regular expressions write it \x3b.)
+lavix_batch_test(cli preferences_refused preferences_refused.lvb 0
+  "message: \"-1\" is not a usable tick height (0.001 to 0.1); it stays 0.025.\\n\"-3\" is not a usable large X tick interval (a whole number from 0 to 100); it stays 0.\\n\"2.6\" is not a usable large Y tick interval (a whole number from 0 to 100); it stays 0.\\n\"5000\" is not a usable Fe-ratio temperature in degrees C (600 to 1700); it stays 1200.\\n\"-99\" is not a usable Fe-ratio log fO2 (-25 to 0); it stays -8.\\n\"0\" is not a usable number of columns (a whole number from 10 to 32752); it stays 200.\\n\"100000\" is not a usable number of rows (a whole number from 10 to 32767); it stays 32767."
+  "message: \"abc\" is not a usable window scale (0.5 to 1); it stays 1."
+  "~~  > click saveini\\nmessage: \"abc\" is not a usable window scale \\(0.5 to 1\\)\\x3b it stays 1.\\n  > click saveini\\n"
+  "Controls/lxpref.ini::~~\\r\\n32767\\r\\n150\\r\\n(?:.*\\r\\n){4}\\.025\\r\\n1\\r\\n5\\r\\n0\\r\\n1200\\r\\n-9\\r\\n")
 lavix_batch_test(cli preferences preferences.lvb 0 --then preferences_after.lvb
   "ffo1	1"
   "yax2	1"
@@ -200,6 +206,9 @@ lavix_batch_test(cli startup_no_folder startup.lvb 0 --cp files/lxpref-nofolder.
   ! "message: Set the default directory")
 lavix_batch_test(cli startup_no_rows startup.lvb 0 --cp files/lxpref-norows.ini Controls/lxpref.ini
   "message: lxpref.ini line 7: \"0\" is not a usable number of rows (10 to 32767), so the default, 32767, is used."
+  "message: lxpref.ini line 13: \"-1\" is not a usable tick height (0.001 to 0.1), so the default, 0.025, is used."
+  "message: lxpref.ini line 18: \"-99\" is not a usable Fe-ratio log fO2 (-25 to 0), so the default, -8, is used."
+  "largeYTickEvery	0"
   "message: The data matrix has 32767 analyses (rows) and 60 elements")
 lavix_batch_test(cli startup_short_symbols startup.lvb 0 --cp files/short.sym Controls/default.sym
   "message: Input past end of file at line 8" ! "Find a path")
@@ -233,7 +242,7 @@ lavix_batch_test(cli preferences_window preferences_window.lvb 0
   "~~window: pref\\n  > @dump fields\\nffo1\\t0\\nffo2\\t1\\nyax1\\t1\\nyax2\\t0\\nOptionv\\t1\\nOptionh\\t0\\nOptionHRon\\t1\\nOptionHRoff\\t0\\n"
   "~~ffo1\\t1\\nffo2\\t0\\nyax1\\t0\\nyax2\\t1\\nOptionv\\t0\\nOptionh\\t1\\nOptionHRon\\t0\\nOptionHRoff\\t1\\n"
   "message: This change will occur next time you start Lavix\\nif you click 'Save new preferences' after closing this message!"
-  "~~type winscale 0.3\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.5\\n" "~~type winscale 2\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t1\\n" "~~type winscale 0.75\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.75\\n" "~~type winscale big\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.5\\n"
+  "~~type winscale 0.3\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.5\\n" "~~type winscale 2\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t1\\n" "~~type winscale 0.75\\n  > enter winscale\\n(?:.*\\n)*?winscale\\t0.75\\n" "~~type winscale big\\n  > enter winscale\\nmessage: \"big\" is not a usable window scale \\(0.5 to 1\\)\\x3b it stays 0.75.\\n(?:.*\\n)*?winscale\\t0.75\\n"
   "font: Set deflt. Font | DejaVu Sans, 10, regular, regular" "colour: Label colour | 0,0,0"
   "Labfont	12Pt Bold Serif" "yLabelOrientation	-1")
 # The button row of each diagram kind, whole (gap mode on for the spider diagram).

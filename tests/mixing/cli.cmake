@@ -8,6 +8,8 @@ endfunction()
 
 mixing_cli_test(fc_example ${PROJECT_SOURCE_DIR}/examples/mixing-fc.mxb 0
   "pcFile	andesite.PC.txt"
+  # The shipped table has gaps: read as 0, and said so.
+  "~^message: [0-9]+ cells are empty or not numbers: they read as Kd = 0, the mineral taking none of the element\\.\\\\nLA in ZIRC: missing"
   "rockFile	mixing-atacazo-lavas.txt   N= 3"
   "mineralFile	mixing-atacazo-minerals.txt   N= 4"
   "status: parent is   ATAC-4"

@@ -52,6 +52,7 @@ lavix_batch_test(models spimod_checks spimod_checks.lvb 0 --cp files/Spider.txt 
   "title: Open file w/ regression data"
   "message: The model window takes a partition-coefficient file of at most 10 minerals"
   "~^pcslab	.*/files/unit.PC.txt$" "message: blank line found in file" "~^pcslab	.*/files/blank.PC.txt$"
+  "message: 4 cells are empty or not numbers: they read as Kd = 0, the mineral taking none of the element.\\nLA in CPX: n.a.\\nCE in CPX: empty\\nSR in CPX: missing\\n..."
   "title: Lavix models.txt   3 rows by 8 columns" ! "rows by 9 columns")
 # AFC, r = 1, at F = 20 %: Sr (D 0.05, h = e^-0.01): Cm = (400 / 0.05)(1 - h) + 100 h = 178.6063,
 # 87Sr/86Sr = 0.703 + (1 - 100 / 178.6063)(0.710 - 0.703) h = 0.7060501; Nd (D 0.1, h = e^-0.02):

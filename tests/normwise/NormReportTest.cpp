@@ -22,6 +22,7 @@ ReportInput sampleInput() {
   for (int p = 1; p <= 8; ++p) in.properties[p].label = "P" + std::to_string(p);
   in.properties[1].value = 2.6543f;
   in.properties[5].value = 1.5f;
+  in.properties[6].whyNot = "(why)";
   return in;
 }
 
@@ -46,8 +47,8 @@ TEST(NormReportTest, LaysOutTheWholeBlock) {
       "   cm    KS   NaS    CS ",
       "  -     -     -   10.00 ",
       "Total 99.9         Plag is An55.6",
-      "P1= 2.654 P2= 0.000 P3= 0.000 P4= 0.000 ",
-      "P5=1.500 P6=0.000 P7=0.000 P8=0.000 ",
+      "P1= 2.654 P2= not computed P3= not computed P4= not computed ",
+      "P5=1.500 P6= not computed (why) P7= not computed P8= not computed ",
       ""};
   EXPECT_EQ(lines, expected);
 }

@@ -43,6 +43,12 @@ normwise_cli_test(total_iron ${nw}/total_iron.nwb 0
 normwise_cli_test(report ${nw}/report.nwb 0
   "file: save Text files (*.TXT)|*.TXT|All files (*.*)|*.*|" "message: Path/File access error Check file!"
   "report.txt::Sample name: B-1" "report.txt::CIPW Weight Norm" "report.txt::Sample name: B-2" "report.txt::CIPW Mole Norm")
+normwise_cli_test(stale_results ${nw}/stale_results.nwb 0
+  "txtTemp	 1200.4" "~^txtEVisc	 +[0-9]" "~^txtTemp	$" "~^txtEVisc	$"
+  "fresh.txt::Liquid Density= not computed Rock Density = not computed"
+  "fresh.txt::Basalt Liq Temp= not computed Log visc poises= not computed Eff. visc= not computed "
+  "report.txt::Sample name: B-2" "report.txt::~~Basalt Liq Temp= not computed \\(SiO2 outside 48-53\\) Log visc poises=[0-9]"
+  "report.txt::Eff. visc= not computed " ! "report.txt::1200.4")
 normwise_cli_test(quiet_viscosity ${nw}/quiet_viscosity.nwb 0 "window: inputNormwise" "~^txtEVisc	$" ! "message:")
 normwise_cli_test(unknown_sample ${nw}/unknown_sample.nwb 2 "error: unknown item B-9 of psam")
 normwise_cli_test(unknown_box ${nw}/unknown_box.nwb 2 "error: inpt has no such entry")

@@ -105,12 +105,13 @@ TEST_F(RecalcCommandsTest, DiagramsAndSubsetsTakeTheRecastValuesUntilTheNextLoad
 
 TEST_F(RecalcCommandsTest, FerricRatioIsAskedCheckedAndKeptInThePreferences) {
   open();
-  f.prompts.queueAnswers({"Reset this ratio", "-300,-9", "1100,-9"});
+  f.prompts.queueAnswers({"Reset this ratio", "-300,-9", "1100,1", "1100,-9"});
   app::setFerricRatio(s());
   EXPECT_TRUE(
       f.shown("buttons: Set the Ferric/Ferrous ratio (Sack et al.,1980) | Reset this ratio | Leave it unchanged"));
   EXPECT_TRUE(f.shown("numbers: Reset Temp and oxygen fugacity | Temp in degrees C = 1200 | Log10(fO2) = -8"));
-  EXPECT_TRUE(f.shown("message: The temperature must be above -273 degrees C."));
+  EXPECT_TRUE(f.shown("message: \"-300\" is not a usable Fe-ratio temperature in degrees C (600 to 1700)."));
+  EXPECT_TRUE(f.shown("message: \"1\" is not a usable Fe-ratio log fO2 (-25 to 0)."));
   const recalc::IronState& iron = s().recalc.iron;
   EXPECT_EQ(iron.feRatioMode, "R");
   EXPECT_NEAR(iron.feRatioTerm, 13184.7 / 1373 - 9 * 2.303 * 0.218 - 4.499, 1e-5);

@@ -38,7 +38,7 @@ TEST_F(PreferencesForm, MiscellaneousChangesTicksIronAndTheNextMatrix) {
   run(form, "click miscp");
   EXPECT_EQ(f.session->preferences.largeXTickEvery, 0);
   const float before = f.session->feRatio;
-  f.prompts.queueAnswers({".03,5,2.6,1100,-9,100,500"});
+  f.prompts.queueAnswers({".03,5,3,1100,-9,100,500"});
   run(form, "click miscp");
   EXPECT_TRUE(f.shown("numbers: Misc. Controls | Tick Height, .025 = 2.5% of axis = 0.025 | large X ticks every __ "
                       "tick, 0 for none = 0"));
