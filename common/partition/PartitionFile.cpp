@@ -8,8 +8,8 @@ namespace lavix::partition {
 
 namespace {
 
-constexpr std::size_t kUnreadShown = 3;  // cells listed in the notice
-constexpr std::size_t kLongestShown = 20;  // a cell's text is cut to this many characters there
+constexpr std::size_t unreadShown = 3;  // cells listed in the notice
+constexpr std::size_t longestShown = 20;  // a cell's text is cut to this many characters there
 
 // Each line is read as one "item": up to the first comma.
 std::string_view firstItem(std::string_view line) {
@@ -72,7 +72,7 @@ PartitionRead readPartitionTable(std::string_view content, PartitionLimits limit
         continue;
       }
       ++result.unreadCells;
-      if (result.firstUnread.size() < kUnreadShown)
+      if (result.firstUnread.size() < unreadShown)
         result.firstUnread.push_back(
             {table.elements.back(), table.identifiers[m], missing ? std::string() : text::trim(fields[m + 1]), missing});
     }
@@ -89,7 +89,7 @@ std::string unreadCellsNotice(const PartitionRead& read) {
     notice += "\n" + cell.element + std::string(texts::in) + cell.mineral + ": " +
               (cell.missing ? std::string(texts::missingCell)
                : cell.text.empty() ? std::string(texts::emptyCell)
-                                   : text::shortened(cell.text, kLongestShown));
+                                   : text::shortened(cell.text, longestShown));
   if (read.unreadCells > static_cast<int>(read.firstUnread.size())) notice += "\n...";
   return notice;
 }
