@@ -13,6 +13,7 @@
 #include "lavix/diagram/LibraryFile.h"
 #include "lavix/diagram/Redraw.h"
 #include "lavix/diagram/Ternary.h"
+#include "lavix/models/SegmentClip.h"
 #include "tests/library/LibraryFixture.h"
 
 namespace lavix::testing {
@@ -20,23 +21,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Whether segment ab runs through the box (Liang-Barsky clipping).
+// Whether segment ab runs through the box.
 bool segmentMeetsBox(graphics::Point a, graphics::Point b, double left, double bottom, double right, double top) {
-  double from = 0, to = 1;
-  const double dx = b.x - a.x, dy = b.y - a.y;
-  const double p[] = {-dx, dx, -dy, dy};
-  const double q[] = {a.x - left, right - a.x, a.y - bottom, top - a.y};
-  for (int i = 0; i < 4; ++i) {
-    if (p[i] == 0) {
-      if (q[i] < 0) return false;
-      continue;
-    }
-    const double r = q[i] / p[i];
-    if (p[i] < 0) from = std::max(from, r);
-    else to = std::min(to, r);
-    if (from > to) return false;
-  }
-  return true;
+  return models::clipSegment({static_cast<double>(a.x), static_cast<double>(a.y)},
+                             {static_cast<double>(b.x), static_cast<double>(b.y)}, left, right, bottom, top)
+      .has_value();
 }
 
 struct LibraryFolder {
